@@ -1,0 +1,52 @@
+#pragma once
+// Key-by-key access to an INI-style settings file, with the semantics of the
+// classic profile-string functions: section and key names compare without
+// regard to case, a read trims the value and keeps at most a given number of
+// characters, an absent key gives the caller's default, and a write changes
+// only that key's line (creating section or key when missing) and goes to disk
+// at once. A write that cannot reach the disk keeps the value in memory.
+#include <filesystem>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace q7 {
+
+class ProfileFile {
+ public:
+  explicit ProfileFile(std::filesystem::path path = {});
+
+  const std::filesystem::path& path() const { return path_; }
+  bool exists() const;
+
+  // Trimmed value of `key`, cut to `longest` characters (UTF-8 code points);
+  // `fallback` when the key is absent (the default is cut and trimmed alike).
+  std::string read(const std::string& section, const std::string& key, const std::string& fallback,
+                   std::size_t longest = 254) const;
+  // A numeric key within [low, high]; text that is not such a number gives `fallback`.
+  long readNumber(const std::string& section, const std::string& key, long fallback,
+                  std::size_t longest, long low = -32768, long high = 32767) const;
+  // Writes the key; returns false when the file could not be written (the value
+  // is then kept in memory and later reads return it).
+  bool write(const std::string& section, const std::string& key, const std::string& value);
+
+  // Every key of a section in file order (for lists such as the tone list).
+  std::vector<std::pair<std::string, std::string>> section(const std::string& section) const;
+
+  // Replaces the whole file with `text` (used to lay down the shipped default).
+  bool writeWholeFile(const std::string& text);
+
+ private:
+  std::vector<std::string> loadLines() const;
+  std::filesystem::path path_;
+  std::map<std::string, std::string> unsaved_;  // "section\nkey" in lower case -> value
+};
+
+// Trims blanks (space, tab, CR, LF) from both ends.
+std::string trimBlanks(const std::string& text);
+// Cuts a UTF-8 text to at most `count` code points.
+std::string cutToChars(const std::string& text, std::size_t count);
+// Parses hexadecimal text the way a typed address is read; nullopt when not hex.
+bool parseHex(const std::string& text, long& value);
+
+}  // namespace q7
