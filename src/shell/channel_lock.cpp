@@ -1,0 +1,53 @@
+#include "shell/channel_lock.h"
+
+#include "shell/error_report.h"
+#include "shell/setting_keys.h"
+
+namespace q7 {
+namespace {
+constexpr int kReadyRow = 94;
+constexpr int kLockedRow = 116;
+}  // namespace
+
+ChannelLock::ChannelLock(AppState& state, StatusPanels& status, LockIndicators& indicators)
+    : state_(state), status_(status), indicators_(indicators) {}
+
+void ChannelLock::lockFaceOperate(bool lock) {
+  guard("mdifrmMain->LockFaceOperate", [&] {
+    state_.lockState = lock ? kLockedText : kUnlockedText;
+    status_.setPanelText(kNoticePanel, caption(lock ? kLockedRow : kReadyRow));
+    if (!lock) indicators_.setBlinking(false);
+    if (views_) views_->applyLock(lock);
+  });
+}
+
+void ChannelLock::toggle(const char* location) {
+  guard(location, [&] {
+    const bool lock = !indicators_.lockChecked();
+    indicators_.setLockChecked(lock);
+    lockFaceOperate(lock);
+    writeSetting(state_.settings, key::kChannelLock, state_.lockState);
+  });
+}
+
+void ChannelLock::applyStored() {
+  const bool lock = state_.locked();
+  indicators_.setLockChecked(lock);
+  lockFaceOperate(lock);
+}
+
+void ChannelLock::idleCheck() {
+  if (!state_.locked() || status_.panelText(kNoticePanel) != caption(kReadyRow)) return;
+  status_.setPanelText(kNoticePanel, caption(kLockedRow));
+  indicators_.setBlinking(true);
+}
+
+void ChannelLock::blink() {
+  if (!state_.locked()) return;
+  blinkCounter_ = blinkCounter_ >= 1 ? 0 : blinkCounter_ + 1;
+  const std::string shown = status_.panelText(kNoticePanel);
+  if (shown != caption(kLockedRow) && shown != "" && shown != caption(kReadyRow)) return;
+  status_.setPanelText(kNoticePanel, caption(blinkCounter_ == 0 ? kReadyRow : kLockedRow));
+}
+
+}  // namespace q7

@@ -1,0 +1,45 @@
+#pragma once
+// The channel interface lock: the grid and the option pages refuse edits while
+// it is on, the status bar says so, and once another action has put "Ready"
+// back, a 30 s check restores the notice, which then alternates with "Ready"
+// every 5 s. The state survives a restart through the key "ChannelLock".
+#include "shell/app_state.h"
+#include "shell/editor_views.h"
+#include "shell/status_panels.h"
+
+namespace q7 {
+
+class LockIndicators {
+ public:
+  virtual ~LockIndicators() = default;
+  // Check mark of both lock entries (Settings menu and channel popup).
+  virtual void setLockChecked(bool checked) = 0;
+  virtual bool lockChecked() const = 0;
+  virtual void setBlinking(bool running) = 0;
+};
+
+class ChannelLock {
+ public:
+  ChannelLock(AppState& state, StatusPanels& status, LockIndicators& indicators);
+  void setViews(EditorViews* views) { views_ = views; }
+
+  void lockFaceOperate(bool lock);
+  // Settings -> Lock Face and the popup's Lock Channel Interface.
+  void toggle(const char* location);
+  // Start-up: check marks and lock from the stored state, without writing it.
+  void applyStored();
+  // Timer ticks: the 30 s idle check and the 5 s blink.
+  void idleCheck();
+  void blink();
+
+ private:
+  const std::string& caption(int row) const { return state_.caption(row); }
+
+  AppState& state_;
+  StatusPanels& status_;
+  LockIndicators& indicators_;
+  EditorViews* views_ = nullptr;
+  int blinkCounter_ = 0;
+};
+
+}  // namespace q7

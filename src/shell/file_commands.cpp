@@ -1,0 +1,137 @@
+#include "shell/file_commands.h"
+
+#include <array>
+
+#include "shell/error_report.h"
+#include "shell/shipped_files.h"
+
+namespace q7 {
+namespace {
+
+constexpr int kNoticeRow = 70;
+constexpr int kNewQuestionRow = 74;
+constexpr int kSaveQuestionRow = 82;
+constexpr int kWrongFileRow = 83;
+constexpr int kSaveFailedRow = 84;
+constexpr int kFileNameRow = 85;
+constexpr int kSaveAsFailedRow = 86;
+
+// Model byte and band limits: New keeps them (indices 889..893).
+constexpr std::array<std::size_t, 5> kKeptByNew = {890, 891, 892, 893, 889};
+
+}  // namespace
+
+FileCommands::FileCommands(AppState& state, Prompts& prompts, StatusPanels& status)
+    : state_(state), prompts_(prompts), status_(status) {}
+
+void FileCommands::showFilePath() {
+  status_.setPanelText(kFilePanel, caption(kFileNameRow) + state_.currentDataPath.string());
+}
+
+void FileCommands::useDefaultDataPath() {
+  state_.currentDataPath = state_.defaultDataPath;
+  showFilePath();
+}
+
+void FileCommands::generateDatFolder() {
+  guard("mdifrmMain->GenerateDatFolder", [&] {
+    const auto folder = state_.programFolder / kDataFolderName;
+    std::error_code ec;
+    if (!std::filesystem::is_directory(folder, ec)) {
+      std::filesystem::create_directories(folder, ec);
+      if (ec) throw Failure(err::kPathAccess, folder.string());
+    }
+    state_.defaultDataPath = folder / kUntitledName;
+    useDefaultDataPath();
+  });
+}
+
+void FileCommands::initTempArray() {
+  const bool loaded = guard("mdifrmMain->InitTempArray", [&] {
+    loadTemplate(readImageFile(state_.programFolder / kTemplateFileName, state_.image.size()));
+  });
+  // The program stays usable without its template: the built-in blank image stands in.
+  if (!loaded) loadTemplate(builtInTemplate());
+}
+
+void FileCommands::loadTemplate(std::span<const std::uint8_t> bytes) {
+  state_.templateImage = CodeplugImage(state_.image.size() - 1);
+  std::copy(bytes.begin(), bytes.end(), state_.templateImage.bytes().begin());
+  state_.image.loadFileLayout(bytes);
+}
+
+void FileCommands::newFileSol() {
+  guard("mdifrmMain->NewFileSol", [&] {
+    std::array<std::uint8_t, kKeptByNew.size()> kept{};
+    for (std::size_t i = 0; i < kKeptByNew.size(); ++i) kept[i] = state_.image[kKeptByNew[i]];
+    initTempArray();
+    for (std::size_t i = 0; i < kKeptByNew.size(); ++i) state_.image[kKeptByNew[i]] = kept[i];
+    if (views_) views_->showNewImage();
+  });
+}
+
+void FileCommands::newFile() {
+  guard("mdifrmMain->NewFile", [&] {
+    if (!prompts_.askYesNo(caption(kNoticeRow), caption(kNewQuestionRow), PromptIcon::Question)) {
+      return;
+    }
+    useDefaultDataPath();
+    newFileSol();
+  });
+}
+
+void FileCommands::openFile(const std::string& requested) {
+  std::string path = requested;
+  const bool opened = guard("mdifrmMain->OpenFile", [&] {
+    if (path.empty()) {
+      const auto chosen = prompts_.openFileName(kDataFilter, state_.currentDataPath.string());
+      if (!chosen || chosen->empty()) return;
+      path = *chosen;
+    }
+    const auto bytes = readImageFile(path, state_.image.size());
+    state_.image.loadFileLayout(bytes);
+    if (views_) views_->showImage();
+    state_.currentDataPath = path;
+    showFilePath();
+  });
+  if (!opened) {
+    prompts_.tell(caption(kNoticeRow), caption(kWrongFileRow), PromptIcon::Critical);
+  }
+}
+
+void FileCommands::saveFile() {
+  const bool ok = guard("mdifrmMain->SaveFile", [&] {
+    if (views_) views_->commitPendingEdit();
+    if (prompts_.askYesNo(caption(kNoticeRow), caption(kSaveQuestionRow), PromptIcon::Question)) {
+      saveAsFile();
+    }
+  });
+  if (!ok) prompts_.tell(caption(kNoticeRow), caption(kSaveFailedRow), PromptIcon::Critical);
+}
+
+void FileCommands::saveAsFile() {
+  bool saved = true;
+  const bool ok = guard("mdifrmMain->SaveAsFile", [&] {
+    const auto chosen = prompts_.saveFileName(kDataFilter, state_.currentDataPath.string(), "dat");
+    if (!chosen || chosen->empty()) return;
+    const auto previous = state_.currentDataPath;
+    state_.currentDataPath = *chosen;
+    saved = saveDatFile();
+    // A file that was not written is not the current file.
+    if (!saved) state_.currentDataPath = previous;
+  });
+  if (!ok || !saved) {
+    prompts_.tell(caption(kNoticeRow), caption(kSaveAsFailedRow), PromptIcon::Critical);
+  }
+}
+
+bool FileCommands::saveDatFile() {
+  return guard("mdifrmMain->SaveDatFile", [&] {
+    if (views_) views_->storeChannels();
+    writeDataFile(state_.currentDataPath, state_.image);
+    state_.image.markSaved();
+    showFilePath();
+  });
+}
+
+}  // namespace q7

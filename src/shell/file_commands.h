@@ -1,0 +1,54 @@
+#pragma once
+// The main window's file commands: the data folder, New from the template,
+// Open, Save and Save As of 1040-byte data files. The image is only replaced
+// when a file was read whole, and a save never shifts the live image, so a
+// failure at any point leaves image and old file as they were.
+#include <cstdint>
+#include <span>
+#include <string>
+
+#include "shell/app_state.h"
+#include "shell/editor_views.h"
+#include "shell/prompts.h"
+#include "shell/status_panels.h"
+
+namespace q7 {
+
+inline constexpr const char* kDataFilter = "Data File(*.dat)|*.dat";
+inline constexpr const char* kTemplateFileName = "dhcpqec.def";
+inline constexpr const char* kDefaultsFileName = "DefRadioSet.def";
+inline constexpr const char* kDataFolderName = "Data";
+inline constexpr const char* kUntitledName = "Untitled.dat";
+
+class FileCommands {
+ public:
+  FileCommands(AppState& state, Prompts& prompts, StatusPanels& status);
+
+  // The editors, once the channel window exists; until then refreshes do nothing.
+  void setViews(EditorViews* views) { views_ = views; }
+
+  void generateDatFolder();
+  void initTempArray();
+  void newFileSol();
+  void newFile();
+  void openFile(const std::string& path);
+  void saveFile();
+  void saveAsFile();
+  // Writes the current data file path; false (after reporting) when it failed.
+  bool saveDatFile();
+  // Current path back to the default one, shown in the status bar.
+  void useDefaultDataPath();
+
+ private:
+  void showFilePath();
+  // Both image arrays from template bytes in file layout (the template stays unshifted).
+  void loadTemplate(std::span<const std::uint8_t> bytes);
+  std::string caption(int row) const { return state_.caption(row); }
+
+  AppState& state_;
+  Prompts& prompts_;
+  StatusPanels& status_;
+  EditorViews* views_ = nullptr;
+};
+
+}  // namespace q7

@@ -1,0 +1,42 @@
+#include "shell/language_choice.h"
+
+#include <string>
+
+#include "shell/error_report.h"
+#include "shell/setting_keys.h"
+
+namespace q7 {
+namespace {
+constexpr int kRestartRow = 68;
+constexpr int kNoticeRow = 70;
+constexpr int kExitQuestionRow = 73;
+}  // namespace
+
+bool swiLangFace(AppState& state, Prompts& prompts, int language) {
+  if (language == state.language) return false;
+  bool restart = false;
+  guard("mdifrmMain->SwiLangFace", [&] {
+    state.language = language;
+    writeSetting(state.settings, key::kLanguage, std::to_string(language));
+    prompts.tell("Message", state.caption(kRestartRow), PromptIcon::Question);
+    restart = true;
+  });
+  return restart;
+}
+
+std::filesystem::path helpDocument(const std::filesystem::path& programFolder, int language) {
+  static const char* const names[] = {"ChsHelp.html", "ChtHelp.html", "EngHelp.html"};
+  return programFolder / names[normalizeLanguage(language) - 1];
+}
+
+bool confirmExit(AppState& state, Prompts& prompts) {
+  if (!state.quitWithoutAsking &&
+      !prompts.askYesNo(state.caption(kNoticeRow), state.caption(kExitQuestionRow),
+                        PromptIcon::Question)) {
+    return false;
+  }
+  state.closing = true;
+  return true;
+}
+
+}  // namespace q7

@@ -1,0 +1,120 @@
+#include "shell/startup.h"
+
+#include "shell/error_report.h"
+#include "shell/setting_keys.h"
+#include "shell/shipped_files.h"
+
+namespace q7 {
+namespace {
+
+constexpr int kFileNameRow = 85;
+constexpr long kFullImage = kDataFileSize - 1;
+
+long hexSetting(const ProfileFile& file, const SettingKey& k, std::string& text) {
+  text = readSetting(file, k);
+  long value = 0;
+  if (!parseHex(text, value)) parseHex(k.fallback, value);
+  return value;
+}
+
+}  // namespace
+
+int languageForLocale(int localeId) {
+  switch (localeId) {
+    case kLocaleTraditionalChinese:
+      return kTraditionalChinese;
+    case kLocaleSimplifiedChinese:
+      return kSimplifiedChinese;
+    default:
+      return kEnglish;
+  }
+}
+
+Startup::Startup(AppState& state, StartupHost& host, FileCommands& files, StatusPanels& status)
+    : state_(state), host_(host), files_(files), status_(status) {}
+
+StartupOutcome Startup::run() {
+  state_.settings = ProfileFile(state_.programFolder / "corvane.def");
+  if (!firstRunCheck()) return StartupOutcome::CloseAtOnce;
+  getSysLang();
+  readLanguage();
+  state_.captions = CaptionTable(state_.language);
+  host_.buildCharacterTable();
+  checkPort();
+  sizeImages();
+  readLooks();
+  readRanges();
+  state_.ranges.fillStart = 0;
+  state_.ranges.fillEnd = state_.ranges.tableMax;
+  state_.currentDataPath = state_.defaultDataPath;
+  status_.setPanelText(kFilePanel, state_.caption(kFileNameRow) + state_.currentDataPath.string());
+  host_.loadVoiceSequence();
+  host_.prepareCommandPair();
+  files_.generateDatFolder();
+  host_.setSoftFace();
+  host_.initChannelWindow();
+  host_.initMemoryGrid();
+  host_.showChannelWindow();
+  state_.lockState = readSetting(state_.settings, key::kChannelLock);
+  host_.applyChannelLock(state_.locked());
+  return StartupOutcome::Started;
+}
+
+// "FirRun" 2 (or absent) in an existing file: the file is not prepared yet;
+// mark it for language detection and end this start. A missing settings file
+// is laid down from the built-in copy, which starts as a first start.
+bool Startup::firstRunCheck() {
+  if (!state_.settings.exists()) state_.settings.writeWholeFile(builtInSettings());
+  if (readSettingInt(state_.settings, key::kFirRunCheck) != 2) return true;
+  writeSetting(state_.settings, key::kFirRunCheck, "1");
+  state_.quitWithoutAsking = true;
+  return false;
+}
+
+void Startup::getSysLang() {
+  guard("mdifrmMain->GetSysLang", [&] {
+    if (readSettingInt(state_.settings, key::kFirRunDetect) == 0) return;
+    writeSetting(state_.settings, key::kFirRunDetect, "0");
+    const int language = languageForLocale(host_.systemLocaleId());
+    writeSetting(state_.settings, key::kLanguage, std::to_string(language));
+    host_.autoSetPort();
+  });
+}
+
+void Startup::readLanguage() {
+  state_.language = normalizeLanguage(readSettingInt(state_.settings, key::kLanguage));
+  host_.setLanguageChecks(state_.language);
+}
+
+void Startup::checkPort() {
+  const int port = readSettingInt(state_.settings, key::kCom);
+  state_.port = port >= 1 && port <= 16 ? port : 1;
+  if (!host_.verdictCom(state_.port)) host_.autoSetPort();
+}
+
+// Every file operation needs indices 0..1039, whatever "DatNum" says.
+void Startup::sizeImages() {
+  const long highest = std::max<long>(readSettingInt(state_.settings, key::kDatNum), kFullImage);
+  state_.image = CodeplugImage(static_cast<std::size_t>(highest));
+  state_.templateImage = CodeplugImage(static_cast<std::size_t>(highest));
+}
+
+void Startup::readLooks() {
+  const std::string english = readSetting(state_.settings, key::kEngFont);
+  const std::string chinese = readSetting(state_.settings, key::kChsFont);
+  state_.fontFace = state_.language == kSimplifiedChinese ? chinese : english;
+  state_.overColor = readSettingColour(state_.settings, key::kOverColor);
+  state_.defColor = readSettingColour(state_.settings, key::kDefColor);
+}
+
+void Startup::readRanges() {
+  MemoryRanges& r = state_.ranges;
+  r.tableMax = hexSetting(state_.settings, key::kTableMaxAddr, r.tableMaxText);
+  r.readStart = hexSetting(state_.settings, key::kReadStartAddr, r.readStartText);
+  r.readEnd = hexSetting(state_.settings, key::kReadEndAddr, r.readEndText);
+  r.writeStart = hexSetting(state_.settings, key::kWriteStartAddr, r.writeStartText);
+  r.writeEnd = hexSetting(state_.settings, key::kWriteEndAddr, r.writeEndText);
+  host_.setAddressFields(r);
+}
+
+}  // namespace q7

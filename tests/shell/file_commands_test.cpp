@@ -1,0 +1,155 @@
+#include "shell/file_commands.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "shell/error_report.h"
+#include "support/scripted_prompts.h"
+#include "support/shell_fakes.h"
+#include "support/temp_dir.h"
+
+namespace q7 {
+namespace {
+
+void putBytes(const std::filesystem::path& path, std::vector<std::uint8_t> bytes) {
+  std::ofstream(path, std::ios::binary)
+      .write(reinterpret_cast<const char*>(bytes.data()),
+             static_cast<std::streamsize>(bytes.size()));
+}
+
+std::vector<std::uint8_t> fileOf(std::uint8_t fill) {
+  std::vector<std::uint8_t> bytes(1040, fill);
+  bytes[0x379 + 16] = 0x00;
+  return bytes;
+}
+
+class FileCommandsTest : public ::testing::Test {
+ protected:
+  FileCommandsTest() : files(state, prompts, status) {
+    state.programFolder = dir.path();
+    state.captions = CaptionTable(kEnglish);
+    putBytes(dir / "dhcpqec.def", fileOf(0xAA));
+    files.setViews(&views);
+    files.generateDatFolder();
+    errorReporter().clear();
+  }
+  test::TempDir dir;
+  AppState state;
+  test::ScriptedPrompts prompts;
+  test::RecordingStatus status;
+  test::RecordingViews views;
+  FileCommands files;
+};
+
+TEST_F(FileCommandsTest, DataFolderAndDefaultPath) {
+  EXPECT_TRUE(std::filesystem::is_directory(dir / "Data"));
+  EXPECT_EQ(state.currentDataPath, dir / "Data" / "Untitled.dat");
+  EXPECT_EQ(status.panelText(kFilePanel), "File Name:" + (dir / "Data" / "Untitled.dat").string());
+}
+
+TEST_F(FileCommandsTest, NewKeepsModelAndBandAndAsksFirst) {
+  files.initTempArray();
+  for (std::size_t i = 889; i <= 893; ++i) state.image[i] = static_cast<std::uint8_t>(i);
+  state.image[100] = 0x01;
+  state.currentDataPath = dir / "other.dat";
+  files.newFile();  // answered No
+  EXPECT_EQ(state.image[100], 0x01);
+  EXPECT_EQ(state.currentDataPath, dir / "other.dat");
+  ASSERT_EQ(prompts.questions.size(), 1u);
+  EXPECT_EQ(prompts.questions[0].text, "All data will be cleared,continue?");
+  EXPECT_EQ(prompts.questions[0].title, "Notice");
+
+  prompts.answers = {true};
+  files.newFile();
+  EXPECT_EQ(state.image[100], 0xAA);
+  for (std::size_t i = 889; i <= 893; ++i) EXPECT_EQ(state.image[i], static_cast<std::uint8_t>(i));
+  EXPECT_EQ(state.currentDataPath, state.defaultDataPath);
+  EXPECT_EQ(views.calls.back(), "showNew");
+}
+
+TEST_F(FileCommandsTest, TemplateImageKeepsTheFileLayout) {
+  auto bytes = fileOf(0x00);
+  bytes[16 * 3] = 0x77;  // file offset 48 = radio address 0x20
+  putBytes(dir / "dhcpqec.def", bytes);
+  files.initTempArray();
+  EXPECT_EQ(state.templateImage[48], 0x77);
+  EXPECT_EQ(state.image[0x20], 0x77);
+}
+
+TEST_F(FileCommandsTest, MissingTemplateFallsBackToTheBuiltInBlankAndReports) {
+  std::filesystem::remove(dir / "dhcpqec.def");
+  state.image[0x37A] = 0x12;
+  files.initTempArray();
+  EXPECT_EQ(state.image[0x37A], 0x40);
+  EXPECT_EQ(state.image[0x37C], 0x47);
+  EXPECT_EQ(errorReporter().lines().size(), 2u);
+}
+
+TEST_F(FileCommandsTest, OpenLoadsShowsAndSetsThePath) {
+  auto bytes = fileOf(0x11);
+  bytes[0] = 'X';  // the identifier is not checked
+  putBytes(dir / "a.dat", bytes);
+  files.openFile((dir / "a.dat").string());
+  EXPECT_EQ(state.image[0x10], 0x11);
+  EXPECT_EQ(state.currentDataPath, dir / "a.dat");
+  EXPECT_EQ(views.calls.back(), "show");
+}
+
+TEST_F(FileCommandsTest, OpenRefusesShortOrMissingFilesAndKeepsTheImage) {
+  state.image[0x100] = 0x5C;
+  putBytes(dir / "short.dat", std::vector<std::uint8_t>(1000, 0x11));
+  for (const char* name : {"short.dat", "none.dat"}) {
+    files.openFile((dir / name).string());
+    EXPECT_EQ(state.image[0x100], 0x5C);
+    EXPECT_EQ(prompts.messages.back().text, "Wrong file type!");
+    EXPECT_EQ(prompts.messages.back().icon, PromptIcon::Critical);
+  }
+  EXPECT_NE(state.currentDataPath, dir / "short.dat");
+  EXPECT_EQ(errorReporter().lines().size(), 4u);
+}
+
+TEST_F(FileCommandsTest, CancelledDialogsChangeNothing) {
+  state.image[0x100] = 0x5C;
+  const auto path = state.currentDataPath;
+  files.openFile("");
+  prompts.answers = {true};
+  files.saveFile();
+  EXPECT_EQ(state.image[0x100], 0x5C);
+  EXPECT_EQ(state.currentDataPath, path);
+  EXPECT_FALSE(std::filesystem::exists(path));
+  EXPECT_TRUE(prompts.messages.empty());
+}
+
+TEST_F(FileCommandsTest, SaveAsWritesAndReopensTheSameBytes) {
+  for (std::size_t i = 0; i < 1024; ++i) state.image[i] = static_cast<std::uint8_t>(i * 3);
+  const CodeplugImage before = state.image;
+  prompts.answers = {true};
+  prompts.fileNames = {(dir / "b.dat").string()};
+  files.saveFile();
+  EXPECT_EQ(prompts.dialogDirs.back(), state.defaultDataPath.string());
+  EXPECT_EQ(std::filesystem::file_size(dir / "b.dat"), 1040u);
+  EXPECT_EQ(views.calls, (std::vector<std::string>{"commit", "store"}));
+  for (std::size_t i = 16; i < 1024; ++i) EXPECT_EQ(state.image[i], before[i]) << i;
+  state.image[0x200] = 0;
+  files.openFile((dir / "b.dat").string());
+  for (std::size_t i = 16; i < 1024; ++i) EXPECT_EQ(state.image[i], before[i]) << i;
+  EXPECT_EQ(state.image[0], 'Q');
+}
+
+TEST_F(FileCommandsTest, FailedSaveKeepsImageFileAndPathAndSaysSo) {
+  putBytes(dir / "old.dat", fileOf(0x33));
+  state.currentDataPath = dir / "old.dat";
+  state.image[0x100] = 0x99;
+  const CodeplugImage before = state.image;
+  prompts.fileNames = {(dir / "missing" / "x.dat").string()};
+  files.saveAsFile();
+  EXPECT_EQ(state.image, before);
+  EXPECT_EQ(state.currentDataPath, dir / "old.dat");
+  EXPECT_EQ(prompts.messages.back().text, "Save file failed!");
+  EXPECT_EQ(std::filesystem::file_size(dir / "old.dat"), 1040u);
+  EXPECT_FALSE(errorReporter().lines().empty());
+}
+
+}  // namespace
+}  // namespace q7

@@ -1,0 +1,44 @@
+#pragma once
+// Recording stand-ins for the main window's status bar, the editors and the
+// lock indicators, for tests of the shell's logic without a display.
+#include <map>
+#include <string>
+#include <vector>
+
+#include "shell/channel_lock.h"
+#include "shell/editor_views.h"
+#include "shell/status_panels.h"
+
+namespace q7::test {
+
+class RecordingStatus : public StatusPanels {
+ public:
+  std::map<int, std::string> panels;
+  void setPanelText(int panel, const std::string& text) override { panels[panel] = text; }
+  std::string panelText(int panel) const override {
+    const auto it = panels.find(panel);
+    return it == panels.end() ? std::string() : it->second;
+  }
+};
+
+class RecordingViews : public EditorViews {
+ public:
+  std::vector<std::string> calls;
+  void commitPendingEdit() override { calls.push_back("commit"); }
+  void storeChannels() override { calls.push_back("store"); }
+  void showImage() override { calls.push_back("show"); }
+  void showNewImage() override { calls.push_back("showNew"); }
+  void applyLock(bool locked) override { calls.push_back(locked ? "lock" : "unlock"); }
+  void deleteAllChannels() override { calls.push_back("deleteAll"); }
+};
+
+class RecordingIndicators : public LockIndicators {
+ public:
+  bool checked = false;
+  bool blinking = false;
+  void setLockChecked(bool c) override { checked = c; }
+  bool lockChecked() const override { return checked; }
+  void setBlinking(bool running) override { blinking = running; }
+};
+
+}  // namespace q7::test
