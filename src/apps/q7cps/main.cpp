@@ -1,5 +1,18 @@
+// The desktop programming tool: one main window over the shared state.
 #include <QApplication>
+
+#include "shell/app_state.h"
+#include "shell/ui/main_window.h"
+#include "shell/ui/qt_prompts.h"
+
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  return 0;
+  q7::AppState state;
+  state.programFolder = QCoreApplication::applicationDirPath().toStdString();
+  q7::QtPrompts prompts;
+  q7::MainWindow window(state, prompts);
+  prompts.setParent(&window);
+  if (!window.start()) return 0;
+  window.show();
+  return app.exec();
 }

@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Installs what building and testing need on Debian 12, then configures and
+# builds everything into build/. Safe to run again: it installs only what is missing.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+packages=(cmake ninja-build g++ qt6-base-dev qt6-serialport-dev libgl-dev libgtest-dev
+          fonts-noto-cjk)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if ((${#missing[@]})); then
+  echo "Installing: ${missing[*]}"
+  sudo=""
+  [ "$(id -u)" -eq 0 ] || sudo="sudo"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build

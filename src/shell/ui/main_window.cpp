@@ -1,0 +1,355 @@
+#include "shell/ui/main_window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QLabel>
+#include <QLocale>
+#include <QMdiArea>
+#include <QMenuBar>
+#include <QProcess>
+#include <QStatusBar>
+#include <QStyle>
+#include <QTimer>
+#include <QToolBar>
+#include <QUrl>
+
+#include "shell/error_report.h"
+#include "shell/language_choice.h"
+#include "shell/ui/about_box.h"
+#include "shell/ui/error_list_window.h"
+#include "shell/ui/qt_text.h"
+
+namespace q7 {
+namespace {
+
+constexpr int kTitleRow = 16;
+constexpr int kReadyRow = 94;
+constexpr int kFileNameRow = 85;
+
+// Captions of the menu entries (SetSoftFace applies them in this order).
+struct Captioned {
+  const char* name;
+  int row;
+};
+constexpr Captioned kMenuCaptions[] = {
+    {"mnuFile", 20},        {"mnuFileNew", 21},     {"mnuFileOpen", 22},  {"mnuFileSave", 23},
+    {"mnuFileSaveAs", 24},  {"mnuExit", 25},        {"mnuProgram", 26},   {"mnuReadFre", 27},
+    {"mnuWriteFre", 28},    {"mnuSet", 31},         {"mnuLockFace", 58},  {"mnuCommunicate", 32},
+    {"mnuLangSetting", 33}, {"mnuLangSel0", 34},    {"mnuLangSel1", 57},  {"mnuLangSel2", 35},
+    {"mnuHelp", 36},        {"mnuAboutSoft", 38},
+};
+
+struct ToolButton {
+  const char* key;
+  int row;
+  QStyle::StandardPixmap icon;
+};
+constexpr ToolButton kToolButtons[] = {
+    {"FileNew", 0, QStyle::SP_FileIcon},       {"FileOpen", 1, QStyle::SP_DialogOpenButton},
+    {"FileSave", 2, QStyle::SP_DialogSaveButton}, {"Read", 3, QStyle::SP_ArrowDown},
+    {"Write", 4, QStyle::SP_ArrowUp},          {"Com", 5, QStyle::SP_ComputerIcon},
+    {"Help", 6, QStyle::SP_DialogHelpButton},  {"Exit", 7, QStyle::SP_DialogCloseButton},
+};
+
+// Language menu entries by language index 1..3.
+constexpr const char* kLanguageEntries[] = {"mnuLangSel0", "mnuLangSel1", "mnuLangSel2"};
+
+struct PanelKey {
+  int panel;
+  const char* key;
+};
+constexpr PanelKey kPanels[] = {
+    {kNoticePanel, "statusNotice"}, {kPortPanel, "statusCom"}, {kFilePanel, "statusAddress"}};
+
+void restartProgram() {
+  QProcess::startDetached(QCoreApplication::applicationFilePath(),
+                          QCoreApplication::arguments().mid(1));
+}
+
+}  // namespace
+
+MainWindow::MainWindow(AppState& state, Prompts& prompts)
+    : state_(state),
+      prompts_(prompts),
+      files_(state, prompts, *this),
+      lock_(state, *this, *this),
+      restart_(restartProgram),
+      mdi_(new QMdiArea(this)),
+      tmrChLock_(new QTimer(this)),
+      tmrChLockBlink_(new QTimer(this)) {
+  setObjectName("mdifrmMain");
+  mdi_->setObjectName("mdiArea");
+  setCentralWidget(mdi_);
+  buildMenus();
+  buildToolBar();
+  buildStatusBar();
+  tmrChLock_->setObjectName("tmrChLock");
+  tmrChLock_->setInterval(30000);
+  tmrChLockBlink_->setObjectName("tmrChLockBlink");
+  tmrChLockBlink_->setInterval(5000);
+  connect(tmrChLock_, &QTimer::timeout, this, [this] { lock_.idleCheck(); });
+  connect(tmrChLockBlink_, &QTimer::timeout, this, [this] { lock_.blink(); });
+  errorReporter().setListener([this](const std::string& line) { showErrorLine(line); });
+}
+
+MainWindow::~MainWindow() { errorReporter().setListener(nullptr); }
+
+QAction* MainWindow::action(const QString& name) const {
+  const auto it = actions_.find(name);
+  return it == actions_.end() ? nullptr : it->second;
+}
+
+QAction* MainWindow::addAction(QMenu* menu, const char* name, const QKeySequence& shortcut) {
+  QAction* a = menu->addAction(QString());
+  a->setObjectName(name);
+  a->setShortcut(shortcut);
+  actions_[name] = a;
+  return a;
+}
+
+void MainWindow::buildMenus() {
+  auto menu = [this](QMenu* parent, const char* name) {
+    QMenu* m = parent ? parent->addMenu(QString()) : menuBar()->addMenu(QString());
+    m->setObjectName(name);
+    menus_[name] = m;
+    return m;
+  };
+  auto command = [this](QAction* a, const char* location, std::function<void()> body) {
+    connect(a, &QAction::triggered, this, [location, body] { guard(location, body); });
+  };
+  QMenu* file = menu(nullptr, "mnuFile");
+  command(addAction(file, "mnuFileNew", QKeySequence("Ctrl+N")), "mdifrmMain->mnuFileNew_Click",
+          [this] { files_.newFile(); });
+  command(addAction(file, "mnuFileOpen", QKeySequence("Ctrl+O")),
+          "mdifrmMain->mnuFileOpen_Click", [this] { files_.openFile(""); });
+  command(addAction(file, "mnuFileSave", QKeySequence("Ctrl+S")),
+          "mdifrmMain->mnuFileSave_Click", [this] { files_.saveFile(); });
+  command(addAction(file, "mnuFileSaveAs"), "mdifrmMain->mnuFileSaveAs_Click", [this] {
+    files_.saveAsFile();
+  });
+  file->addSeparator();
+  command(addAction(file, "mnuExit"), "mdifrmMain->mnuExit_Click", [this] { exitSoft(); });
+
+  QMenu* program = menu(nullptr, "mnuProgram");
+  command(addAction(program, "mnuReadFre", QKeySequence("Ctrl+R")),
+          "mdifrmMain->mnuReadFre_Click", [this] { readRadio(); });
+  command(addAction(program, "mnuWriteFre", QKeySequence("Ctrl+W")),
+          "mdifrmMain->mnuWriteFre_Click", [this] { writeRadio(); });
+
+  QMenu* settings = menu(nullptr, "mnuSet");
+  command(addAction(settings, "mnuCommunicate"), "mdifrmMain->mnuCommunicate_Click",
+          [this] { communicationPort(); });
+  settings->addSeparator();
+  QAction* lockFace = addAction(settings, "mnuLockFace");
+  lockFace->setCheckable(true);
+  // The check mark follows the lock state only, never the click itself.
+  connect(lockFace, &QAction::triggered, this, [this, lockFace] {
+    lockFace->setChecked(!lockFace->isChecked());
+    lock_.toggle("mdifrmMain->mnuChLock_Click");
+  });
+  settings->addSeparator();
+  QMenu* languages = menu(settings, "mnuLangSetting");
+  actions_["mnuLangSetting"] = languages->menuAction();
+  for (int language : {kSimplifiedChinese, kEnglish, kTraditionalChinese}) {
+    QAction* a = addAction(languages, kLanguageEntries[language - 1]);
+    a->setCheckable(true);
+    connect(a, &QAction::triggered, this, [this, language] { chooseLanguage(language); });
+  }
+
+  QMenu* helpMenu = menu(nullptr, "mnuHelp");
+  command(addAction(helpMenu, "mnuAboutSoft"), "mdifrmMain->mnuAboutSoft_Click",
+          [this] { aboutSoft(); });
+  for (const auto& [name, m] : menus_) actions_[name] = m->menuAction();
+}
+
+void MainWindow::buildToolBar() {
+  toolBar_ = addToolBar(QString());
+  toolBar_->setObjectName("tlbMdiFrmMain");
+  toolBar_->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+  toolBar_->setMovable(false);
+  for (const ToolButton& b : kToolButtons) {
+    QAction* a = toolBar_->addAction(style()->standardIcon(b.icon), QString());
+    a->setObjectName(QString("tlb") + b.key);
+    a->setData(QString(b.key));
+    actions_[a->objectName()] = a;
+    connect(a, &QAction::triggered, this, [this, a] { tlbMdiFrmMain_ButtonClick(a->data().toString()); });
+  }
+}
+
+void MainWindow::buildStatusBar() {
+  statusBar()->setObjectName("sbrStatus");
+  for (const PanelKey& p : kPanels) {
+    auto* label = new QLabel(this);
+    label->setObjectName(p.key);
+    statusBar()->addWidget(label, p.panel == kFilePanel ? 1 : 0);
+    panels_[p.panel] = label;
+  }
+}
+
+void MainWindow::tlbMdiFrmMain_ButtonClick(const QString& key) {
+  guard("mdifrmMain->tlbmdifrmMain_ButtonClick", [&] {
+    if (key == "FileNew") {
+      files_.newFile();
+    } else if (key == "FileOpen") {
+      files_.openFile("");
+    } else if (key == "FileSave") {
+      files_.saveFile();
+    } else if (key == "Write") {
+      writeRadio();
+    } else if (key == "Read") {
+      readRadio();
+    } else if (key == "Com") {
+      communicationPort();
+    } else if (key == "Help") {
+      help();
+    } else if (key == "Exit") {
+      exitSoft();
+    }
+  });
+}
+
+bool MainWindow::start() {
+  bool started = false;
+  guard("mdifrmMain->MDIForm_Load", [&] {
+    started = Startup(state_, *this, files_, *this).run() == StartupOutcome::Started;
+  });
+  if (started) tmrChLock_->start();
+  return started;
+}
+
+void MainWindow::setPanelText(int panel, const std::string& text) {
+  if (const auto it = panels_.find(panel); it != panels_.end()) it->second->setText(qs(text));
+}
+
+std::string MainWindow::panelText(int panel) const {
+  const auto it = panels_.find(panel);
+  return it == panels_.end() ? std::string() : ss(it->second->text());
+}
+
+void MainWindow::setLockChecked(bool checked) { action("mnuLockFace")->setChecked(checked); }
+
+bool MainWindow::lockChecked() const { return action("mnuLockFace")->isChecked(); }
+
+void MainWindow::setBlinking(bool running) {
+  if (running) {
+    tmrChLockBlink_->start();
+  } else {
+    tmrChLockBlink_->stop();
+  }
+}
+
+void MainWindow::setMemoryViewVisible(bool) {}
+
+void MainWindow::chooseLanguage(int language) {
+  setLanguageChecks(language);
+  if (!swiLangFace(state_, prompts_, language)) return;
+  restart_();
+  state_.quitWithoutAsking = true;
+  close();
+}
+
+void MainWindow::help() {
+  guard("mdifrmMain->Help", [&] {
+    const auto document = helpDocument(state_.programFolder, state_.language);
+    std::error_code ec;
+    if (std::filesystem::exists(document, ec)) {
+      QDesktopServices::openUrl(QUrl::fromLocalFile(qs(document.string())));
+    }
+  });
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  bool accepted = state_.closing;
+  guard("mdifrmMain->MDIForm_QueryUnload", [&] {
+    if (!accepted) accepted = confirmExit(state_, prompts_);
+    if (!accepted) return;
+    if (errorList_) errorList_->close();
+  });
+  if (accepted) {
+    tmrChLock_->stop();
+    tmrChLockBlink_->stop();
+    event->accept();
+  } else {
+    event->ignore();
+  }
+}
+
+int MainWindow::systemLocaleId() {
+  const QLocale locale = QLocale::system();
+  if (locale.language() == QLocale::Chinese) {
+    const bool traditional = locale.script() == QLocale::TraditionalChineseScript ||
+                             locale.territory() == QLocale::Taiwan ||
+                             locale.territory() == QLocale::HongKong ||
+                             locale.territory() == QLocale::Macao;
+    return traditional ? kLocaleTraditionalChinese : kLocaleSimplifiedChinese;
+  }
+  if (locale.language() == QLocale::English && locale.territory() == QLocale::UnitedStates) {
+    return kLocaleUsEnglish;
+  }
+  return 0;
+}
+
+void MainWindow::autoSetPort() {}
+
+bool MainWindow::verdictCom(int) { return true; }
+
+void MainWindow::setLanguageChecks(int language) {
+  for (int l = kSimplifiedChinese; l <= kEnglish; ++l) {
+    action(kLanguageEntries[l - 1])->setChecked(l == language);
+  }
+}
+
+void MainWindow::buildCharacterTable() {}
+
+void MainWindow::setAddressFields(const MemoryRanges&) {}
+
+void MainWindow::loadVoiceSequence() {}
+
+void MainWindow::prepareCommandPair() {}
+
+void MainWindow::setSoftFace() {
+  guard("mdimoduMain->SetSoftFace", [&] {
+    for (const Captioned& c : kMenuCaptions) action(c.name)->setText(qs(state_.caption(c.row)));
+    for (const ToolButton& b : kToolButtons) {
+      action(QString("tlb") + b.key)->setText(qs(state_.caption(b.row)));
+    }
+    setWindowTitle(qs(state_.caption(kTitleRow)));
+    setPanelText(kNoticePanel, state_.caption(kReadyRow));
+    showPortPanel();
+    setPanelText(kFilePanel, state_.caption(kFileNameRow) + state_.currentDataPath.string());
+  });
+}
+
+void MainWindow::initChannelWindow() {}
+
+void MainWindow::initMemoryGrid() {}
+
+void MainWindow::showChannelWindow() {}
+
+void MainWindow::applyChannelLock(bool) { lock_.applyStored(); }
+
+void MainWindow::showPortPanel() { setPanelText(kPortPanel, "COM" + std::to_string(state_.port)); }
+
+void MainWindow::showErrorLine(const std::string& line) {
+  if (!errorList_) {
+    errorList_ = new ErrorListWindow(this);
+    errorList_->setAttribute(Qt::WA_DeleteOnClose);
+    addDockWidget(Qt::BottomDockWidgetArea, errorList_);
+  }
+  errorList_->appendLine(qs(line));
+  errorList_->show();
+}
+
+void MainWindow::readRadio() {}
+
+void MainWindow::writeRadio() {}
+
+void MainWindow::communicationPort() { showPortPanel(); }
+
+void MainWindow::aboutSoft() {
+  AboutBox box(state_.language, qs(state_.fontFace), this);
+  box.exec();
+}
+
+}  // namespace q7

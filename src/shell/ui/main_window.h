@@ -1,0 +1,110 @@
+#pragma once
+// mdifrmMain: the program's frame. Its start is the start-up sequence, its
+// close is the program's exit; it carries the menus, the toolbar, the status
+// bar, the channel lock timers and hosts every other window.
+#include <QMainWindow>
+#include <QPointer>
+#include <functional>
+#include <map>
+
+#include "shell/app_state.h"
+#include "shell/channel_lock.h"
+#include "shell/file_commands.h"
+#include "shell/shell_commands.h"
+#include "shell/startup.h"
+#include "shell/status_panels.h"
+
+class QAction;
+class QLabel;
+class QMdiArea;
+class QTimer;
+class QToolBar;
+
+namespace q7 {
+
+class ErrorListWindow;
+
+class MainWindow : public QMainWindow,
+                   public StatusPanels,
+                   public StartupHost,
+                   public LockIndicators,
+                   public ShellCommands {
+  Q_OBJECT
+ public:
+  MainWindow(AppState& state, Prompts& prompts);
+  ~MainWindow() override;
+
+  // Runs the start-up sequence; false when the program must end at once.
+  bool start();
+  // Starts the program anew after a language change (replaceable for tests).
+  void setRestarter(std::function<void()> restart) { restart_ = std::move(restart); }
+
+  FileCommands& files() { return files_; }
+  ChannelLock& channelLock() { return lock_; }
+  QAction* action(const QString& name) const;
+
+  // StatusPanels
+  void setPanelText(int panel, const std::string& text) override;
+  std::string panelText(int panel) const override;
+  // LockIndicators
+  void setLockChecked(bool checked) override;
+  bool lockChecked() const override;
+  void setBlinking(bool running) override;
+  // ShellCommands
+  void newFileSol() override { files_.newFileSol(); }
+  void openFile(const std::string& path) override { files_.openFile(path); }
+  void useDefaultDataPath() override { files_.useDefaultDataPath(); }
+  void toggleChannelLock() override { lock_.toggle("mdifrmMain->mnuPopChLock_Click"); }
+  void setMemoryViewVisible(bool visible) override;
+
+  void tlbMdiFrmMain_ButtonClick(const QString& key);
+  void chooseLanguage(int language);
+  void exitSoft() { close(); }
+  void help();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  // StartupHost
+  int systemLocaleId() override;
+  void autoSetPort() override;
+  bool verdictCom(int port) override;
+  void setLanguageChecks(int language) override;
+  void buildCharacterTable() override;
+  void setAddressFields(const MemoryRanges& ranges) override;
+  void loadVoiceSequence() override;
+  void prepareCommandPair() override;
+  void setSoftFace() override;
+  void initChannelWindow() override;
+  void initMemoryGrid() override;
+  void showChannelWindow() override;
+  void applyChannelLock(bool locked) override;
+
+  void buildMenus();
+  void buildToolBar();
+  void buildStatusBar();
+  QAction* addAction(QMenu* menu, const char* name, const QKeySequence& shortcut = {});
+  void showPortPanel();
+  void showErrorLine(const std::string& line);
+  void readRadio();
+  void writeRadio();
+  void communicationPort();
+  void aboutSoft();
+
+  AppState& state_;
+  Prompts& prompts_;
+  FileCommands files_;
+  ChannelLock lock_;
+  std::function<void()> restart_;
+  QMdiArea* mdi_;
+  QToolBar* toolBar_ = nullptr;
+  std::map<QString, QAction*> actions_;
+  std::map<QString, QMenu*> menus_;
+  std::map<int, QLabel*> panels_;
+  QTimer* tmrChLock_;
+  QTimer* tmrChLockBlink_;
+  QPointer<ErrorListWindow> errorList_;
+};
+
+}  // namespace q7
