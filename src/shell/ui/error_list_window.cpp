@@ -15,9 +15,13 @@ ErrorListWindow::ErrorListWindow(QWidget* parent)
   setWidget(listShowErr_);
 }
 
-void ErrorListWindow::appendLine(const QString& line) { listShowErr_->addItem(line); }
+void ErrorListWindow::appendLine(const QString& line) {
+  listShowErr_->addItem(line);
+}
 
-int ErrorListWindow::entryCount() const { return listShowErr_->count(); }
+int ErrorListWindow::entryCount() const {
+  return listShowErr_->count();
+}
 
 void ErrorListWindow::closeEvent(QCloseEvent* event) {
   listShowErr_->clear();

@@ -33,10 +33,10 @@ struct Captioned {
   int row;
 };
 constexpr Captioned kMenuCaptions[] = {
-    {"mnuFile", 20},        {"mnuFileNew", 21},     {"mnuFileOpen", 22},  {"mnuFileSave", 23},
-    {"mnuFileSaveAs", 24},  {"mnuExit", 25},        {"mnuProgram", 26},   {"mnuReadFre", 27},
-    {"mnuWriteFre", 28},    {"mnuSet", 31},         {"mnuLockFace", 58},  {"mnuCommunicate", 32},
-    {"mnuLangSetting", 33}, {"mnuLangSel0", 34},    {"mnuLangSel1", 57},  {"mnuLangSel2", 35},
+    {"mnuFile", 20},        {"mnuFileNew", 21},   {"mnuFileOpen", 22}, {"mnuFileSave", 23},
+    {"mnuFileSaveAs", 24},  {"mnuExit", 25},      {"mnuProgram", 26},  {"mnuReadFre", 27},
+    {"mnuWriteFre", 28},    {"mnuSet", 31},       {"mnuLockFace", 58}, {"mnuCommunicate", 32},
+    {"mnuLangSetting", 33}, {"mnuLangSel0", 34},  {"mnuLangSel1", 57}, {"mnuLangSel2", 35},
     {"mnuHelp", 36},        {"mnuAboutSoft", 38},
 };
 
@@ -46,10 +46,14 @@ struct ToolButton {
   QStyle::StandardPixmap icon;
 };
 constexpr ToolButton kToolButtons[] = {
-    {"FileNew", 0, QStyle::SP_FileIcon},       {"FileOpen", 1, QStyle::SP_DialogOpenButton},
-    {"FileSave", 2, QStyle::SP_DialogSaveButton}, {"Read", 3, QStyle::SP_ArrowDown},
-    {"Write", 4, QStyle::SP_ArrowUp},          {"Com", 5, QStyle::SP_ComputerIcon},
-    {"Help", 6, QStyle::SP_DialogHelpButton},  {"Exit", 7, QStyle::SP_DialogCloseButton},
+    {"FileNew", 0, QStyle::SP_FileIcon},
+    {"FileOpen", 1, QStyle::SP_DialogOpenButton},
+    {"FileSave", 2, QStyle::SP_DialogSaveButton},
+    {"Read", 3, QStyle::SP_ArrowDown},
+    {"Write", 4, QStyle::SP_ArrowUp},
+    {"Com", 5, QStyle::SP_ComputerIcon},
+    {"Help", 6, QStyle::SP_DialogHelpButton},
+    {"Exit", 7, QStyle::SP_DialogCloseButton},
 };
 
 // Language menu entries by language index 1..3.
@@ -93,7 +97,9 @@ MainWindow::MainWindow(AppState& state, Prompts& prompts)
   errorReporter().setListener([this](const std::string& line) { showErrorLine(line); });
 }
 
-MainWindow::~MainWindow() { errorReporter().setListener(nullptr); }
+MainWindow::~MainWindow() {
+  errorReporter().setListener(nullptr);
+}
 
 QAction* MainWindow::action(const QString& name) const {
   const auto it = actions_.find(name);
@@ -121,19 +127,18 @@ void MainWindow::buildMenus() {
   QMenu* file = menu(nullptr, "mnuFile");
   command(addAction(file, "mnuFileNew", QKeySequence("Ctrl+N")), "mdifrmMain->mnuFileNew_Click",
           [this] { files_.newFile(); });
-  command(addAction(file, "mnuFileOpen", QKeySequence("Ctrl+O")),
-          "mdifrmMain->mnuFileOpen_Click", [this] { files_.openFile(""); });
-  command(addAction(file, "mnuFileSave", QKeySequence("Ctrl+S")),
-          "mdifrmMain->mnuFileSave_Click", [this] { files_.saveFile(); });
-  command(addAction(file, "mnuFileSaveAs"), "mdifrmMain->mnuFileSaveAs_Click", [this] {
-    files_.saveAsFile();
-  });
+  command(addAction(file, "mnuFileOpen", QKeySequence("Ctrl+O")), "mdifrmMain->mnuFileOpen_Click",
+          [this] { files_.openFile(""); });
+  command(addAction(file, "mnuFileSave", QKeySequence("Ctrl+S")), "mdifrmMain->mnuFileSave_Click",
+          [this] { files_.saveFile(); });
+  command(addAction(file, "mnuFileSaveAs"), "mdifrmMain->mnuFileSaveAs_Click",
+          [this] { files_.saveAsFile(); });
   file->addSeparator();
   command(addAction(file, "mnuExit"), "mdifrmMain->mnuExit_Click", [this] { exitSoft(); });
 
   QMenu* program = menu(nullptr, "mnuProgram");
-  command(addAction(program, "mnuReadFre", QKeySequence("Ctrl+R")),
-          "mdifrmMain->mnuReadFre_Click", [this] { readRadio(); });
+  command(addAction(program, "mnuReadFre", QKeySequence("Ctrl+R")), "mdifrmMain->mnuReadFre_Click",
+          [this] { readRadio(); });
   command(addAction(program, "mnuWriteFre", QKeySequence("Ctrl+W")),
           "mdifrmMain->mnuWriteFre_Click", [this] { writeRadio(); });
 
@@ -173,7 +178,8 @@ void MainWindow::buildToolBar() {
     a->setObjectName(QString("tlb") + b.key);
     a->setData(QString(b.key));
     actions_[a->objectName()] = a;
-    connect(a, &QAction::triggered, this, [this, a] { tlbMdiFrmMain_ButtonClick(a->data().toString()); });
+    connect(a, &QAction::triggered, this,
+            [this, a] { tlbMdiFrmMain_ButtonClick(a->data().toString()); });
   }
 }
 
@@ -211,9 +217,8 @@ void MainWindow::tlbMdiFrmMain_ButtonClick(const QString& key) {
 
 bool MainWindow::start() {
   bool started = false;
-  guard("mdifrmMain->MDIForm_Load", [&] {
-    started = Startup(state_, *this, files_, *this).run() == StartupOutcome::Started;
-  });
+  guard("mdifrmMain->MDIForm_Load",
+        [&] { started = Startup(state_, *this, files_, *this).run() == StartupOutcome::Started; });
   if (started) tmrChLock_->start();
   return started;
 }
@@ -227,9 +232,13 @@ std::string MainWindow::panelText(int panel) const {
   return it == panels_.end() ? std::string() : ss(it->second->text());
 }
 
-void MainWindow::setLockChecked(bool checked) { action("mnuLockFace")->setChecked(checked); }
+void MainWindow::setLockChecked(bool checked) {
+  action("mnuLockFace")->setChecked(checked);
+}
 
-bool MainWindow::lockChecked() const { return action("mnuLockFace")->isChecked(); }
+bool MainWindow::lockChecked() const {
+  return action("mnuLockFace")->isChecked();
+}
 
 void MainWindow::setBlinking(bool running) {
   if (running) {
@@ -292,7 +301,9 @@ int MainWindow::systemLocaleId() {
 
 void MainWindow::autoSetPort() {}
 
-bool MainWindow::verdictCom(int) { return true; }
+bool MainWindow::verdictCom(int) {
+  return true;
+}
 
 void MainWindow::setLanguageChecks(int language) {
   for (int l = kSimplifiedChinese; l <= kEnglish; ++l) {
@@ -327,9 +338,13 @@ void MainWindow::initMemoryGrid() {}
 
 void MainWindow::showChannelWindow() {}
 
-void MainWindow::applyChannelLock(bool) { lock_.applyStored(); }
+void MainWindow::applyChannelLock(bool) {
+  lock_.applyStored();
+}
 
-void MainWindow::showPortPanel() { setPanelText(kPortPanel, "COM" + std::to_string(state_.port)); }
+void MainWindow::showPortPanel() {
+  setPanelText(kPortPanel, "COM" + std::to_string(state_.port));
+}
 
 void MainWindow::showErrorLine(const std::string& line) {
   if (!errorList_) {
@@ -345,7 +360,9 @@ void MainWindow::readRadio() {}
 
 void MainWindow::writeRadio() {}
 
-void MainWindow::communicationPort() { showPortPanel(); }
+void MainWindow::communicationPort() {
+  showPortPanel();
+}
 
 void MainWindow::aboutSoft() {
   AboutBox box(state_.language, qs(state_.fontFace), this);

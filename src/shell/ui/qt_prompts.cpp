@@ -51,8 +51,8 @@ void QtPrompts::tell(const std::string& title, const std::string& text, PromptIc
 
 std::optional<std::string> QtPrompts::openFileName(const std::string& filter,
                                                    const std::string& initialDir) {
-  return chosen(QFileDialog::getOpenFileName(parent_, QString(), qs(initialDir),
-                                             qtFileFilter(filter)));
+  return chosen(
+      QFileDialog::getOpenFileName(parent_, QString(), qs(initialDir), qtFileFilter(filter)));
 }
 
 std::optional<std::string> QtPrompts::saveFileName(const std::string& filter,

@@ -14,8 +14,7 @@ class QtPrompts : public Prompts {
   void tell(const std::string& title, const std::string& text, PromptIcon icon) override;
   std::optional<std::string> openFileName(const std::string& filter,
                                           const std::string& initialDir) override;
-  std::optional<std::string> saveFileName(const std::string& filter,
-                                          const std::string& initialDir,
+  std::optional<std::string> saveFileName(const std::string& filter, const std::string& initialDir,
                                           const std::string& defaultExtension) override;
 
  private:

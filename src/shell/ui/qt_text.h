@@ -5,7 +5,11 @@
 
 namespace q7 {
 
-inline QString qs(const std::string& text) { return QString::fromStdString(text); }
-inline std::string ss(const QString& text) { return text.toStdString(); }
+inline QString qs(const std::string& text) {
+  return QString::fromStdString(text);
+}
+inline std::string ss(const QString& text) {
+  return text.toStdString();
+}
 
 }  // namespace q7

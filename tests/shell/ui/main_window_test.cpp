@@ -1,0 +1,180 @@
+#include "shell/ui/main_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QToolBar>
+#include <fstream>
+
+#include "shell/error_report.h"
+#include "shell/setting_keys.h"
+#include "shell/ui/about_box.h"
+#include "shell/ui/error_list_window.h"
+#include "support/scripted_prompts.h"
+#include "support/temp_dir.h"
+
+namespace q7 {
+namespace {
+
+class MainWindowTest : public ::testing::Test {
+ protected:
+  std::unique_ptr<MainWindow> startIn(int language) {
+    std::ofstream(dir / "corvane.def")
+        << "[Setting]\nFirRun=0\nCOM=4\nLanguage=" << language << "\n";
+    std::filesystem::copy_file(std::filesystem::path(Q7_DATA_DIR) / "dhcpqec.def",
+                               dir / "dhcpqec.def",
+                               std::filesystem::copy_options::overwrite_existing);
+    state.programFolder = dir.path();
+    auto window = std::make_unique<MainWindow>(state, prompts);
+    window->setRestarter([this] { ++restarts; });
+    EXPECT_TRUE(window->start());
+    return window;
+  }
+  QString text(MainWindow& w, const char* name) { return w.action(name)->text(); }
+
+  test::TempDir dir;
+  AppState state;
+  test::ScriptedPrompts prompts;
+  int restarts = 0;
+};
+
+TEST_F(MainWindowTest, CaptionsInEachLanguage) {
+  struct Case {
+    int language;
+    const char* file;
+    const char* readButton;
+    const char* ready;
+    const char* traditionalEntry;
+  };
+  const Case cases[] = {
+      {1, "文件(&F)", "读频", "就绪", "中文繁体(&T)"},
+      {2, "文件(&F)", "讀頻", "就緒", "中文繁體(&T)"},
+      {3, "&File", "Read", "Ready", "Traditional Chinese"},
+  };
+  for (const Case& c : cases) {
+    auto w = startIn(c.language);
+    EXPECT_EQ(w->windowTitle(), "TARN Q7");
+    EXPECT_EQ(text(*w, "mnuFile"), QString::fromUtf8(c.file));
+    EXPECT_EQ(text(*w, "tlbRead"), QString::fromUtf8(c.readButton));
+    EXPECT_EQ(text(*w, "mnuLangSel1"), QString::fromUtf8(c.traditionalEntry));
+    EXPECT_EQ(w->panelText(kNoticePanel), c.ready);
+    EXPECT_EQ(w->panelText(kPortPanel), "COM4");
+    EXPECT_TRUE(w->action("mnuLangSel" + QString::number(c.language == 1   ? 0
+                                                         : c.language == 2 ? 1
+                                                                           : 2))
+                    ->isChecked());
+    state.closing = true;
+  }
+}
+
+TEST_F(MainWindowTest, MenuOrderShortcutsAndToolbar) {
+  auto w = startIn(3);
+  QStringList fileEntries;
+  for (QAction* a : w->findChild<QMenu*>("mnuFile")->actions()) {
+    fileEntries << (a->isSeparator() ? "-" : a->objectName());
+  }
+  EXPECT_EQ(fileEntries, (QStringList{"mnuFileNew", "mnuFileOpen", "mnuFileSave", "mnuFileSaveAs",
+                                      "-", "mnuExit"}));
+  QStringList languages;
+  for (QAction* a : w->findChild<QMenu*>("mnuLangSetting")->actions()) {
+    languages << a->objectName();
+  }
+  EXPECT_EQ(languages, (QStringList{"mnuLangSel0", "mnuLangSel2", "mnuLangSel1"}));
+  EXPECT_EQ(w->action("mnuFileNew")->shortcut(), QKeySequence("Ctrl+N"));
+  EXPECT_EQ(w->action("mnuWriteFre")->shortcut(), QKeySequence("Ctrl+W"));
+  QStringList captions;
+  for (QAction* a : w->findChild<QToolBar*>("tlbMdiFrmMain")->actions()) captions << a->text();
+  EXPECT_EQ(captions,
+            (QStringList{"New", "Open", "Save", "Read", "Write", "Port", "Help", "Exit"}));
+  EXPECT_NE(w->findChild<QLabel*>("statusAddress")->text().indexOf("File Name:"), -1);
+  state.closing = true;
+}
+
+TEST_F(MainWindowTest, ExitAsksAndNoKeepsEverything) {
+  auto w = startIn(3);
+  w->show();
+  w->tlbMdiFrmMain_ButtonClick("Exit");
+  EXPECT_TRUE(w->isVisible());
+  EXPECT_FALSE(state.closing);
+  ASSERT_EQ(prompts.questions.size(), 1u);
+  EXPECT_EQ(prompts.questions[0].text, "Are you sure want to exit?");
+  prompts.answers = {true};
+  w->close();
+  EXPECT_FALSE(w->isVisible());
+  EXPECT_TRUE(state.closing);
+}
+
+TEST_F(MainWindowTest, LanguageChangeStoresRestartsAndClosesWithoutAsking) {
+  auto w = startIn(1);
+  w->show();
+  w->action("mnuLangSel0")->trigger();
+  EXPECT_EQ(restarts, 0);
+  EXPECT_TRUE(prompts.messages.empty());
+  EXPECT_TRUE(w->action("mnuLangSel0")->isChecked());
+
+  w->action("mnuLangSel2")->trigger();
+  EXPECT_EQ(readSetting(ProfileFile(dir / "corvane.def"), key::kLanguage), "3");
+  ASSERT_EQ(prompts.messages.size(), 1u);
+  EXPECT_EQ(prompts.messages[0].text, "Language has changed, you need to restart the software.");
+  EXPECT_EQ(restarts, 1);
+  EXPECT_TRUE(prompts.questions.empty());
+  EXPECT_FALSE(w->isVisible());
+  EXPECT_TRUE(w->action("mnuLangSel2")->isChecked());
+  EXPECT_FALSE(w->action("mnuLangSel0")->isChecked());
+}
+
+TEST_F(MainWindowTest, LockFaceTogglesCheckMarkStatusAndSetting) {
+  auto w = startIn(3);
+  w->action("mnuLockFace")->trigger();
+  EXPECT_TRUE(w->action("mnuLockFace")->isChecked());
+  EXPECT_EQ(w->panelText(kNoticePanel), "Interface Locked");
+  EXPECT_EQ(readSetting(ProfileFile(dir / "corvane.def"), key::kChannelLock), "ShowLock");
+  w->action("mnuLockFace")->trigger();
+  EXPECT_FALSE(w->action("mnuLockFace")->isChecked());
+  EXPECT_EQ(w->panelText(kNoticePanel), "Ready");
+  state.closing = true;
+}
+
+TEST_F(MainWindowTest, StoredLockIsOnFromTheFirstMoment) {
+  std::ofstream(dir / "corvane.def") << "[Setting]\nFirRun=0\nLanguage=3\nChannelLock=ShowLock\n";
+  state.programFolder = dir.path();
+  MainWindow w(state, prompts);
+  ASSERT_TRUE(w.start());
+  EXPECT_TRUE(w.action("mnuLockFace")->isChecked());
+  EXPECT_EQ(w.panelText(kNoticePanel), "Interface Locked");
+  state.closing = true;
+}
+
+TEST_F(MainWindowTest, FirstReportShowsTheErrorList) {
+  auto w = startIn(3);
+  EXPECT_EQ(w->findChild<ErrorListWindow*>(), nullptr);
+  guard("mdifrmMain->OpenFile", [] { throw Failure(err::kFileNotFound, "x"); });
+  guard("mdifrmMain->SaveFile", [] { throw Failure(err::kDiskFull, "y"); });
+  auto* list = w->findChild<ErrorListWindow*>();
+  ASSERT_NE(list, nullptr);
+  EXPECT_EQ(list->entryCount(), 4);
+  EXPECT_EQ(list->objectName(), "frmShowErr");
+  state.closing = true;
+  errorReporter().clear();
+}
+
+TEST(AboutBox, TextsAndFontsPerLanguage) {
+  for (int language : {1, 2, 3, 9}) {
+    AboutBox box(language, "Times New Roman");
+    const QString version = box.findChild<QLabel*>("lblVersion")->text();
+    EXPECT_EQ(version,
+              language == 3 || language == 9 ? "Version 1.0" : QString::fromUtf8("版本 1.0"));
+    EXPECT_EQ(box.findChild<QLabel*>("lblTitle")->font().pointSize(), 14);
+    EXPECT_EQ(box.findChild<QLabel*>("lblTitle")->font().family(), "Times New Roman");
+  }
+  AboutBox english(3, "Times New Roman");
+  EXPECT_EQ(english.windowTitle(), "About");
+  EXPECT_EQ(english.findChild<QPushButton*>("cmdOK")->text(), "OK");
+}
+
+}  // namespace
+}  // namespace q7
