@@ -1,0 +1,82 @@
+#include "settings/ptt_id_pause.h"
+
+#include <algorithm>
+
+#include "shell/app_state.h"
+#include "shell/error_report.h"
+
+namespace q7 {
+
+namespace {
+
+constexpr std::size_t kFirstFlagByte = 0x1D;  // byte 13 of channel 1's record
+constexpr std::size_t kRecordSize = 16;
+constexpr int kFlagBit = 6;
+
+std::size_t flagAddress(int channel) {
+  if (channel < 1 || channel > kPttIdPauseChannels) {
+    throw Failure(err::kIndexRange, "frmPttIdPauseChSet");
+  }
+  return kFirstFlagByte + kRecordSize * static_cast<std::size_t>(channel - 1);
+}
+
+// Sets the busy flag for the lifetime of the object, clearing it even when a
+// listener throws.
+class BusyScope {
+ public:
+  explicit BusyScope(bool& flag) : flag_(flag) { flag_ = true; }
+  ~BusyScope() { flag_ = false; }
+  BusyScope(const BusyScope&) = delete;
+  BusyScope& operator=(const BusyScope&) = delete;
+
+ private:
+  bool& flag_;
+};
+
+}  // namespace
+
+bool pttIdPauseFlag(const CodeplugImage& image, int channel) {
+  return (image[flagAddress(channel)] & kBitValue[kFlagBit]) != 0;
+}
+
+void setPttIdPauseFlag(CodeplugImage& image, int channel, bool on) {
+  std::uint8_t& flags = image[flagAddress(channel)];
+  flags =
+      static_cast<std::uint8_t>(on ? (flags | kBitValue[kFlagBit]) : (flags & kBitClear[kFlagBit]));
+}
+
+void PttIdPauseChannels::pttIdPauseChSet() {
+  BusyScope busy(busy_);
+  for (int i = 0; i < kPttIdPauseChannels; ++i) {
+    boxes_[static_cast<std::size_t>(i)] = pttIdPauseFlag(image_, i + 1);
+  }
+  notify();
+}
+
+void PttIdPauseChannels::channelBoxClicked(int index, bool checked) {
+  if (busy_) return;
+  boxes_.at(static_cast<std::size_t>(index)) = checked;
+  for (int i = 0; i < kPttIdPauseChannels; ++i) {
+    setPttIdPauseFlag(image_, i + 1, boxes_[static_cast<std::size_t>(i)]);
+  }
+  if (std::ranges::any_of(boxes_, [](bool b) { return b; })) selectNone_ = false;
+  if (std::ranges::any_of(boxes_, [](bool b) { return !b; })) selectAll_ = false;
+  notify();
+}
+
+void PttIdPauseChannels::setAll(bool checked) {
+  BusyScope busy(busy_);
+  selectAll_ = checked;
+  selectNone_ = !checked;
+  boxes_.fill(checked);
+  for (int channel = 1; channel <= kPttIdPauseChannels; ++channel) {
+    setPttIdPauseFlag(image_, channel, checked);
+  }
+  notify();
+}
+
+void PttIdPauseChannels::notify() {
+  if (listener_) listener_();
+}
+
+}  // namespace q7
