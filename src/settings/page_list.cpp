@@ -1,0 +1,17 @@
+#include "settings/page_list.h"
+
+namespace q7 {
+
+namespace {
+
+constexpr PageRegistration kPages[] = {
+    addCommonPage,
+};
+
+}  // namespace
+
+std::span<const PageRegistration> allPages() {
+  return kPages;
+}
+
+}  // namespace q7
