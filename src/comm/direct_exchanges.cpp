@@ -1,0 +1,131 @@
+#include "comm/direct_exchanges.h"
+
+#include <cmath>
+
+namespace q7 {
+namespace {
+
+const std::string kLongTimeout = "Rx: 未收到数据   第 串数据未收到";
+const std::string kShortTimeout = "Rx: 未收到数据";
+
+constexpr std::size_t kClassByte = 0x3D4 - kParameterStart;
+constexpr std::size_t kVersionByte = 0x3D3 - kParameterStart;
+constexpr int kEarpieceClass = 100;
+
+// One image byte taken over into the radio's parameter area (exchange 4):
+// the whole byte, or only the bits of `mask`.
+struct TakenBits {
+  int address;
+  std::uint8_t mask;
+};
+constexpr TakenBits kTakenFromImage[] = {
+    {0x3F6, 0xFF}, {0x3F7, 0xFF}, {0x3FC, 0x80}, {0x3FE, 0x04}};
+
+// Image regions written with the second write form for radios of class
+// 100..149 whose version byte has 101 in bits 3..5.
+struct Region {
+  int address;
+  int length;
+  const char* logLine;
+};
+constexpr Region kVersionRegions[] = {
+    {0x360, 0x10, "写入:0x0360 -- 0x036F的数据"},
+    {0x3D9, 0x07, "写入:0x03D9 -- 0x03DF的数据"},
+    {0x3E0, 0x0C, "写入:0x03E0 -- 0x03EB的数据"},
+};
+
+Bytes header(std::uint8_t command, int address, int length) {
+  return {command, static_cast<std::uint8_t>(address >> 8), static_cast<std::uint8_t>(address),
+          static_cast<std::uint8_t>(length)};
+}
+
+void appendImage(Bytes& frame, const CodeplugImage& image, int address, int length) {
+  for (int i = 0; i < length; ++i) frame.push_back(image[static_cast<std::size_t>(address + i)]);
+}
+
+DirectExchange earpieceVolume(const CodeplugImage& image) {
+  DirectExchange x{.logLine = "写入:耳麦音量",
+                   .logEachTry = true,
+                   .pauseMs = 5,
+                   .pauseEachTry = true,
+                   .frame = header(kSecondWriteCommand, 0x3FB, 1),
+                   .timeoutLine = kShortTimeout};
+  appendImage(x.frame, image, 0x3FB, 1);
+  return x;
+}
+
+DirectExchange radioParameters(const Bytes& parameters, const CodeplugImage& image,
+                               CommandPair pair) {
+  constexpr int kFirst = 0x3F0, kLength = 16;
+  DirectExchange x{.logLine = "写入:收音机的SQL和音量及对讲机的参数",
+                   .logEachTry = true,
+                   .pauseMs = 5,
+                   .pauseEachTry = true,
+                   .frame = header(pair.write, kFirst, kLength),
+                   .timeoutLine = kShortTimeout};
+  Bytes area(parameters.begin() + (kFirst - kParameterStart), parameters.end());
+  for (const TakenBits& taken : kTakenFromImage) {
+    std::uint8_t& byte = area[static_cast<std::size_t>(taken.address - kFirst)];
+    byte = static_cast<std::uint8_t>((byte & ~taken.mask) |
+                                     (image[static_cast<std::size_t>(taken.address)] & taken.mask));
+  }
+  x.frame.insert(x.frame.end(), area.begin(), area.end());
+  return x;
+}
+
+DirectExchange versionRegion(const Region& region, const CodeplugImage& image) {
+  DirectExchange x{.logLine = region.logLine,
+                   .pauseMs = 2,
+                   .frame = header(kSecondWriteCommand, region.address, region.length),
+                   .pollMs = 4,
+                   .timeoutLine = kLongTimeout};
+  appendImage(x.frame, image, region.address, region.length);
+  return x;
+}
+
+}  // namespace
+
+std::array<std::uint8_t, 2> bandLimitBcd(long limit) {
+  const long steps = std::lround(std::nearbyint(limit / 10000.0));
+  auto digit = [&](long scale) { return static_cast<std::uint8_t>(steps / scale % 10); };
+  return {static_cast<std::uint8_t>(digit(1000) << 4 | digit(100)),
+          static_cast<std::uint8_t>(digit(10) << 4 | digit(1))};
+}
+
+DirectExchange modelAndBandExchange(const CodeplugImage& image, CommandPair pair, BandLimits band) {
+  DirectExchange x{.logLine = "写入:机型和频段",
+                   .pauseMs = 3,
+                   .frame = header(pair.write, 0x379, 5),
+                   .timeoutLine = kLongTimeout};
+  x.frame.push_back(image[0x379]);
+  for (long limit : {band.lower, band.upper}) {
+    const auto bcd = bandLimitBcd(limit);
+    x.frame.insert(x.frame.end(), bcd.begin(), bcd.end());
+  }
+  return x;
+}
+
+DirectExchange parameterReadExchange(CommandPair pair) {
+  return {.logLine = "读取:对讲机的机型和参数",
+          .pauseMs = 5,
+          .frame = header(pair.read, kParameterStart, static_cast<int>(kParameterSize)),
+          .replyLength = kParameterReplyLength,
+          .replyFirst = pair.write,
+          .pollMs = 4,
+          .timeoutLine = kLongTimeout};
+}
+
+std::vector<DirectExchange> parameterExchanges(const Bytes& parameters, const CodeplugImage& image,
+                                               CommandPair pair) {
+  const int radioClass = parameters.at(kClassByte);
+  const int version = parameters.at(kVersionByte);
+  std::vector<DirectExchange> exchanges;
+  if (radioClass == kEarpieceClass) exchanges.push_back(earpieceVolume(image));
+  if (radioClass >= 22 && radioClass <= 99 && radioClass != 31)
+    exchanges.push_back(radioParameters(parameters, image, pair));
+  if (radioClass >= 100 && radioClass <= 149 && (version & 0x38) == 0x28)
+    for (const Region& region : kVersionRegions) exchanges.push_back(versionRegion(region, image));
+  return exchanges;
+}
+
+}  // namespace q7
