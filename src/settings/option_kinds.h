@@ -119,8 +119,8 @@ struct ListOption {
   std::string control;
   const char* frame = "";
   int labelRow = -1;
-  BitField field;
-  ItemList items;
+  BitField field{};
+  ItemList items{};
   const Coding* coding = &kPlainPosition;
   int fallback = kNoCheck;
   AfterWrite after = nullptr;
@@ -131,7 +131,7 @@ struct FlagOption {
   std::string control;
   const char* frame = "";
   int labelRow = -1;
-  BitField field;
+  BitField field{};
   bool inverted = false;
   AfterWrite after = nullptr;
 };

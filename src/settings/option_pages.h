@@ -29,6 +29,7 @@ struct ControlState {
   ControlKind kind = ControlKind::List;
   std::string frame;               // frame holding the control ("fraSysSet1", "fraModelInfo", ...)
   int labelRow = -1;               // caption row of its label or box text; -1 = none
+  std::string label;               // label text made otherwise (array elements)
   std::vector<std::string> items;  // lists
   int selected = -1;               // lists: -1 = no selection
   bool checked = false;            // check boxes

@@ -5,7 +5,7 @@ namespace q7 {
 namespace {
 
 constexpr PageRegistration kPages[] = {
-    addCommonPage,
+    addCommonPage, addKeyPage, addVoxPage, addScanPage, addBatteryPage,
 };
 
 }  // namespace

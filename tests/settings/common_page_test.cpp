@@ -114,35 +114,6 @@ TEST(CommonPage, PowerOnToneAndChannelNumberShareTheirByte) {
   EXPECT_EQ(t.shown("cboSaveChNo"), "16");
 }
 
-TEST(CommonPage, FlagsOfTheCommonPage) {
-  struct Case {
-    const char* box;
-    std::uint16_t address;
-    std::uint8_t mask;
-    bool inverted;
-  };
-  const Case cases[] = {
-      {"chkTxEndTone", 0x36D, 0x01, false},        {"chkMoniTxEndTone", 0x367, 0x10, false},
-      {"chkRadioFuncEnable", 0x367, 0x20, true},   {"chkBeep", 0x136, 0x01, false},
-      {"chkRedGreenLig", 0x36D, 0x08, false},      {"chkAnPwrOn", 0x36D, 0x10, false},
-      {"chkNoCdEncTxFreTail", 0x36A, 0x04, false}, {"chkNoCdEncRxFreTail", 0x36A, 0x08, false},
-      {"chkSwiLampTone", 0x367, 0x80, false},
-  };
-  for (const Case& c : cases) {
-    for (const std::uint8_t stored : {std::uint8_t(0x00), c.mask}) {
-      Pages t;
-      t.image[0x36B] = 0x01;  // tail elimination on, so the tail tone boxes take clicks
-      t.image[0x36D] = 0x01;  // transmit end tone on, so the monitor box takes clicks
-      t.image[c.address] = static_cast<std::uint8_t>((t.image[c.address] & ~c.mask) | stored);
-      t.pages.initOpt();
-      EXPECT_EQ(t.pages.control(c.box).checked, (stored != 0) != c.inverted) << c.box;
-      const std::uint8_t before = t.image[c.address];
-      t.pages.click(c.box, !t.pages.control(c.box).checked);
-      EXPECT_EQ(t.image[c.address], before ^ c.mask) << c.box;
-    }
-  }
-}
-
 TEST(CommonPage, TxEndToneGovernsTheMonitorEndTone) {
   Pages t;
   t.image[0x36D] = 0x01;

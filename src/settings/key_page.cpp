@@ -1,0 +1,128 @@
+#include "settings/key_page.h"
+
+#include <array>
+#include <memory>
+#include <span>
+
+#include "settings/option_kinds.h"
+#include "settings/page_list.h"
+
+namespace q7 {
+
+namespace {
+
+constexpr const char* kFrame = "fraSysSet2";
+// The text of function code c is caption row kFunctionRow + c.
+constexpr int kFunctionRow = 411;
+constexpr int kFunctionCount = 31;
+
+// The function codes a list offers, in list order: never 14, 24, 25, 29 or 30,
+// and code 9 (squelch off momentary) for a long press only.
+template <std::size_t N>
+constexpr std::array<CodeRange, N> offered(bool longPress) {
+  std::array<CodeRange, N> codes{};
+  std::size_t p = 0;
+  for (int code = 0; code < kFunctionCount; ++code) {
+    const bool never = code == 14 || code == 24 || code == 25 || code == 29 || code == 30;
+    if (never || (code == 9 && !longPress)) continue;
+    codes[p++] = {code, code, code};
+  }
+  return codes;
+}
+
+constexpr auto kShortPress = offered<25>(false);
+constexpr auto kLongPress = offered<26>(true);
+const TableCoding kShortCoding{kShortPress};
+const TableCoding kLongCoding{kLongPress};
+
+struct KeyList {
+  ListOption option;
+  std::span<const CodeRange> codes;
+};
+
+// A function byte the list does not offer is reset to "1--Off" on loading.
+const KeyList kKeyLists[] = {
+    {{.control = "listSk1Short",
+      .frame = kFrame,
+      .labelRow = 227,
+      .field = {0x360},
+      .coding = &kShortCoding,
+      .fallback = 0},
+     kShortPress},
+    {{.control = "listSk1Long",
+      .frame = kFrame,
+      .labelRow = 228,
+      .field = {0x361},
+      .coding = &kLongCoding,
+      .fallback = 0},
+     kLongPress},
+    {{.control = "listSk2Short",
+      .frame = kFrame,
+      .labelRow = 229,
+      .field = {0x362},
+      .coding = &kShortCoding,
+      .fallback = 0},
+     kShortPress},
+    {{.control = "listSk2Long",
+      .frame = kFrame,
+      .labelRow = 230,
+      .field = {0x363},
+      .coding = &kLongCoding,
+      .fallback = 0},
+     kLongPress},
+};
+
+// Hold times 0.00s .. 12.75s in steps of 50 ms; the byte is the step count.
+const ListOption kHoldTimes[] = {
+    {.control = "cboSk1LongTime",
+     .frame = kFrame,
+     .labelRow = 393,
+     .field = {0x365},
+     .items = {.numbers = {.first = 0, .last = 255, .scale = 5, .decimals = 2, .suffixRow = 395}}},
+    {.control = "cboSk2LongTime",
+     .frame = kFrame,
+     .labelRow = 394,
+     .field = {0x366},
+     .items = {.numbers = {.first = 0, .last = 255, .scale = 5, .decimals = 2, .suffixRow = 395}}},
+};
+
+void loadKeyList(OptionPages& pages, const KeyList& list) {
+  std::vector<std::string> items;
+  for (const CodeRange& code : list.codes)
+    items.push_back(pages.captions()(kFunctionRow + code.written));
+  loadList(pages, list.option, std::move(items));
+}
+
+// One busy flag for the four key lists: the handler selects its item again to
+// keep it highlighted, and the flag stops that selection from running it twice.
+void addKeyList(OptionPages& pages, const KeyList& list, const std::shared_ptr<bool>& busy) {
+  pages.addControl(list.option.control, listState(list.option),
+                   [option = list.option, busy](OptionPages& p) {
+                     if (*busy) return;
+                     *busy = true;
+                     struct Release {
+                       bool& flag;
+                       ~Release() { flag = false; }
+                     } release{*busy};
+                     writeList(p, option);
+                     p.select(option.control, p.control(option.control).selected);
+                   });
+  pages.addLoadStep(list.option.control, [&list](OptionPages& p) { loadKeyList(p, list); });
+}
+
+}  // namespace
+
+void addKeyPage(OptionPages& pages) {
+  const auto busy = std::make_shared<bool>(false);
+  for (const KeyList& list : kKeyLists) addKeyList(pages, list, busy);
+  for (const ListOption& option : kHoldTimes) addList(pages, option);
+}
+
+void commitKeyLists(OptionPages& pages) {
+  for (const KeyList& list : kKeyLists) {
+    const int selected = pages.control(list.option.control).selected;
+    if (selected >= 0) pages.select(list.option.control, selected);
+  }
+}
+
+}  // namespace q7
