@@ -1,0 +1,28 @@
+#pragma once
+// Command line of q7sim, the radio simulator on a pseudo-terminal.
+#include <optional>
+#include <string>
+
+#include "comm/radio_simulator.h"
+#include "comm/wait_clock.h"
+
+namespace q7::sim {
+
+struct SimOptions {
+  std::string link;   // symlink to the terminal device
+  std::string image;  // data file to load into memory
+  std::string save;   // data file to write memory to on exit
+  std::string stats;  // JSON file of byte counts on exit
+  int baud = 9600;    // 0: no wire pacing
+  std::optional<int> radioClass;
+  std::optional<int> version;
+  std::optional<CommandPair> pair;
+  RadioFaults faults;
+  Millis replyDelay{0};
+};
+
+// Parses the arguments; throws std::invalid_argument with a message for the user.
+SimOptions parseSimOptions(int argc, char** argv);
+extern const char* const kSimUsage;
+
+}  // namespace q7::sim

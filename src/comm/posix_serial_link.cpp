@@ -1,0 +1,155 @@
+#include "comm/posix_serial_link.h"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/ioctl.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <thread>
+#include <utility>
+
+#include "shell/error_report.h"
+
+namespace q7 {
+namespace {
+
+// A wait re-checks the stop request at least this often.
+constexpr Millis kStopCheck{50};
+
+Millis remaining(TimePoint deadline) {
+  return std::chrono::ceil<Millis>(deadline - std::chrono::steady_clock::now());
+}
+
+void setLine(int fd) {
+  termios tio{};
+  if (tcgetattr(fd, &tio) != 0) return;  // not a terminal the driver can set: leave it
+  cfmakeraw(&tio);
+  cfsetispeed(&tio, B9600);
+  cfsetospeed(&tio, B9600);
+  tio.c_cflag &= ~(CSIZE | PARENB | CSTOPB | CRTSCTS);
+  tio.c_cflag |= CS8 | CLOCAL | CREAD;
+  tio.c_iflag &= ~(IXON | IXOFF | IXANY);
+  tcsetattr(fd, TCSANOW, &tio);
+}
+
+std::string openFailureText(const std::string& device, int error) {
+  std::string text = device + ": " + std::strerror(error);
+  if (error == EACCES || error == EPERM)
+    text += " (the user needs the right to use serial ports: membership of the dialout group)";
+  return text;
+}
+
+}  // namespace
+
+PosixSerialLink::PosixSerialLink(std::function<std::string(int)> deviceOf)
+    : deviceOf_(std::move(deviceOf)) {}
+
+PosixSerialLink::~PosixSerialLink() {
+  close();
+}
+
+void PosixSerialLink::open(int port) {
+  close();
+  const std::string device = deviceOf_(port);
+  fd_ = device.empty() ? -1 : ::open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+  if (fd_ < 0) {
+    const int error = device.empty() ? ENOENT : errno;
+    lastError_ = device.empty() ? "COM" + std::to_string(port) + ": no such serial port"
+                                : openFailureText(device, error);
+    throw Failure(error == EACCES || error == EPERM ? err::kPermission : err::kFileNotFound,
+                  lastError_);
+  }
+  setLine(fd_);
+  tcflush(fd_, TCIOFLUSH);
+  buffer_.clear();
+  lastError_.clear();
+}
+
+void PosixSerialLink::close() {
+  if (fd_ >= 0) ::close(fd_);
+  fd_ = -1;
+  buffer_.clear();
+}
+
+void PosixSerialLink::clearOutput() {
+  if (fd_ >= 0) tcflush(fd_, TCOFLUSH);
+}
+
+void PosixSerialLink::clearInput() {
+  if (fd_ >= 0) tcflush(fd_, TCIFLUSH);
+  buffer_.clear();
+}
+
+void PosixSerialLink::send(std::span<const std::uint8_t> bytes) {
+  if (fd_ < 0) throw Failure(err::kDeviceIo, "the port is not open");
+  while (!bytes.empty()) {
+    const ssize_t n = ::write(fd_, bytes.data(), bytes.size());
+    if (n > 0) {
+      bytes = bytes.subspan(static_cast<std::size_t>(n));
+    } else if (n < 0 && (errno == EAGAIN || errno == EINTR)) {
+      pollfd p{fd_, POLLOUT, 0};
+      ::poll(&p, 1, static_cast<int>(kStopCheck.count()));
+    } else {
+      throw Failure(err::kDeviceIo, std::string("serial write: ") + std::strerror(errno));
+    }
+  }
+}
+
+std::size_t PosixSerialLink::outputCount() {
+  int queued = 0;
+  if (fd_ < 0 || ioctl(fd_, TIOCOUTQ, &queued) != 0) return 0;
+  return static_cast<std::size_t>(std::max(queued, 0));
+}
+
+bool PosixSerialLink::pump() {
+  if (fd_ < 0) return false;
+  std::uint8_t chunk[512];
+  for (;;) {
+    const ssize_t n = ::read(fd_, chunk, sizeof chunk);
+    if (n > 0) {
+      buffer_.insert(buffer_.end(), chunk, chunk + n);
+      continue;
+    }
+    if (n < 0 && errno == EINTR) continue;
+    return n < 0 && errno == EAGAIN;
+  }
+}
+
+std::size_t PosixSerialLink::inputCount() {
+  pump();
+  return buffer_.size();
+}
+
+Bytes PosixSerialLink::readAll() {
+  pump();
+  return std::exchange(buffer_, {});
+}
+
+bool PosixSerialLink::waitForInput(std::size_t count, TimePoint deadline, const StopFlag& stop) {
+  for (;;) {
+    const bool alive = pump();
+    if (buffer_.size() >= count) return true;
+    const Millis left = remaining(deadline);
+    // A hung-up line will bring nothing more: the wait ends as a time-out at once.
+    if (!alive || stop || left <= Millis(0)) return false;
+    pollfd p{fd_, POLLIN, 0};
+    ::poll(&p, 1, static_cast<int>(std::min(left, kStopCheck).count()));
+  }
+}
+
+bool PosixSerialLink::waitForSent(TimePoint deadline) {
+  for (;;) {
+    const std::size_t queued = outputCount();
+    if (queued == 0) return true;
+    const Millis left = remaining(deadline);
+    if (left <= Millis(0)) return false;
+    // About one millisecond a byte at 9600 baud.
+    std::this_thread::sleep_for(std::min(left, Millis(static_cast<long>(queued))));
+  }
+}
+
+}  // namespace q7

@@ -1,0 +1,103 @@
+// q7cli against q7sim through a real pseudo-terminal.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+
+#include "comm/sim_process.h"
+#include "shell/codeplug_image.h"
+#include "support/temp_dir.h"
+
+namespace q7 {
+namespace {
+
+using test::runCli;
+using test::SimProcess;
+
+std::vector<std::uint8_t> fileBytes(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// A data file whose every radio byte is distinct from its neighbours, with a
+// plausible band (400-470 MHz) and key bytes the write leaves as they are.
+std::filesystem::path patternFile(const test::TempDir& dir) {
+  CodeplugImage image;
+  for (std::size_t i = 0; i < kRadioSize; ++i) image[i] = static_cast<std::uint8_t>(i * 13 + 7);
+  const std::uint8_t fixed[] = {0x01, 0x02, 0x03, 0x04};
+  std::copy(std::begin(fixed), std::end(fixed), image.bytes().begin() + 0x360);
+  image[0x367] |= 0x01;
+  image[0x37A] = 0x40;
+  image[0x37B] = 0x00;
+  image[0x37C] = 0x47;
+  image[0x37D] = 0x00;
+  const auto path = dir / "pattern.dat";
+  writeDataFile(path, image);
+  return path;
+}
+
+TEST(CliEndToEnd, ReadGivesTheRadiosMemoryAsADataFile) {
+  test::TempDir dir;
+  const auto source = patternFile(dir);
+  SimProcess sim({"--image", source.string(), "--baud", "0"});
+  const auto output = dir / "read.dat";
+  const auto result =
+      runCli("read --port " + sim.device() + " -o '" + output.string() +
+                 "' --start 0 --end 3FF --trace '" + (dir / "trace.txt").string() + "'",
+             dir / "err.txt");
+  EXPECT_EQ(result.exitCode, 0) << result.errorOutput;
+  EXPECT_NE(result.errorOutput.find("Read Successful"), std::string::npos);
+  EXPECT_EQ(fileBytes(output), fileBytes(source));
+  const auto trace = fileBytes(dir / "trace.txt");
+  EXPECT_EQ(std::string(trace.begin(), trace.begin() + 16), "Tx: 50 52 4F 47 ");
+}
+
+TEST(CliEndToEnd, WriteStoresTheFileInTheRadio) {
+  test::TempDir dir;
+  const auto source = patternFile(dir);
+  const auto saved = dir / "saved.dat";
+  SimProcess sim({"--class", "31", "--save", saved.string(), "--baud", "0"});
+  const auto result =
+      runCli("write --port " + sim.device() + " '" + source.string() + "' --start 10 --end 37F",
+             dir / "err.txt");
+  EXPECT_EQ(result.exitCode, 0) << result.errorOutput;
+  EXPECT_NE(result.errorOutput.find("Write Successful"), std::string::npos);
+  sim.stop();
+  const auto written = fileBytes(saved);
+  const auto wanted = fileBytes(source);
+  ASSERT_EQ(written.size(), kDataFileSize);
+  constexpr std::size_t kOffset = kFileHeaderSize;  // file offset = address + 16
+  for (std::size_t a = 0x010; a <= 0x37F; ++a) {
+    const bool skipped = a >= 0x1A0 && a <= 0x1AB;  // the radio takes only 0x1AC..0x1AF there
+    EXPECT_EQ(written[a + kOffset], skipped ? 0xFF : wanted[a + kOffset]) << a;
+  }
+  EXPECT_EQ(written[0x3D0 + kOffset], 0xFF);
+}
+
+TEST(CliEndToEnd, AFailedReadWritesNoFileAndSaysWhy) {
+  test::TempDir dir;
+  SimProcess sim({"--hangup-after", "3", "--baud", "0"});
+  const auto output = dir / "read.dat";
+  const auto result =
+      runCli("read --port " + sim.device() + " -o '" + output.string() + "' --start 0 --end 3FF",
+             dir / "err.txt");
+  EXPECT_EQ(result.exitCode, 1);
+  EXPECT_FALSE(std::filesystem::exists(output));
+  EXPECT_NE(result.errorOutput.find("q7cli read: Communication failed"), std::string::npos)
+      << result.errorOutput;
+}
+
+TEST(CliEndToEnd, APortThatDoesNotExistIsNamedInTheReason) {
+  test::TempDir dir;
+  const auto output = dir / "read.dat";
+  const auto result =
+      runCli("read --port '" + (dir / "nothing").string() + "' -o '" + output.string() + "'",
+             dir / "err.txt");
+  EXPECT_EQ(result.exitCode, 1);
+  EXPECT_FALSE(std::filesystem::exists(output));
+  EXPECT_NE(result.errorOutput.find("cannot open the port"), std::string::npos);
+  EXPECT_NE(result.errorOutput.find("nothing"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace q7

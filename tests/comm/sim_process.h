@@ -1,0 +1,83 @@
+#pragma once
+// Runs q7sim (the radio on a pseudo-terminal) as a child process for a test,
+// and q7cli as a command whose exit code and error output are kept.
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace q7::test {
+
+inline std::filesystem::path binaryPath(const std::string& name) {
+  return std::filesystem::path(Q7_BIN_DIR) / name;
+}
+
+class SimProcess {
+ public:
+  // Starts q7sim with `arguments`; returns once it has printed its device.
+  explicit SimProcess(const std::vector<std::string>& arguments) {
+    int out[2];
+    if (pipe(out) != 0) throw std::runtime_error("pipe");
+    pid_ = fork();
+    if (pid_ == 0) {
+      dup2(out[1], STDOUT_FILENO);
+      ::close(out[0]);
+      ::close(out[1]);
+      const std::string program = binaryPath("q7sim").string();
+      std::vector<char*> argv = {const_cast<char*>(program.c_str())};
+      for (const std::string& a : arguments) argv.push_back(const_cast<char*>(a.c_str()));
+      argv.push_back(nullptr);
+      execv(argv[0], argv.data());
+      _exit(127);
+    }
+    ::close(out[1]);
+    FILE* stream = fdopen(out[0], "r");
+    char line[256] = {};
+    if (!stream || !fgets(line, sizeof line, stream))
+      throw std::runtime_error("q7sim did not start");
+    fclose(stream);
+    device_ = line;
+    while (!device_.empty() && (device_.back() == '\n' || device_.back() == '\r'))
+      device_.pop_back();
+  }
+  ~SimProcess() { stop(); }
+  SimProcess(const SimProcess&) = delete;
+  SimProcess& operator=(const SimProcess&) = delete;
+
+  const std::string& device() const { return device_; }
+  // Ends the simulator as Ctrl+C would (it then saves and writes its statistics).
+  void stop() {
+    if (pid_ <= 0) return;
+    kill(pid_, SIGTERM);
+    waitpid(pid_, nullptr, 0);
+    pid_ = -1;
+  }
+
+ private:
+  pid_t pid_ = -1;
+  std::string device_;
+};
+
+struct CommandResult {
+  int exitCode = -1;
+  std::string errorOutput;
+};
+
+// Runs q7cli with `arguments` (each quoted), error output kept in `errorFile`.
+inline CommandResult runCli(const std::string& arguments, const std::filesystem::path& errorFile) {
+  const std::string command =
+      "'" + binaryPath("q7cli").string() + "' " + arguments + " 2>'" + errorFile.string() + "'";
+  const int status = std::system(command.c_str());
+  std::stringstream text;
+  text << std::ifstream(errorFile).rdbuf();
+  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, text.str()};
+}
+
+}  // namespace q7::test
