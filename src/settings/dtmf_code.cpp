@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "settings/option_pages.h"
 #include "shell/error_report.h"
 
 namespace q7 {
@@ -31,28 +32,22 @@ char upperAtoD(char c) {
 
 std::vector<DtmfCodeField> buildFields() {
   std::vector<DtmfCodeField> fields = {
-      {"txtPttBot", -1, DtmfFilter::Full, {{0x140, 16}}},
-      {"txtPttEot", -1, DtmfFilter::Full, {{0x150, 16}}},
-      {"txtDtmfIdCode", -1, DtmfFilter::Digits, {{0x120, 10}}},
-      {"txtDtmfCloseCode", -1, DtmfFilter::Full, {{0x1E0, 8}, {0x1F8, 2}}},
+      {"txtPttBot", -1, "fraDtmfEnc", 248, DtmfFilter::Full, {{0x140, 16}}},
+      {"txtPttEot", -1, "fraDtmfEnc", 249, DtmfFilter::Full, {{0x150, 16}}},
+      {"txtDtmfIdCode", -1, "fraDtmfDec", 251, DtmfFilter::Digits, {{0x120, 10}}},
+      {"txtDtmfCloseCode", -1, "fraStun", 255, DtmfFilter::Full, {{0x1E0, 8}, {0x1F8, 2}}},
   };
   constexpr std::size_t kAutoDialBase = 0x200;
   constexpr int kAutoDialEntries = 8;
   for (int k = 0; k < kAutoDialEntries; ++k) {
     fields.push_back({"txtAutoMem",
                       k,
+                      "fraAutoDialList",
+                      -1,
                       DtmfFilter::Full,
                       {{kAutoDialBase + kDtmfCodeMax * static_cast<std::size_t>(k), 16}}});
   }
   return fields;
-}
-
-void storeCode(CodeplugImage& image, const DtmfCodeField& field, std::string_view text) {
-  const auto code = encodeDtmfCode(text);
-  std::size_t position = 0;
-  for (const ByteRun& run : field.runs) {
-    for (std::size_t i = 0; i < run.count; ++i) image[run.address + i] = code[position++];
-  }
 }
 
 }  // namespace
@@ -61,6 +56,10 @@ std::size_t DtmfCodeField::length() const {
   std::size_t total = 0;
   for (const ByteRun& run : runs) total += run.count;
   return total;
+}
+
+std::string DtmfCodeField::name() const {
+  return index < 0 ? std::string(control) : elementName(control, index);
 }
 
 const std::vector<DtmfCodeField>& dtmfCodeFields() {
@@ -108,10 +107,18 @@ std::string decodeDtmfCode(std::span<const std::uint8_t> bytes) {
   return text;
 }
 
+void storeDtmfCodeField(CodeplugImage& image, const DtmfCodeField& field, std::string_view text) {
+  const auto code = encodeDtmfCode(text);
+  std::size_t position = 0;
+  for (const ByteRun& run : field.runs) {
+    for (std::size_t i = 0; i < run.count; ++i) image[run.address + i] = code[position++];
+  }
+}
+
 std::string editDtmfCodeField(CodeplugImage& image, const DtmfCodeField& field,
                               std::string_view typed) {
   std::string clean = filterDtmfText(typed, field.filter);
-  storeCode(image, field, clean);
+  storeDtmfCodeField(image, field, clean);
   return clean;
 }
 
@@ -121,7 +128,7 @@ std::string loadDtmfCodeField(CodeplugImage& image, const DtmfCodeField& field) 
     for (std::size_t i = 0; i < run.count; ++i) stored.push_back(image[run.address + i]);
   }
   std::string text = decodeDtmfCode(stored);
-  storeCode(image, field, text);
+  storeDtmfCodeField(image, field, text);
   return text;
 }
 

@@ -32,10 +32,14 @@ struct ByteRun {
 struct DtmfCodeField {
   const char* control;  // text box name, e.g. "txtPttBot"
   int index;            // element of a control array, -1 for a single box
+  const char* frame;    // frame of the DTMF page holding the box
+  int labelRow;         // caption row of its label, -1 for none
   DtmfFilter filter;
   std::vector<ByteRun> runs;  // image bytes of characters 1, 2, ... in order
 
   std::size_t length() const;
+  // The control's name, with the element index for the auto-dial boxes.
+  std::string name() const;
 };
 
 // The code fields of the DTMF page in loading order: PTT ID begin and end of
@@ -52,6 +56,9 @@ std::array<std::uint8_t, kDtmfCodeMax> encodeDtmfCode(std::string_view text);
 
 // The text of stored bytes: code characters in order, any other byte skipped.
 std::string decodeDtmfCode(std::span<const std::uint8_t> bytes);
+
+// Stores a text as it stands (no filter) into the field's bytes.
+void storeDtmfCodeField(CodeplugImage& image, const DtmfCodeField& field, std::string_view text);
 
 // The field's change handler: filters the typed text, stores it and returns
 // the clean text the box shows.

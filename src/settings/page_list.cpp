@@ -5,7 +5,8 @@ namespace q7 {
 namespace {
 
 constexpr PageRegistration kPages[] = {
-    addCommonPage, addKeyPage, addVoxPage, addScanPage, addBatteryPage,
+    addCommonPage,  addKeyPage,  addVoxPage,     addScanPage,
+    addBatteryPage, addDtmfPage, addTwoTonePage, addEmbeddedMsgPage,
 };
 
 }  // namespace

@@ -8,11 +8,14 @@
 
 namespace q7 {
 
-void addCommonPage(OptionPages& pages);   // Common Set and the model information options
-void addBatteryPage(OptionPages& pages);  // Battery
-void addKeyPage(OptionPages& pages);      // Key Assign
-void addVoxPage(OptionPages& pages);      // Vox
-void addScanPage(OptionPages& pages);     // Scan
+void addCommonPage(OptionPages& pages);       // Common Set and the model information options
+void addBatteryPage(OptionPages& pages);      // Battery
+void addKeyPage(OptionPages& pages);          // Key Assign
+void addVoxPage(OptionPages& pages);          // Vox
+void addScanPage(OptionPages& pages);         // Scan
+void addDtmfPage(OptionPages& pages);         // DTMF
+void addTwoTonePage(OptionPages& pages);      // two-tone settings and grids
+void addEmbeddedMsgPage(OptionPages& pages);  // Embedded Msg: information lines, radio ID
 
 // Every page, in tab order.
 std::span<const PageRegistration> allPages();

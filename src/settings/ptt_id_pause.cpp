@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "settings/flag_scope.h"
 #include "shell/app_state.h"
 #include "shell/error_report.h"
 
@@ -20,19 +21,6 @@ std::size_t flagAddress(int channel) {
   return kFirstFlagByte + kRecordSize * static_cast<std::size_t>(channel - 1);
 }
 
-// Sets the busy flag for the lifetime of the object, clearing it even when a
-// listener throws.
-class BusyScope {
- public:
-  explicit BusyScope(bool& flag) : flag_(flag) { flag_ = true; }
-  ~BusyScope() { flag_ = false; }
-  BusyScope(const BusyScope&) = delete;
-  BusyScope& operator=(const BusyScope&) = delete;
-
- private:
-  bool& flag_;
-};
-
 }  // namespace
 
 bool pttIdPauseFlag(const CodeplugImage& image, int channel) {
@@ -46,7 +34,7 @@ void setPttIdPauseFlag(CodeplugImage& image, int channel, bool on) {
 }
 
 void PttIdPauseChannels::pttIdPauseChSet() {
-  BusyScope busy(busy_);
+  const FlagScope busy(busy_);
   for (int i = 0; i < kPttIdPauseChannels; ++i) {
     boxes_[static_cast<std::size_t>(i)] = pttIdPauseFlag(image_, i + 1);
   }
@@ -65,7 +53,7 @@ void PttIdPauseChannels::channelBoxClicked(int index, bool checked) {
 }
 
 void PttIdPauseChannels::setAll(bool checked) {
-  BusyScope busy(busy_);
+  const FlagScope busy(busy_);
   selectAll_ = checked;
   selectNone_ = !checked;
   boxes_.fill(checked);

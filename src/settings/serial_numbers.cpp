@@ -3,7 +3,6 @@
 #include <cstdio>
 #include <map>
 
-#include "shell/error_report.h"
 #include "shell/profile_file.h"
 
 namespace q7 {
@@ -12,8 +11,48 @@ namespace {
 
 constexpr std::size_t kLongestValue = 99;    // a 100-character read buffer
 constexpr std::size_t kLineCharacters = 16;  // information line 1
+constexpr const char* kItemJoint = " -- ";
 constexpr const char* kSerialFileFilter =
     "Serial No. File(*.txt;*.ini)|*.txt;*.ini|All Files(*.*)|*.*";
+
+constexpr const char* kList = "cboImportSeq";
+constexpr const char* kAutoNext = "chkAutoNextSn";
+constexpr const char* kExample = "txtSeqExample";
+constexpr const char* kFrame = "fraSysSet8";
+constexpr int kPrevious = 0;
+constexpr int kNext = 1;
+
+std::string switchName(int index) {
+  return elementName("cmdSeqSwitch", index);
+}
+
+// cboImportSeq_Click: the chosen number into information line 1. The number
+// is taken after the item's joint rather than from fixed character places,
+// which would shift for the five-digit item 10000.
+void serialChosen(OptionPages& pages) {
+  const ControlState& list = pages.control(kList);
+  if (list.selected < 0) return;
+  const std::string& item = list.items[static_cast<std::size_t>(list.selected)];
+  pages.setText(elementName("txtInfo", 1), cutToChars(serialOfItem(item), kLineCharacters));
+}
+
+// cmdSeqSwitch_Click(index): the previous or next number; nothing at either end.
+void seqSwitch(OptionPages& pages, int index) {
+  const ControlState& list = pages.control(kList);
+  const int count = static_cast<int>(list.items.size());
+  if (count == 0) return;
+  const int target = list.selected + (index == kPrevious ? -1 : 1);
+  if (target >= 0 && target < count) pages.select(kList, target);
+}
+
+ControlState controlState(ControlKind kind, int labelRow, std::string text = {}) {
+  ControlState state;
+  state.kind = kind;
+  state.frame = kFrame;
+  state.labelRow = labelRow;
+  state.text = std::move(text);
+  return state;
+}
 
 }  // namespace
 
@@ -35,48 +74,53 @@ std::vector<std::string> readSerialNumbers(const std::filesystem::path& file) {
 std::string serialItemText(int number, const std::string& serial) {
   char digits[16];
   std::snprintf(digits, sizeof digits, "%04d", number);
-  return digits + std::string(" -- ") + serial;
+  return digits + std::string(kItemJoint) + serial;
 }
 
-bool SerialNumberList::importSeq(Prompts& prompts, const std::string& startDir) {
+std::string serialOfItem(const std::string& item) {
+  const auto joint = item.find(kItemJoint);
+  return joint == std::string::npos ? item : item.substr(joint + std::string(kItemJoint).size());
+}
+
+void addSerialNumberControls(OptionPages& pages) {
+  pages.addControl("cmdImportSeq", controlState(ControlKind::Button, 404), nullptr);
+  pages.addControl(kList, controlState(ControlKind::List, -1), serialChosen);
+  for (int index : {kPrevious, kNext}) {
+    ControlState button = controlState(ControlKind::Button, -1, index == kPrevious ? "<<" : ">>");
+    button.enabled = false;
+    pages.addControl(switchName(index), std::move(button),
+                     [index](OptionPages& p) { seqSwitch(p, index); });
+  }
+  pages.addControl(kAutoNext, controlState(ControlKind::Check, 329), nullptr);
+  pages.addControl(kExample, controlState(ControlKind::Text, -1, kSerialFileExample), nullptr);
+}
+
+void setSerialNumbers(OptionPages& pages, const std::vector<std::string>& serials) {
+  std::vector<std::string> items;
+  for (std::size_t i = 0; i < serials.size(); ++i) {
+    items.push_back(serialItemText(static_cast<int>(i) + 1, serials[i]));
+  }
+  pages.fill(kList, std::move(items));
+  const bool any = !serials.empty();
+  if (any) pages.select(kList, 0);
+  pages.setEnabled(switchName(kPrevious), any);
+  pages.setEnabled(switchName(kNext), any);
+  pages.setEnabled(kExample, !any);
+}
+
+bool importSeq(OptionPages& pages, Prompts& prompts, const std::string& startDir) {
   const auto chosen = prompts.openFileName(kSerialFileFilter, startDir);
   if (!chosen || chosen->empty()) return false;
-  setSerialNumbers(readSerialNumbers(*chosen));
+  setSerialNumbers(pages, readSerialNumbers(*chosen));
   return true;
 }
 
-void SerialNumberList::setSerialNumbers(std::vector<std::string> serials) {
-  serials_ = std::move(serials);
-  selected_ = -1;
-  if (!serials_.empty()) select(0);
+bool autoNextShown(const OptionPages& pages) {
+  return !pages.control(kList).items.empty();
 }
 
-std::vector<std::string> SerialNumberList::itemTexts() const {
-  std::vector<std::string> items;
-  for (std::size_t i = 0; i < serials_.size(); ++i) {
-    items.push_back(serialItemText(static_cast<int>(i) + 1, serials_[i]));
-  }
-  return items;
-}
-
-void SerialNumberList::select(int index) {
-  if (index < 0 || index >= static_cast<int>(serials_.size())) {
-    throw Failure(err::kIndexRange, "frmChMem");
-  }
-  selected_ = index;
-  // The serial itself, not a fixed slice of the item text, which would shift
-  // for the five-digit item 10000.
-  setLine_(cutToChars(serials_[static_cast<std::size_t>(index)], kLineCharacters));
-}
-
-void SerialNumberList::seqSwitch(int index) {
-  if (serials_.empty()) return;
-  if (index == 0 && selected_ > 0) select(selected_ - 1);
-  if (index == 1 && selected_ + 1 < static_cast<int>(serials_.size())) select(selected_ + 1);
-}
-
-void SerialNumberList::advanceAfterWrite() {
-  if (!serials_.empty() && autoNext_) seqSwitch(1);
+void advanceSerialAfterWrite(OptionPages& pages) {
+  if (autoNextShown(pages) && pages.control(kAutoNext).checked) seqSwitch(pages, kNext);
 }
 
 }  // namespace q7
