@@ -6,15 +6,10 @@
 #include <functional>
 #include <string>
 
+#include "channels/model_band.h"
 #include "comm/step_table.h"
 
 namespace q7 {
-
-// Lower and upper limit of the selected band, in 10 Hz units.
-struct BandLimits {
-  long lower = 40000000;
-  long upper = 48000000;
-};
 
 struct TransferRanges {
   AddressRange read;

@@ -36,7 +36,7 @@ TransferOutcome RadioTransfer::writeSequence(CodeplugImage& image, int port,
 
 bool RadioTransfer::runDirectExchanges(const CodeplugImage& image) {
   const CommandPair pair = protocol_.pair();
-  const BandLimits band = hooks_.bandLimits ? hooks_.bandLimits() : BandLimits{};
+  const BandLimits band = hooks_.bandLimits ? hooks_.bandLimits() : kRepairBand;
   if (!runExchange(modelAndBandExchange(image, pair, band))) return false;
   const Bytes* reply = runExchange(parameterReadExchange(pair));
   if (!reply) return false;
