@@ -73,6 +73,7 @@ ControlState listState(const ListOption& option) {
   state.kind = ControlKind::List;
   state.frame = option.frame;
   state.labelRow = option.labelRow;
+  state.label = option.label;
   return state;
 }
 
@@ -124,6 +125,7 @@ void addFlag(OptionPages& pages, const FlagOption& option) {
   state.kind = ControlKind::Check;
   state.frame = option.frame;
   state.labelRow = option.labelRow;
+  state.label = option.label;
   pages.addControl(option.control, std::move(state),
                    [option](OptionPages& p) { writeFlag(p, option); });
   pages.addLoadStep(option.control, [option](OptionPages& p) { loadFlag(p, option); });

@@ -119,6 +119,7 @@ struct ListOption {
   std::string control;
   const char* frame = "";
   int labelRow = -1;
+  const char* label = "";  // a fixed label text, the same in every language (no caption row)
   BitField field{};
   ItemList items{};
   const Coding* coding = &kPlainPosition;
@@ -131,6 +132,7 @@ struct FlagOption {
   std::string control;
   const char* frame = "";
   int labelRow = -1;
+  const char* label = "";  // a fixed label text, the same in every language (no caption row)
   BitField field{};
   bool inverted = false;
   AfterWrite after = nullptr;

@@ -15,17 +15,20 @@ constexpr const char* kFrame = "fraSysSet7";
 const ListOption kLists[] = {
     {.control = "cboTtPreCarTime",
      .frame = kFrame,
+     .label = kTtPreCarTimeCaption,
      .field = {0x3E4},
      .items = {.numbers = {.first = 0, .last = 255, .scale = 20}}},
     {.control = "cboTtAutoRstTimer",
      .frame = kFrame,
+     .label = kTtAutoRstTimerCaption,
      .field = {0x3DE},
      .items = {.firstRow = 295,
                .rowCount = 1,
                .numbers = {.first = 1, .last = 255, .suffixRow = 294}}},
 };
 
-const FlagOption kBeep{.control = "chkTtBeep", .frame = kFrame, .field = {0x3DF, bit(0)}};
+const FlagOption kBeep{
+    .control = "chkTtBeep", .frame = kFrame, .label = kTtBeepCaption, .field = {0x3DF, bit(0)}};
 
 // Runs a function for every editable cell: grid, row 1..8, column 1..5.
 template <class Visit>
