@@ -24,7 +24,7 @@ BandLimits bandOfImage(const CodeplugImage& image) {
   const BandLimits band{limit(0x37A), limit(0x37C)};
   const bool plausible =
       band.lower >= 12000000 && band.upper <= 55000000 && band.upper >= band.lower;
-  return plausible ? band : BandLimits{};
+  return plausible ? band : kRepairBand;
 }
 
 }  // namespace
