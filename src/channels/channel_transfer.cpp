@@ -88,8 +88,12 @@ void chInfoToIicDat(CodeplugImage& image, ChannelTable& table, const ToneCodec& 
 void restoreRecordFromTemplate(CodeplugImage& image, const CodeplugImage& templateImage,
                                int channel) {
   if (channel < 1 || channel > kChannelSlots) throw Failure(err::kIndexRange, "channel number");
+  // The template image holds the template file as read, so the channel's own
+  // record lies one file header further on.
   const std::size_t first = recordAddress(channel);
-  for (std::size_t i = first; i < first + kRecordSize; ++i) image[i] = templateImage[i];
+  for (std::size_t i = first; i < first + kRecordSize; ++i) {
+    image[i] = templateImage[i + kFileHeaderSize];
+  }
 }
 
 }  // namespace q7

@@ -27,8 +27,8 @@ void iicDatToChInfo(const CodeplugImage& image, ChannelTable& table, const ToneC
 // Encodes every channel of the grid, changed or not.
 void chInfoToIicDat(CodeplugImage& image, ChannelTable& table, const ToneCodec& tones, int rows);
 
-// Blanks channel n's record with the template's 16 bytes (the channel bitmap
-// keeps its bit).
+// Blanks channel n's record with the template's record of channel n (the
+// template image is in data file layout); the channel bitmap keeps its bit.
 void restoreRecordFromTemplate(CodeplugImage& image, const CodeplugImage& templateImage,
                                int channel);
 

@@ -63,15 +63,14 @@ TEST_F(Grid, WritingBackAnUnchangedImageKeepsItsChannels) {
 }
 
 TEST_F(Grid, DeletingAChannelRestoresTheTemplateRecordAndKeepsTheBitmap) {
-  state.templateImage[recordAddress(5) + 12] = 0x42;
+  // The template image is the template file: channel 5's record at file offset 0x60.
+  for (std::size_t i = 0; i < 2 * kRecordSize; ++i) state.templateImage[0x50 + i] = 0x40 + i;
   putRecord(5, {0x25, 0x06, 0x60, 0x44});
   state.image[0x17E] = 0x10;
   grid.showChTblGrid();
   ASSERT_EQ(text(5, 1), "446.00625");
   EXPECT_TRUE(grid.delOneChannel(5));
-  for (std::size_t i = 0; i < kRecordSize; ++i) {
-    EXPECT_EQ(recordByte(5, i), state.templateImage[recordAddress(5) + i]);
-  }
+  for (std::size_t i = 0; i < kRecordSize; ++i) EXPECT_EQ(recordByte(5, i), 0x50 + i) << i;
   EXPECT_EQ(state.image[0x17E], 0x10);
   EXPECT_EQ(text(5, 1), "");
   EXPECT_EQ(grid.table().value(5, col::kRx), kNoFrequency);

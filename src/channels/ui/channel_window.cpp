@@ -1,0 +1,219 @@
+#include "channels/ui/channel_window.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "channels/ui/channel_caption_rows.h"
+#include "channels/ui/custom_band_dialog.h"
+#include "channels/ui/flex_grid.h"
+#include "shell/error_report.h"
+#include "shell/ui/qt_text.h"
+
+namespace q7 {
+namespace {
+
+const QColor kGridBackground(247, 247, 247);
+
+// The tabs of sstabSetMode: the frame each one holds and its caption row.
+// Frame 7 (two-tone) has no tab: it lies in the model information frame.
+struct TabPage {
+  int frame;
+  int captionRow;
+};
+constexpr TabPage kTabPages[] = {{0, 200}, {1, 201}, {2, 202}, {3, 203},
+                                 {4, 204}, {5, 350}, {6, 205}, {8, 206}};
+constexpr int kTwoToneFrame = 7;
+
+QString frameName(int index) {
+  return QString("fraSysSet%1").arg(index);
+}
+
+}  // namespace
+
+ChannelWindow::ChannelWindow(AppState& state, Prompts&, ShellCommands& shell, QWidget* parent)
+    : QWidget(parent), state_(state), shell_(shell), grid_(state, band_) {
+  setObjectName("frmChMem");
+  setWindowTitle(qs(caption(row::kModelName)));
+  auto* layout = new QVBoxLayout(this);
+  buildGridFrame();
+  buildTabs();
+  buildPopup();
+  layout->addWidget(fraMain_, 3);
+  layout->addWidget(sstabSetMode_, 2);
+  frmCustomFre_ = new CustomBandDialog(state_, shell_, band_, this);
+}
+
+void ChannelWindow::buildGridFrame() {
+  fraMain_ = new QGroupBox(this);
+  fraMain_->setObjectName("fraMain");
+  vsfgGridCh_ = new FlexGrid(fraMain_);
+  vsfgGridCh_->setObjectName("vsfgGridCh");
+  auto* layout = new QVBoxLayout(fraMain_);
+  layout->addWidget(vsfgGridCh_);
+
+  cboGridChCtdcs_ = new QComboBox(vsfgGridCh_->viewport());
+  cboGridChCtdcs_->setObjectName("cboGridChCtdcs");
+  cboGridChCtdcs_->setEditable(true);
+  cboGridChCtdcs_->setInsertPolicy(QComboBox::NoInsert);
+  cboGridChCtdcs_->hide();
+  cboGridChCtdcs_->installEventFilter(this);
+  cboGridChCtdcs_->lineEdit()->installEventFilter(this);
+  connect(cboGridChCtdcs_, &QComboBox::currentTextChanged, this, [this](const QString& text) {
+    if (!drawing_) grid_.setToneBoxText(ss(text));
+  });
+
+  connect(vsfgGridCh_, &FlexGrid::beforeEdit, this, &ChannelWindow::gridBeforeEdit);
+  connect(vsfgGridCh_, &FlexGrid::afterEdit, this, &ChannelWindow::gridAfterEdit);
+  connect(vsfgGridCh_, &FlexGrid::cellClick, this, &ChannelWindow::gridClick);
+  connect(vsfgGridCh_, &FlexGrid::cellDblClick, this, &ChannelWindow::gridDblClick);
+  connect(vsfgGridCh_, &FlexGrid::rightButtonDown, this, &ChannelWindow::gridRightButton);
+}
+
+void ChannelWindow::buildTabs() {
+  sstabSetMode_ = new QTabWidget(this);
+  sstabSetMode_->setObjectName("sstabSetMode");
+  for (int i = 0; i < kSysSetFrames; ++i) {
+    fraSysSet_[i] = new QGroupBox;
+    fraSysSet_[i]->setObjectName(frameName(i));
+  }
+  for (const TabPage& page : kTabPages) {
+    sstabSetMode_->addTab(fraSysSet_[page.frame], qs(caption(page.captionRow)));
+  }
+  buildModelInfo(fraSysSet_[0]);
+}
+
+void ChannelWindow::buildModelInfo(QWidget* frame) {
+  fraModelInfo_ = new QGroupBox(qs(caption(row::kModelInformation)), frame);
+  fraModelInfo_->setObjectName("fraModelInfo");
+  lblModel_ = new QLabel(qs(caption(row::kModelType)), fraModelInfo_);
+  lblModel_->setObjectName("lblModel");
+  lblModel_->installEventFilter(this);
+  lblFrequency_ = new QLabel(qs(caption(row::kFrequency)), fraModelInfo_);
+  lblFrequency_->setObjectName("lblFrequency");
+  cboModel_ = new QComboBox(fraModelInfo_);
+  cboModel_->setObjectName("cboModel");
+  cboFrequency_ = new QComboBox(fraModelInfo_);
+  cboFrequency_->setObjectName("cboFrequency");
+  fraSysSet_[kTwoToneFrame]->setParent(fraModelInfo_);
+
+  auto* info = new QGridLayout(fraModelInfo_);
+  info->addWidget(lblModel_, 0, 0);
+  info->addWidget(cboModel_, 0, 1);
+  info->addWidget(lblFrequency_, 1, 0);
+  info->addWidget(cboFrequency_, 1, 1);
+  info->addWidget(fraSysSet_[kTwoToneFrame], 2, 0, 1, 2);
+
+  cmdDefSet_ = new QPushButton(qs(caption(row::kRestoreDefault)), frame);
+  cmdDefSet_->setObjectName("cmdDefSet");
+  cmdDelAllCh_ = new QPushButton(qs(caption(row::kDeleteAllChannels)), frame);
+  cmdDelAllCh_->setObjectName("cmdDelAllCh");
+  auto* layout = new QGridLayout(frame);
+  layout->addWidget(fraModelInfo_, 0, 0, 3, 1);
+  layout->addWidget(cmdDefSet_, 0, 1);
+  layout->addWidget(cmdDelAllCh_, 1, 1);
+  layout->setColumnStretch(0, 1);
+
+  connect(cboModel_, &QComboBox::activated, this, &ChannelWindow::cboModelClick);
+  connect(cboFrequency_, &QComboBox::activated, this, &ChannelWindow::cboFrequencyClick);
+  connect(cmdDefSet_, &QPushButton::clicked, this, &ChannelWindow::cmdDefSetClick);
+  connect(cmdDelAllCh_, &QPushButton::clicked, this, &ChannelWindow::deleteAllChannels);
+}
+
+QWidget* ChannelWindow::sysSetFrame(int index) const {
+  return index >= 0 && index < kSysSetFrames ? fraSysSet_[index] : nullptr;
+}
+
+QWidget* ChannelWindow::modelInfoFrame() const {
+  return fraModelInfo_;
+}
+
+void ChannelWindow::initChMem() {
+  chInfoInitFace();
+  grid_.initialise();
+  cboGridChCtdcs_->clear();
+  for (const std::string& tone : grid_.tones().list()) cboGridChCtdcs_->addItem(qs(tone));
+  setChGrid();
+  showGrid();
+  savedBackground_ = vsfgGridCh_->backgroundColour();
+  savedSelection_ = vsfgGridCh_->selectionColour();
+  chInfoModel();
+}
+
+void ChannelWindow::chInfoInitFace() {
+  guard("frmChMem->ChInfoInitFace", [&] {
+    fraMain_->setTitle(qs(caption(row::kChannelInfo)));
+    vsfgGridCh_->setBackgroundColour(kGridBackground);
+  });
+}
+
+void ChannelWindow::setChGrid() {
+  guard("modChMem->SetChGrid:", [&] {
+    const GridLayout& layout = grid_.layout();
+    std::vector<int> widths;
+    for (const GridColumn& column : layout.column) widths.push_back(column.width);
+    vsfgGridCh_->setShape(layout.rows, layout.columns, layout.captions, widths, layout.rowHeight);
+    for (int c = 1; c <= layout.columns; ++c)
+      vsfgGridCh_->setColumnFormat(c, layout.at(c).format());
+    vsfgGridCh_->setCursorCell(1, 1);
+  });
+}
+
+void ChannelWindow::commitPendingEdit() {
+  vsfgGridCh_->finishEditing();
+  toneBoxLostFocus();
+}
+
+void ChannelWindow::storeChannels() {
+  grid_.chInfoToIicDat();
+}
+
+void ChannelWindow::showImage() {
+  guard("modChMem->SoftDisplay", [&] {
+    loadModelBand();
+    grid_.hideToneBox();
+    grid_.showChTblGrid();
+    showGrid();
+    if (optionPages_.initOpt) optionPages_.initOpt();
+    if (optionPages_.repairIdentifier) optionPages_.repairIdentifier();
+    if (optionPages_.checkVoxCalibration) optionPages_.checkVoxCalibration();
+  });
+}
+
+void ChannelWindow::showNewImage() {
+  grid_.showChTblGrid();
+  grid_.hideToneBox();
+  showGrid();
+  if (optionPages_.initOpt) optionPages_.initOpt();
+}
+
+void ChannelWindow::applyLock(bool locked) {
+  vsfgGridCh_->setEditMode(locked ? EditMode::kNone : EditMode::kKeyboardMouse);
+  vsfgGridCh_->setSelectionColour(locked ? savedBackground_ : savedSelection_);
+  vsfgGridCh_->setEnabled(!locked);
+  for (QGroupBox* frame : fraSysSet_) frame->setEnabled(!locked);
+}
+
+void ChannelWindow::deleteAllChannels() {
+  grid_.deleteAllChannels();
+  showGrid();
+}
+
+void ChannelWindow::closeEvent(QCloseEvent* event) {
+  if (state_.closing) return QWidget::closeEvent(event);
+  event->ignore();
+  if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget())) {
+    frame->hide();
+  } else {
+    hide();
+  }
+}
+
+}  // namespace q7

@@ -1,0 +1,124 @@
+#pragma once
+// frmChMem: the channel window. Its upper half is the channel grid vsfgGridCh
+// with the tone box cboGridChCtdcs laid over tone cells; its lower half the
+// tab control sstabSetMode with the frames fraSysSet0..8 the option pages
+// fill. Tab 0 holds the model and band selection (fraModelInfo) and the
+// buttons that restore the factory defaults and delete every channel.
+// The grid's rules are ChannelGrid's; this window draws them and feeds them
+// the user's clicks, edits and keys.
+#include <QWidget>
+#include <array>
+
+#include "channels/channel_grid.h"
+#include "channels/model_band.h"
+#include "channels/option_pages_hooks.h"
+#include "shell/app_state.h"
+#include "shell/editor_views.h"
+#include "shell/prompts.h"
+#include "shell/shell_commands.h"
+
+class QAction;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QTabWidget;
+
+namespace q7 {
+
+class CustomBandDialog;
+class FlexGrid;
+struct EditRequest;
+
+inline constexpr int kSysSetFrames = 9;
+
+class ChannelWindow : public QWidget, public EditorViews {
+  Q_OBJECT
+ public:
+  // The window asks the user nothing itself; `Prompts` is taken for symmetry
+  // with the other windows the main window hosts.
+  ChannelWindow(AppState& state, Prompts& prompts, ShellCommands& shell, QWidget* parent = nullptr);
+
+  // InitChMem: captions, tone list, grid layout, channel rows blanked from
+  // the template, colours kept for the lock, then model and band (the band
+  // selection starts a new image).
+  void initChMem();
+  void setOptionPages(OptionPagesHooks hooks) { optionPages_ = std::move(hooks); }
+
+  // fraSysSet0..fraSysSet8, for the option pages to fill.
+  QWidget* sysSetFrame(int index) const;
+  QWidget* modelInfoFrame() const;
+  const ChannelGrid& channelGrid() const { return grid_; }
+  BandLimits bandLimits() const { return band_; }
+
+  // EditorViews
+  void commitPendingEdit() override;
+  void storeChannels() override;
+  void showImage() override;
+  void showNewImage() override;
+  void applyLock(bool locked) override;
+  void deleteAllChannels() override;
+
+  // The grid's events, as the user's actions raise them.
+  void gridClick(int row, int column);
+  void gridDblClick(int row, int column);
+  void gridRightButton(int row, int column, const QPoint& globalPos);
+  void toneBoxGotFocus();
+  void toneBoxLostFocus();
+  // The model and band controls.
+  void cboModelClick();
+  void cboFrequencyClick(int position);
+  void cmdDefSetClick();
+  void lblModelDblClick();
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void buildGridFrame();
+  void buildTabs();
+  void buildModelInfo(QWidget* frame);
+  void buildPopup();
+  void chInfoInitFace();
+  void setChGrid();
+  void chInfoModel();
+  void loadModelBand();
+  void gridBeforeEdit(int row, int column, EditRequest* request);
+  void gridAfterEdit(int row, int column, const QString& text);
+  void showGrid();
+  void placeToneBox();
+  QColor cellColour(int row, int column) const;
+  std::string caption(int row) const { return state_.caption(row); }
+
+  AppState& state_;
+  ShellCommands& shell_;
+  BandLimits band_;
+  ChannelGrid grid_;
+  OptionPagesHooks optionPages_;
+  QGroupBox* fraMain_ = nullptr;
+  FlexGrid* vsfgGridCh_ = nullptr;
+  QComboBox* cboGridChCtdcs_ = nullptr;
+  QTabWidget* sstabSetMode_ = nullptr;
+  std::array<QGroupBox*, kSysSetFrames> fraSysSet_{};
+  QGroupBox* fraModelInfo_ = nullptr;
+  QLabel* lblModel_ = nullptr;
+  QLabel* lblFrequency_ = nullptr;
+  QComboBox* cboModel_ = nullptr;
+  QComboBox* cboFrequency_ = nullptr;
+  QPushButton* cmdDefSet_ = nullptr;
+  QPushButton* cmdDelAllCh_ = nullptr;
+  CustomBandDialog* frmCustomFre_ = nullptr;
+  QMenu* mnuPopMenuOne_ = nullptr;
+  QAction* mnuDelOne_ = nullptr;
+  QAction* mnuDelAll_ = nullptr;
+  QAction* mnuPopChLock_ = nullptr;
+  QColor savedBackground_;
+  QColor savedSelection_;
+  bool loadingBand_ = false;
+  bool drawing_ = false;
+  int modelLabelClicks_ = 0;
+};
+
+}  // namespace q7

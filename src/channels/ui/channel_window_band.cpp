@@ -1,0 +1,74 @@
+// The channel window's model and band controls: the lists, the band change
+// that starts a new image, the custom band, and taking both from the image.
+#include <QComboBox>
+#include <QSignalBlocker>
+
+#include "channels/ui/channel_caption_rows.h"
+#include "channels/ui/channel_window.h"
+#include "channels/ui/custom_band_dialog.h"
+#include "shell/error_report.h"
+#include "shell/file_commands.h"
+#include "shell/ui/qt_text.h"
+
+namespace q7 {
+
+void ChannelWindow::chInfoModel() {
+  guard("frmChMem->ChInfoModel", [&] {
+    const QSignalBlocker modelSignals(cboModel_);
+    const QSignalBlocker bandSignals(cboFrequency_);
+    cboModel_->clear();
+    cboModel_->addItem(qs(caption(row::kModelName)));
+    cboModel_->setCurrentIndex(0);
+    cboFrequency_->clear();
+    for (const BandEntry& band : kBands) cboFrequency_->addItem(band.text);
+    cboFrequency_->addItem(qs(caption(row::kCustomBand)));
+    cboFrequency_->setCurrentIndex(kDefaultBand);
+  });
+  cboFrequencyClick(kDefaultBand);
+}
+
+void ChannelWindow::cboModelClick() {
+  guard("frmChMem->cboModel_Click", [&] {
+    if (cboModel_->currentIndex() < 0) cboModel_->setCurrentIndex(0);
+    state_.image[kModelAddress] = static_cast<std::uint8_t>(cboModel_->currentIndex());
+  });
+}
+
+void ChannelWindow::cboFrequencyClick(int position) {
+  if (loadingBand_) return;
+  guard("frmChMem->cboFrequency_Click", [&] {
+    if (position == kCustomBand) {
+      frmCustomFre_->formLoad();
+      frmCustomFre_->exec();
+    } else {
+      band_ = q7::bandLimits(position);
+    }
+    storeBandLimits(state_.image, band_);
+    shell_.newFileSol();
+  });
+}
+
+// Model and band as a file or a radio brought them; selecting them here
+// starts no new image.
+void ChannelWindow::loadModelBand() {
+  const QSignalBlocker modelSignals(cboModel_);
+  const QSignalBlocker bandSignals(cboFrequency_);
+  loadingBand_ = true;
+  ImageModelBand loaded;
+  guard("modChMem->SoftDisplay", [&] { loaded = loadModelAndBand(state_.image); });
+  cboModel_->setCurrentIndex(loaded.model);
+  cboFrequency_->setCurrentIndex(loaded.bandPosition);
+  band_ = loaded.limits;
+  loadingBand_ = false;
+}
+
+void ChannelWindow::cmdDefSetClick() {
+  guard("frmChMem->cmdDefSet_Click",
+        [&] { shell_.openFile((state_.programFolder / kDefaultsFileName).string()); });
+}
+
+void ChannelWindow::lblModelDblClick() {
+  shell_.setMemoryViewVisible(countModelLabelClick(modelLabelClicks_));
+}
+
+}  // namespace q7

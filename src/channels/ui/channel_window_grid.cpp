@@ -1,0 +1,179 @@
+// The channel window's grid: drawing ChannelGrid's cells, feeding it the
+// grid's events, the tone box over tone cells and the right-click menu.
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QEvent>
+#include <QFocusEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+
+#include "channels/ui/channel_caption_rows.h"
+#include "channels/ui/channel_window.h"
+#include "channels/ui/flex_grid.h"
+#include "shell/error_report.h"
+#include "shell/ui/qt_text.h"
+
+namespace q7 {
+namespace {
+
+const QColor kHighlightRow(194, 121, 240);
+const QColor kClickedSelection(255, 0, 255);
+
+// Colour numbers of the settings file are stored blue-green-red.
+QColor settingColour(long bgr) {
+  return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
+}
+
+bool isPartOf(const QWidget* widget, const QWidget* owner) {
+  for (; widget; widget = widget->parentWidget()) {
+    if (widget == owner) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+void ChannelWindow::buildPopup() {
+  mnuPopMenuOne_ = new QMenu(this);
+  mnuPopMenuOne_->setObjectName("mnuPopMenuOne");
+  mnuDelOne_ = mnuPopMenuOne_->addAction(QString());
+  mnuDelOne_->setObjectName("mnuDelOne");
+  mnuDelAll_ = mnuPopMenuOne_->addAction(qs(caption(row::kDeleteAllChannels)));
+  mnuDelAll_->setObjectName("mnuDelAll");
+  mnuPopMenuOne_->addSeparator();
+  mnuPopChLock_ = mnuPopMenuOne_->addAction(qs(caption(row::kLockChannelInterface)));
+  mnuPopChLock_->setObjectName("mnuPopChLock");
+  mnuPopChLock_->setCheckable(true);
+  connect(mnuDelOne_, &QAction::triggered, this, [this] {
+    grid_.delOneChannel(grid_.popupRow());
+    showGrid();
+  });
+  connect(mnuDelAll_, &QAction::triggered, this, &ChannelWindow::deleteAllChannels);
+  connect(mnuPopChLock_, &QAction::triggered, this, [this] {
+    mnuPopChLock_->setChecked(state_.locked());
+    shell_.toggleChannelLock();
+  });
+}
+
+QColor ChannelWindow::cellColour(int row, int column) const {
+  const GridCell& cell = grid_.cell(row, column);
+  if (cell.outOfBand) return settingColour(state_.overColor);
+  if (row == grid_.highlightRow()) return kHighlightRow;
+  return settingColour(state_.defColor);
+}
+
+// Draws every cell, the cursor and the tone box as ChannelGrid has them, and
+// opens the in-cell editor an event asked for.
+void ChannelWindow::showGrid() {
+  drawing_ = true;
+  for (int r = 1; r <= grid_.rows(); ++r) {
+    for (int c = 1; c <= grid_.columns(); ++c) {
+      vsfgGridCh_->setCell(r, c, qs(grid_.cell(r, c).text), cellColour(r, c));
+    }
+  }
+  const CellPos cursor = grid_.cursor();
+  if (vsfgGridCh_->cursorCell() != cursor) vsfgGridCh_->setCursorCell(cursor.row, cursor.column);
+  vsfgGridCh_->setEditMode(state_.locked() ? EditMode::kNone : grid_.editMode());
+  placeToneBox();
+  drawing_ = false;
+  if (grid_.takeEditRequest()) vsfgGridCh_->startEditing(cursor.row, cursor.column);
+}
+
+void ChannelWindow::placeToneBox() {
+  const ToneBox& box = grid_.toneBox();
+  if (!box.visible()) {
+    cboGridChCtdcs_->hide();
+    return;
+  }
+  const QRect cell = vsfgGridCh_->cellRect(box.cell.row, box.cell.column);
+  cboGridChCtdcs_->setGeometry(cell.left(), cell.top(), cell.width(),
+                               std::max(cell.height(), cboGridChCtdcs_->sizeHint().height()));
+  QPalette palette = cboGridChCtdcs_->palette();
+  palette.setColor(QPalette::Base, kHighlightRow);
+  cboGridChCtdcs_->setPalette(palette);
+  cboGridChCtdcs_->setCurrentText(qs(box.text));
+  cboGridChCtdcs_->show();
+  cboGridChCtdcs_->setFocus();
+}
+
+void ChannelWindow::gridBeforeEdit(int row, int column, EditRequest* request) {
+  const EditPermission permission = grid_.beforeEdit(row, column);
+  request->allowed = permission.allowed;
+  for (const std::string& item : permission.dropList) request->dropList << qs(item);
+  cboGridChCtdcs_->hide();
+}
+
+void ChannelWindow::gridAfterEdit(int row, int column, const QString& text) {
+  grid_.afterEdit(row, column, ss(text));
+  showGrid();
+}
+
+void ChannelWindow::gridClick(int row, int column) {
+  if (state_.locked()) return;
+  vsfgGridCh_->setSelectionColour(kClickedSelection);
+  grid_.setToneBoxText(ss(cboGridChCtdcs_->currentText()));
+  grid_.click(row, column);
+  showGrid();
+}
+
+void ChannelWindow::gridDblClick(int row, int column) {
+  grid_.dblClick(row, column);
+  showGrid();
+}
+
+void ChannelWindow::gridRightButton(int row, int column, const QPoint& globalPos) {
+  guard("frmChMem->vsfgGridCh_MouseDown:", [&] {
+    if (column < 1) return;
+    const PopupState popup = grid_.popup(row);
+    if (popup.row == 0) return;
+    mnuDelOne_->setText(qs(caption(row::kDeleteChannel)) + " " + QString::number(popup.row));
+    mnuDelOne_->setEnabled(popup.deleteOne);
+    mnuDelAll_->setEnabled(popup.deleteAll);
+    mnuPopChLock_->setChecked(popup.lockChecked);
+    mnuPopMenuOne_->popup(globalPos);
+  });
+}
+
+void ChannelWindow::toneBoxGotFocus() {
+  guard("frmChMem->cboGridChCtdcs_GotFocus", [&] {
+    vsfgGridCh_->setSelectionColour(kClickedSelection);
+    grid_.toneBoxGotFocus();
+    showGrid();
+  });
+}
+
+void ChannelWindow::toneBoxLostFocus() {
+  if (!grid_.toneBox().visible()) return;
+  grid_.setToneBoxText(ss(cboGridChCtdcs_->currentText()));
+  grid_.toneBoxLostFocus();
+  showGrid();
+}
+
+bool ChannelWindow::eventFilter(QObject* watched, QEvent* event) {
+  const bool toneBox = watched == cboGridChCtdcs_ || watched == cboGridChCtdcs_->lineEdit();
+  if (toneBox && !drawing_) {
+    if (event->type() == QEvent::FocusIn) {
+      toneBoxGotFocus();
+    } else if (event->type() == QEvent::FocusOut) {
+      const auto reason = static_cast<QFocusEvent*>(event)->reason();
+      const bool staysInBox = isPartOf(QApplication::focusWidget(), cboGridChCtdcs_) ||
+                              isPartOf(QApplication::focusWidget(), cboGridChCtdcs_->view());
+      if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason && !staysInBox) {
+        toneBoxLostFocus();
+      }
+    } else if (event->type() == QEvent::MouseButtonDblClick && grid_.toneBox().visible()) {
+      const CellPos cell = grid_.toneBox().cell;
+      gridDblClick(cell.row, cell.column);
+      return true;
+    }
+  }
+  if (watched == lblModel_ && event->type() == QEvent::MouseButtonDblClick) {
+    lblModelDblClick();
+    return true;
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+}  // namespace q7

@@ -1,0 +1,183 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QGroupBox>
+#include <QMenu>
+#include <QTabWidget>
+
+#include "channels/ui/channel_window_fixture.h"
+
+namespace q7 {
+namespace {
+
+using ChannelWindowGrid = test::WindowFixture;
+
+TEST_F(ChannelWindowGrid, SetUpLaysOutTheGridTabsAndFrames) {
+  EXPECT_EQ(grid()->dataRows(), 16);
+  EXPECT_EQ(grid()->dataColumns(), 13);
+  EXPECT_EQ(grid()->horizontalHeaderItem(1)->text(), "RX Freq[MHz]");
+  EXPECT_EQ(grid()->columnFormat(1), "###.#####");
+  EXPECT_EQ(child<QGroupBox>("fraMain")->title(), "Channel Info");
+  EXPECT_EQ(toneBox()->count(), 261);
+  EXPECT_FALSE(toneBox()->isVisible());
+  auto* tabs = child<QTabWidget>("sstabSetMode");
+  ASSERT_EQ(tabs->count(), 8);
+  EXPECT_EQ(tabs->widget(0)->objectName(), "fraSysSet0");
+  EXPECT_EQ(tabs->widget(7)->objectName(), "fraSysSet8");
+  for (int i = 0; i < kSysSetFrames; ++i) {
+    ASSERT_NE(window->sysSetFrame(i), nullptr);
+    EXPECT_EQ(window->sysSetFrame(i)->objectName(), QString("fraSysSet%1").arg(i));
+  }
+  EXPECT_EQ(window->sysSetFrame(7)->parentWidget(), window->modelInfoFrame());
+  EXPECT_EQ(window->sysSetFrame(9), nullptr);
+}
+
+TEST_F(ChannelWindowGrid, TypingAFrequencyIntoAnEmptyRowFillsTheChannel) {
+  typeInto(1, 1, "446.0031");
+  EXPECT_EQ(cell(1, 1), "446.005");
+  EXPECT_EQ(cell(1, 2), "446.005");
+  EXPECT_EQ(cell(1, 3), "None");
+  EXPECT_EQ(cell(1, 4), "None");
+  EXPECT_EQ(cell(1, 5), "Wide");
+  EXPECT_EQ(grid()->cursorCell(), (CellPos{1, 2}));
+  EXPECT_EQ(state.image[0x10 + 1], 0x05);
+  EXPECT_EQ(state.image[0x10 + 3], 0x44);
+  EXPECT_EQ(state.image[0x10 + 7], 0x44);
+}
+
+TEST_F(ChannelWindowGrid, ClickingAnEmptyRowEditsItsRx) {
+  clickCell(3, 6);
+  EXPECT_EQ(grid()->cursorCell(), (CellPos{3, 1}));
+  EXPECT_NE(qobject_cast<QLineEdit*>(grid()->openEditor()), nullptr);
+}
+
+TEST_F(ChannelWindowGrid, EmptyingTxLeavesAReceiveOnlyChannel) {
+  typeInto(2, 1, "446.1");
+  typeInto(2, 2, "");
+  EXPECT_EQ(cell(2, 1), "446.1");
+  EXPECT_EQ(cell(2, 2), "");
+  EXPECT_EQ(cell(2, 4), "");
+  clickCell(2, 4);
+  EXPECT_EQ(grid()->cursorCell(), (CellPos{2, 2}));
+  EXPECT_FALSE(toneBox()->isVisible());
+}
+
+TEST_F(ChannelWindowGrid, EmptyingRxClearsTheRow) {
+  typeInto(3, 1, "446.1");
+  typeInto(3, 1, "");
+  for (int column = 1; column <= 13; ++column) EXPECT_EQ(cell(3, column), "") << column;
+  EXPECT_EQ(state.image[0x30 + 3], 0x44) << "the image keeps the channel until it is stored";
+  window->storeChannels();
+  EXPECT_EQ(state.image[0x30 + 3], 0xFF);
+}
+
+TEST_F(ChannelWindowGrid, ToneBoxOpensOverToneCellsAndCommitsNormalisedText) {
+  typeInto(4, 1, "446.1");
+  clickCell(4, 3);
+  ASSERT_TRUE(toneBox()->isVisible());
+  EXPECT_EQ(toneBox()->currentText(), "None");
+  EXPECT_EQ(toneBox()->geometry().topLeft(), grid()->cellRect(4, 3).topLeft());
+  toneBox()->setCurrentText("023");
+  clickCell(4, 6);
+  EXPECT_FALSE(toneBox()->isVisible());
+  EXPECT_EQ(cell(4, 3), "D023N");
+  EXPECT_EQ(cell(4, 4), "D023N");
+
+  clickCell(4, 4);
+  toneBox()->setCurrentIndex(9);  // 88.5 from the list
+  window->commitPendingEdit();
+  EXPECT_EQ(cell(4, 4), "88.5");
+  EXPECT_EQ(cell(4, 3), "D023N");
+  window->storeChannels();
+  EXPECT_EQ(state.image.word(0x40 + 10), 0x0375);
+  EXPECT_EQ(state.image.word(0x40 + 8), 0x2813);
+}
+
+TEST_F(ChannelWindowGrid, DoubleClicksCopyTxAndTonesAndCycleOptions) {
+  typeInto(5, 1, "446.1");
+  typeInto(5, 2, "");
+  window->gridDblClick(5, 2);
+  EXPECT_EQ(cell(5, 2), "446.1");
+  EXPECT_EQ(cell(5, 4), "None");
+
+  clickCell(5, 4);
+  toneBox()->setCurrentText("D754I");
+  window->commitPendingEdit();
+  clickCell(5, 3);
+  QTest::mouseDClick(toneBox()->lineEdit(), Qt::LeftButton);
+  EXPECT_EQ(cell(5, 3), "D754I");
+
+  window->gridDblClick(5, 9);
+  EXPECT_EQ(cell(5, 9), "On");
+  window->gridDblClick(5, 9);
+  EXPECT_EQ(cell(5, 9), "Off");
+}
+
+TEST_F(ChannelWindowGrid, PickingAnOptionFromTheCellList) {
+  typeInto(6, 1, "446.1");
+  clickCell(6, 8);
+  auto* list = qobject_cast<QComboBox*>(grid()->openEditor());
+  ASSERT_NE(list, nullptr);
+  EXPECT_EQ(list->count(), 3);
+  list->setCurrentIndex(1);
+  emit list->activated(1);
+  EXPECT_EQ(cell(6, 8), "Carrier");
+  EXPECT_EQ(state.image[0x60 + 12] & 0x18, 0x08);
+}
+
+TEST_F(ChannelWindowGrid, PopupEnablesDeleteForUsedChannelsAndDeletes) {
+  typeInto(7, 1, "446.1");
+  clickCell(7, 5, Qt::RightButton);
+  auto* menu = child<QMenu>("mnuPopMenuOne");
+  ASSERT_NE(menu, nullptr);
+  auto* deleteOne = menu->findChild<QAction*>("mnuDelOne");
+  auto* deleteAll = menu->findChild<QAction*>("mnuDelAll");
+  auto* lock = menu->findChild<QAction*>("mnuPopChLock");
+  EXPECT_EQ(deleteOne->text(), "Delete channel 7");
+  EXPECT_TRUE(deleteOne->isEnabled());
+  EXPECT_TRUE(deleteAll->isEnabled());
+  EXPECT_FALSE(lock->isChecked());
+  menu->hide();
+
+  clickCell(8, 5, Qt::RightButton);
+  EXPECT_FALSE(deleteOne->isEnabled());
+  menu->hide();
+
+  clickCell(7, 5, Qt::RightButton);
+  deleteOne->trigger();
+  menu->hide();
+  EXPECT_EQ(cell(7, 1), "");
+  EXPECT_EQ(state.image[0x70 + 3], 0xFF);
+}
+
+TEST_F(ChannelWindowGrid, LockRefusesEditsAndDisablesTheFrames) {
+  typeInto(9, 1, "446.1");
+  auto* lock = child<QMenu>("mnuPopMenuOne")->findChild<QAction*>("mnuPopChLock");
+  lock->trigger();
+  ASSERT_TRUE(state.locked());
+  EXPECT_FALSE(grid()->isEnabled());
+  EXPECT_EQ(grid()->editTriggers(), QAbstractItemView::NoEditTriggers);
+  for (int i = 0; i < kSysSetFrames; ++i) EXPECT_FALSE(window->sysSetFrame(i)->isEnabled());
+
+  window->gridClick(9, 1);
+  EXPECT_EQ(grid()->openEditor(), nullptr);
+  window->gridClick(9, 3);
+  EXPECT_FALSE(toneBox()->isVisible());
+  window->gridDblClick(9, 5);
+  EXPECT_EQ(cell(9, 5), "Wide");
+
+  window->gridRightButton(9, 5, {});
+  auto* menu = child<QMenu>("mnuPopMenuOne");
+  EXPECT_TRUE(lock->isChecked());
+  EXPECT_FALSE(menu->findChild<QAction*>("mnuDelOne")->isEnabled());
+  EXPECT_FALSE(menu->findChild<QAction*>("mnuDelAll")->isEnabled());
+  menu->hide();
+
+  lock->trigger();
+  EXPECT_FALSE(state.locked());
+  EXPECT_TRUE(grid()->isEnabled());
+  EXPECT_TRUE(window->sysSetFrame(3)->isEnabled());
+}
+
+}  // namespace
+}  // namespace q7
