@@ -56,6 +56,19 @@ void txEndToneClicked(OptionPages& pages, std::string_view control) {
   pages.setEnabled("chkMoniTxEndTone", on);
 }
 
+// Bits 3..7 of the power-on tone's byte belong to the channel number.
+constexpr BitField kPwrOnToneField{0x368, 0x07};
+
+// Power-on tone: "Off", Tone-1 .. Tone-5, and Tone-6 and Tone-7 as well when
+// the stored value is 5 or more.
+std::vector<std::string> pwrOnToneItems(const OptionPages& pages) {
+  constexpr int kFirstExtra = 5;
+  const int lastTone = kPwrOnToneField.read(pages.image()) >= kFirstExtra ? 7 : 5;
+  return buildItems(
+      {.firstRow = 266, .rowCount = 1, .numbers = {.first = 1, .last = lastTone, .prefixRow = 267}},
+      pages.captions());
+}
+
 const ListOption kLists[] = {
     {.control = "cboTot",
      .frame = kCommon,
@@ -79,6 +92,11 @@ const ListOption kLists[] = {
      .field = {0x12F},
      .items = {.firstRow = 263, .rowCount = 3},
      .fallback = 0},
+    {.control = "cboPwrOnTone",
+     .frame = kCommon,
+     .labelRow = 216,
+     .field = kPwrOnToneField,
+     .itemsFor = pwrOnToneItems},
     {.control = "cboSql",
      .frame = kCommon,
      .labelRow = 217,
@@ -159,28 +177,10 @@ const FlagOption kFlags[] = {
     {.control = "chkSwiLampTone", .frame = kModelInfo, .labelRow = 408, .field = {0x367, bit(7)}},
 };
 
-// Power-on tone: "Off", Tone-1 .. Tone-5, and Tone-6 and Tone-7 as well when
-// the stored value is 5 or more. Bits 3..7 of the byte belong to the channel number.
-const ListOption kPwrOnTone{.control = "cboPwrOnTone",
-                            .frame = kCommon,
-                            .labelRow = 216,
-                            .field = {0x368, 0x07},
-                            .items = {.firstRow = 266, .rowCount = 1}};
-
-void loadPwrOnTone(OptionPages& pages) {
-  constexpr int kFirstExtra = 5;
-  ItemList items = kPwrOnTone.items;
-  const int lastTone = kPwrOnTone.field.read(pages.image()) >= kFirstExtra ? 7 : 5;
-  items.numbers = {.first = 1, .last = lastTone, .prefixRow = 267};
-  loadList(pages, kPwrOnTone, buildItems(items, pages.captions()));
-}
-
 }  // namespace
 
 void addCommonPage(OptionPages& pages) {
   for (const ListOption& option : kLists) addList(pages, option);
-  addListControl(pages, kPwrOnTone);
-  pages.addLoadStep(kPwrOnTone.control, loadPwrOnTone);
   for (const FlagOption& option : kFlags) addFlag(pages, option);
   // Follows the transmit end tone, which starts unchecked.
   pages.setEnabled("chkMoniTxEndTone", false);

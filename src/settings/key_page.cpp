@@ -2,7 +2,6 @@
 
 #include <array>
 #include <memory>
-#include <span>
 
 #include "settings/option_kinds.h"
 #include "settings/page_list.h"
@@ -35,41 +34,44 @@ constexpr auto kLongPress = offered<26>(true);
 const TableCoding kShortCoding{kShortPress};
 const TableCoding kLongCoding{kLongPress};
 
-struct KeyList {
-  ListOption option;
-  std::span<const CodeRange> codes;
-};
+template <const auto& codes>
+std::vector<std::string> functionItems(const OptionPages& pages) {
+  std::vector<std::string> items;
+  for (const CodeRange& code : codes)
+    items.push_back(pages.captions()(kFunctionRow + code.written));
+  return items;
+}
 
 // A function byte the list does not offer is reset to "1--Off" on loading.
-const KeyList kKeyLists[] = {
-    {{.control = "listSk1Short",
-      .frame = kFrame,
-      .labelRow = 227,
-      .field = {0x360},
-      .coding = &kShortCoding,
-      .fallback = 0},
-     kShortPress},
-    {{.control = "listSk1Long",
-      .frame = kFrame,
-      .labelRow = 228,
-      .field = {0x361},
-      .coding = &kLongCoding,
-      .fallback = 0},
-     kLongPress},
-    {{.control = "listSk2Short",
-      .frame = kFrame,
-      .labelRow = 229,
-      .field = {0x362},
-      .coding = &kShortCoding,
-      .fallback = 0},
-     kShortPress},
-    {{.control = "listSk2Long",
-      .frame = kFrame,
-      .labelRow = 230,
-      .field = {0x363},
-      .coding = &kLongCoding,
-      .fallback = 0},
-     kLongPress},
+const ListOption kKeyLists[] = {
+    {.control = "listSk1Short",
+     .frame = kFrame,
+     .labelRow = 227,
+     .field = {0x360},
+     .itemsFor = functionItems<kShortPress>,
+     .coding = &kShortCoding,
+     .fallback = 0},
+    {.control = "listSk1Long",
+     .frame = kFrame,
+     .labelRow = 228,
+     .field = {0x361},
+     .itemsFor = functionItems<kLongPress>,
+     .coding = &kLongCoding,
+     .fallback = 0},
+    {.control = "listSk2Short",
+     .frame = kFrame,
+     .labelRow = 229,
+     .field = {0x362},
+     .itemsFor = functionItems<kShortPress>,
+     .coding = &kShortCoding,
+     .fallback = 0},
+    {.control = "listSk2Long",
+     .frame = kFrame,
+     .labelRow = 230,
+     .field = {0x363},
+     .itemsFor = functionItems<kLongPress>,
+     .coding = &kLongCoding,
+     .fallback = 0},
 };
 
 // Hold times 0.00s .. 12.75s in steps of 50 ms; the byte is the step count.
@@ -86,42 +88,34 @@ const ListOption kHoldTimes[] = {
      .items = {.numbers = {.first = 0, .last = 255, .scale = 5, .decimals = 2, .suffixRow = 395}}},
 };
 
-void loadKeyList(OptionPages& pages, const KeyList& list) {
-  std::vector<std::string> items;
-  for (const CodeRange& code : list.codes)
-    items.push_back(pages.captions()(kFunctionRow + code.written));
-  loadList(pages, list.option, std::move(items));
-}
-
 // One busy flag for the four key lists: the handler selects its item again to
 // keep it highlighted, and the flag stops that selection from running it twice.
-void addKeyList(OptionPages& pages, const KeyList& list, const std::shared_ptr<bool>& busy) {
-  pages.addControl(list.option.control, listState(list.option),
-                   [option = list.option, busy](OptionPages& p) {
-                     if (*busy) return;
-                     *busy = true;
-                     struct Release {
-                       bool& flag;
-                       ~Release() { flag = false; }
-                     } release{*busy};
-                     writeList(p, option);
-                     p.select(option.control, p.control(option.control).selected);
-                   });
-  pages.addLoadStep(list.option.control, [&list](OptionPages& p) { loadKeyList(p, list); });
+void addKeyList(OptionPages& pages, const ListOption& list, const std::shared_ptr<bool>& busy) {
+  pages.addControl(list.control, listState(list), [option = list, busy](OptionPages& p) {
+    if (*busy) return;
+    *busy = true;
+    struct Release {
+      bool& flag;
+      ~Release() { flag = false; }
+    } release{*busy};
+    writeList(p, option);
+    p.select(option.control, p.control(option.control).selected);
+  });
+  pages.addLoadStep(list.control, [&list](OptionPages& p) { loadList(p, list); });
 }
 
 }  // namespace
 
 void addKeyPage(OptionPages& pages) {
   const auto busy = std::make_shared<bool>(false);
-  for (const KeyList& list : kKeyLists) addKeyList(pages, list, busy);
+  for (const ListOption& list : kKeyLists) addKeyList(pages, list, busy);
   for (const ListOption& option : kHoldTimes) addList(pages, option);
 }
 
 void commitKeyLists(OptionPages& pages) {
-  for (const KeyList& list : kKeyLists) {
-    const int selected = pages.control(list.option.control).selected;
-    if (selected >= 0) pages.select(list.option.control, selected);
+  for (const ListOption& list : kKeyLists) {
+    const int selected = pages.control(list.control).selected;
+    if (selected >= 0) pages.select(list.control, selected);
   }
 }
 

@@ -89,7 +89,8 @@ void loadList(OptionPages& pages, const ListOption& option, std::vector<std::str
 }
 
 void loadList(OptionPages& pages, const ListOption& option) {
-  loadList(pages, option, buildItems(option.items, pages.captions()));
+  loadList(pages, option,
+           option.itemsFor ? option.itemsFor(pages) : buildItems(option.items, pages.captions()));
 }
 
 void writeList(OptionPages& pages, const ListOption& option) {

@@ -113,6 +113,9 @@ inline constexpr int kNoCheck = -1;
 // the option (other controls enabled, values copied, tool tips).
 using AfterWrite = void (*)(OptionPages& pages, std::string_view control);
 
+// Items that depend on more than the captions (on the stored value, on a code table).
+using ItemsFor = std::vector<std::string> (*)(const OptionPages& pages);
+
 // A drop-down or list box. On loading, a stored value that shows no item of the
 // list is replaced by `fallback` (written into the image) unless it is kNoCheck.
 struct ListOption {
@@ -122,6 +125,7 @@ struct ListOption {
   const char* label = "";  // a fixed label text, the same in every language (no caption row)
   BitField field{};
   ItemList items{};
+  ItemsFor itemsFor = nullptr;  // replaces `items` when set
   const Coding* coding = &kPlainPosition;
   int fallback = kNoCheck;
   AfterWrite after = nullptr;
