@@ -49,6 +49,18 @@ ChannelWindow::ChannelWindow(AppState& state, Prompts&, ShellCommands& shell, QW
   layout->addWidget(fraMain_, 3);
   layout->addWidget(sstabSetMode_, 2);
   frmCustomFre_ = new CustomBandDialog(state_, shell_, band_, this);
+  savedBackground_ = vsfgGridCh_->backgroundColour();
+  savedSelection_ = vsfgGridCh_->selectionColour();
+}
+
+// An edit still open when the window goes would be stored by its editor's
+// focus loss after the grid's rules are gone: the window stops listening first.
+ChannelWindow::~ChannelWindow() {
+  vsfgGridCh_->disconnect(this);
+  cboGridChCtdcs_->disconnect(this);
+  cboGridChCtdcs_->removeEventFilter(this);
+  cboGridChCtdcs_->lineEdit()->removeEventFilter(this);
+  lblModel_->removeEventFilter(this);
 }
 
 void ChannelWindow::buildGridFrame() {

@@ -39,6 +39,7 @@ class ChannelWindow : public QWidget, public EditorViews {
   // The window asks the user nothing itself; `Prompts` is taken for symmetry
   // with the other windows the main window hosts.
   ChannelWindow(AppState& state, Prompts& prompts, ShellCommands& shell, QWidget* parent = nullptr);
+  ~ChannelWindow() override;
 
   // InitChMem: captions, tone list, grid layout, channel rows blanked from
   // the template, colours kept for the lock, then model and band (the band

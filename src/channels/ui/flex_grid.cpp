@@ -151,7 +151,6 @@ std::string FlexGrid::columnFormat(int column) const {
 }
 
 void FlexGrid::setEditMode(EditMode mode) {
-  editMode_ = mode;
   setEditTriggers(mode == EditMode::kNone
                       ? QAbstractItemView::NoEditTriggers
                       : QAbstractItemView::AnyKeyPressed | QAbstractItemView::EditKeyPressed);

@@ -40,7 +40,6 @@ class FlexGrid : public QTableWidget {
   std::string columnFormat(int column) const;
 
   void setEditMode(EditMode mode);
-  EditMode editMode() const { return editMode_; }
   void setCursorCell(int row, int column);
   CellPos cursorCell() const;
   void startEditing(int row, int column);
@@ -73,7 +72,6 @@ class FlexGrid : public QTableWidget {
   void commitEditor(QWidget* editor);
   bool isEditorDoubleClick(QEvent* event) const;
 
-  EditMode editMode_ = EditMode::kKeyboardMouse;
   std::map<int, std::string> formats_;
   QWidget* editor_ = nullptr;
   CellPos editorCell_;

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QGroupBox>
 #include <QMenu>
+#include <QPushButton>
 #include <QTabWidget>
 
 #include "channels/ui/channel_window_fixture.h"
@@ -177,6 +178,64 @@ TEST_F(ChannelWindowGrid, LockRefusesEditsAndDisablesTheFrames) {
   EXPECT_FALSE(state.locked());
   EXPECT_TRUE(grid()->isEnabled());
   EXPECT_TRUE(window->sysSetFrame(3)->isEnabled());
+}
+
+TEST_F(ChannelWindowGrid, ClickedRowIsHighlightedAndOutOfBandFrequenciesStandOut) {
+  const QColor normal(255, 255, 255);     // DefColor 16777215
+  const QColor outOfBand(255, 128, 128);  // OverColor 8421631, stored blue-green-red
+  const QColor highlight(194, 121, 240);
+  state.image[0x20 + 2] = 0x80;
+  state.image[0x20 + 3] = 0x48;  // channel 2 receives on 480 MHz
+  window->showImage();
+  typeInto(1, 1, "446.1");
+  clickCell(1, 5);
+  EXPECT_EQ(grid()->cellBackground(1, 5), highlight);
+  EXPECT_EQ(grid()->cellBackground(2, 1), outOfBand);
+  EXPECT_EQ(grid()->cellBackground(2, 5), normal);
+  EXPECT_EQ(grid()->selectionColour(), QColor(255, 0, 255));
+  clickCell(2, 5);
+  EXPECT_EQ(grid()->cellBackground(1, 5), normal);
+  EXPECT_EQ(grid()->cellBackground(2, 1), outOfBand);
+  EXPECT_EQ(grid()->cellBackground(2, 5), highlight);
+}
+
+TEST_F(ChannelWindowGrid, PendingEditsAreStoredBeforeTheImageIsSaved) {
+  clickCell(10, 1);
+  auto* editor = qobject_cast<QLineEdit*>(grid()->openEditor());
+  ASSERT_NE(editor, nullptr);
+  QTest::keyClicks(editor, "145.0125");
+  window->commitPendingEdit();
+  EXPECT_EQ(cell(10, 1), "400") << "raised into the band 400..470 MHz";
+  EXPECT_EQ(grid()->openEditor(), nullptr);
+}
+
+TEST_F(ChannelWindowGrid, WindowGoingAwayDropsAnEditStillOpen) {
+  clickCell(11, 1);
+  auto* editor = qobject_cast<QLineEdit*>(grid()->openEditor());
+  ASSERT_NE(editor, nullptr);
+  QTest::keyClicks(editor, "446.1");
+  shell.views = nullptr;
+  window.reset();
+  EXPECT_EQ(state.image[0xB0 + 3], 0xFF);
+}
+
+TEST(ChannelWindowLanguage, TextsAndLayoutFollowTheInterfaceLanguage) {
+  AppState state;
+  state.settings = ProfileFile(std::string(Q7_DATA_DIR) + "/corvane.def");
+  state.language = kSimplifiedChinese;
+  state.captions = CaptionTable(kSimplifiedChinese);
+  test::ScriptedPrompts prompts;
+  test::FakeShell shell(state);
+  ChannelWindow window(state, prompts, shell);
+  shell.views = &window;
+  window.initChMem();
+  auto* grid = window.findChild<FlexGrid*>("vsfgGridCh");
+  EXPECT_EQ(window.findChild<QGroupBox*>("fraMain")->title(), "信道信息");
+  EXPECT_EQ(grid->horizontalHeaderItem(1)->text(), "接收频率[MHz]");
+  EXPECT_EQ(window.findChild<QTabWidget*>("sstabSetMode")->tabText(0), "机型信息");
+  EXPECT_EQ(window.findChild<QComboBox*>("cboFrequency")->itemText(14), "自定义");
+  EXPECT_EQ(window.findChild<QComboBox*>("cboGridChCtdcs")->itemText(0), "无");
+  EXPECT_EQ(window.findChild<QPushButton*>("cmdDelAllCh")->text(), "删除所有信道");
 }
 
 }  // namespace
