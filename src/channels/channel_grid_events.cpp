@@ -24,9 +24,10 @@ bool isToneColumn(int column) {
   return column == col::kRxTone || column == col::kTxTone;
 }
 
-// Frequencies are typed and picked with the mouse, tones only in the tone
-// box, everything else from the keyboard; the name column also takes the
-// mouse except before an edit, and a double-click leaves the tones to the keyboard.
+// The edit mode an event gives a column: frequencies take keyboard and mouse;
+// tones are not edited in the cell (the tone box edits them) except that a
+// double-click leaves them the keyboard; the name column takes the mouse
+// too, except before an edit; every other column the keyboard.
 EditMode editModeFor(int column, GridEvent event) {
   if (isFrequencyColumn(column)) return EditMode::kKeyboardMouse;
   if (column == col::kName && event != GridEvent::kBeforeEdit) return EditMode::kKeyboardMouse;
