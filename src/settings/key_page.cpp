@@ -93,11 +93,7 @@ const ListOption kHoldTimes[] = {
 void addKeyList(OptionPages& pages, const ListOption& list, const std::shared_ptr<bool>& busy) {
   pages.addControl(list.control, listState(list), [option = list, busy](OptionPages& p) {
     if (*busy) return;
-    *busy = true;
-    struct Release {
-      bool& flag;
-      ~Release() { flag = false; }
-    } release{*busy};
+    const ScopedFlag guard(*busy);
     writeList(p, option);
     p.select(option.control, p.control(option.control).selected);
   });

@@ -22,11 +22,7 @@ OptionPages::OptionPages(CodeplugImage& image, const CaptionTable& captions,
 }
 
 void OptionPages::initOpt() {
-  loading_ = true;
-  struct Reset {
-    bool& flag;
-    ~Reset() { flag = false; }
-  } reset{loading_};
+  const ScopedFlag loading(loading_);
   for (const char* step : initOrder()) {
     const auto found = loadSteps_.find(std::string_view(step));
     if (found != loadSteps_.end()) found->second(*this);
