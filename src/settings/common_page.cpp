@@ -143,7 +143,7 @@ const ListOption kLists[] = {
      .field = {0x3FB},
      .items = {.numbers = {.first = 0, .last = 240}},
      .coding = &kVolumeCoding,
-     .fallback = 250},  // the code of position 240, the loudest the list offers
+     .fallback = volumeCode(240)},  // the loudest position the list offers
     {.control = "cboTwoWayVolumeLevel",
      .frame = kCommon,
      .labelRow = 333,
