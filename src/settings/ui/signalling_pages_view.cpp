@@ -1,0 +1,137 @@
+#include "settings/ui/signalling_pages_view.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QTableWidget>
+
+#include "settings/dtmf_code.h"
+#include "settings/serial_numbers.h"
+#include "settings/ui/page_layout.h"
+#include "settings/ui/two_tone_grids.h"
+#include "shell/ui/qt_text.h"
+
+namespace q7 {
+
+namespace {
+
+constexpr int kInfoLineLength = 16;
+constexpr const char* kAutoDialHint = "0--9, A--D, *, #";  // Label5, the same in every language
+
+std::vector<std::string> namesIn(ControlBinder& binder, const char* frame) {
+  return binder.pages().controlsIn(frame);
+}
+
+// A titled frame below `row` of `grid`, holding the controls of the model frame `name`.
+QGroupBox* subFrame(ControlBinder& binder, QGridLayout* grid, int row, const char* name,
+                    int captionRow) {
+  auto* frame = new QGroupBox(qs(binder.pages().captions()(captionRow)), grid->parentWidget());
+  frame->setObjectName(name);
+  auto* inner = new QGridLayout(frame);
+  addControls(binder, inner, namesIn(binder, name), 2, 0);
+  grid->addWidget(frame, row, 0);
+  return frame;
+}
+
+// Code boxes refuse characters beyond what their field stores.
+void limitCodeBoxes(ControlBinder& binder, QWidget* parent) {
+  for (const DtmfCodeField& field : dtmfCodeFields()) {
+    if (auto* box = qobject_cast<QLineEdit*>(binder.widget(field.name(), parent))) {
+      box->setMaxLength(static_cast<int>(field.length()));
+    }
+  }
+}
+
+void buildDtmf(ControlBinder& binder, QWidget* frame) {
+  QGridLayout* grid = scrollingGrid(frame);
+  subFrame(binder, grid, 0, "fraDtmfEnc", 244);
+  QGroupBox* decode = subFrame(binder, grid, 1, "fraDtmfDec", 250);
+  auto* decodeGrid = static_cast<QGridLayout*>(decode->layout());
+  subFrame(binder, decodeGrid, decodeGrid->rowCount(), "fraStun", 254);
+
+  auto* autoDial = new QGroupBox(qs(binder.pages().captions()(257)), grid->parentWidget());
+  autoDial->setObjectName("fraAutoDialList");
+  auto* dialGrid = new QGridLayout(autoDial);
+  int row = 0;
+  for (const std::string& name : namesIn(binder, "fraAutoDialList")) {
+    dialGrid->addWidget(new QLabel(QString::number(row + 1), autoDial), row, 0);
+    dialGrid->addWidget(binder.widget(name, autoDial), row, 1);
+    ++row;
+  }
+  auto* hint = new QLabel(kAutoDialHint, autoDial);
+  hint->setObjectName("Label5");
+  dialGrid->addWidget(hint, row, 0, 1, 2);
+  grid->addWidget(autoDial, 0, 1, 2, 1);
+  limitCodeBoxes(binder, grid->parentWidget());
+}
+
+void buildTwoTone(ControlBinder& binder, QWidget* frame) {
+  auto* layout = new QGridLayout(frame);
+  const int row = addControls(binder, layout, namesIn(binder, "fraSysSet7"), 1, 0);
+  QPointer<TwoToneGrids> grids = new TwoToneGrids(binder.pages(), frame);
+  layout->addWidget(grids->grid(0), row, 0, 1, 2);
+  layout->addWidget(grids->grid(1), row + 1, 0, 1, 2);
+  binder.addObserver([grids](const std::string& control) {
+    if (grids) grids->show(control);
+  });
+}
+
+// Information lines, radio ID, then the serial number controls.
+void buildEmbeddedMsg(ControlBinder& binder, QWidget* frame) {
+  QGridLayout* grid = scrollingGrid(frame);
+  QWidget* parent = grid->parentWidget();
+  int row = 0;
+  for (int line = 1; line <= 2; ++line) {
+    const std::string name = elementName("txtInfo", line);
+    grid->addWidget(new QLabel(binder.labelText(name), parent), row, 0);
+    auto* box = static_cast<QLineEdit*>(binder.widget(name, parent));
+    box->setMaxLength(kInfoLineLength);
+    grid->addWidget(box, row++, 1, 1, 3);
+  }
+  grid->addWidget(new QLabel(binder.labelText("cboRadioId(0)"), parent), row, 0);
+  auto* digits = new QHBoxLayout;
+  for (int k = 0; k < 6; ++k)
+    digits->addWidget(binder.widget(elementName("cboRadioId", k), parent));
+  grid->addLayout(digits, row++, 1, 1, 3);
+  grid->addWidget(binder.widget("chkAnRadioId", parent), row++, 0, 1, 4);
+
+  grid->addWidget(binder.widget("cmdImportSeq", parent), row, 0);
+  grid->addWidget(binder.widget("cboImportSeq", parent), row, 1);
+  grid->addWidget(binder.widget("cmdSeqSwitch(0)", parent), row, 2);
+  grid->addWidget(binder.widget("cmdSeqSwitch(1)", parent), row++, 3);
+  QPointer<QWidget> autoNext = binder.widget("chkAutoNextSn", parent);
+  grid->addWidget(autoNext, row++, 1);
+
+  QPointer<QPlainTextEdit> example = new QPlainTextEdit(qs(kSerialFileExample), parent);
+  example->setObjectName("txtSeqExample");
+  example->setReadOnly(true);
+  grid->addWidget(example, row, 1, 1, 3);
+
+  // The "Auto" box shows only while there are numbers; the example is greyed meanwhile.
+  auto showSerialState = [&binder, autoNext, example] {
+    if (!autoNext || !example) return;
+    autoNext->setVisible(autoNextShown(binder.pages()));
+    example->setEnabled(binder.pages().control("txtSeqExample").enabled);
+  };
+  showSerialState();
+  binder.addObserver([showSerialState](const std::string& control) {
+    if (control == "cboImportSeq" || control == "txtSeqExample") showSerialState();
+  });
+}
+
+}  // namespace
+
+void buildSignallingPages(ControlBinder& binder, const SignallingPageFrames& frames,
+                          SignallingActions actions) {
+  binder.setButtonAction("cmdPttIdPauseChSet", std::move(actions.openPttIdPauseDialog));
+  binder.setButtonAction("cmdImportSeq", std::move(actions.importSerialNumbers));
+  buildDtmf(binder, frames.dtmf);
+  buildTwoTone(binder, frames.twoTone);
+  buildEmbeddedMsg(binder, frames.embeddedMsg);
+}
+
+}  // namespace q7

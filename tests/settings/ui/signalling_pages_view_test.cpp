@@ -1,0 +1,160 @@
+// The DTMF, two-tone and Embedded Msg frames bound to the option model, offscreen.
+#include "settings/ui/signalling_pages_view.h"
+
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QTableWidget>
+#include <QTest>
+#include <fstream>
+
+#include "settings/page_list.h"
+#include "settings/serial_numbers.h"
+#include "support/scripted_prompts.h"
+#include "support/temp_dir.h"
+
+namespace q7 {
+namespace {
+
+constexpr PageRegistration kPages[] = {addDtmfPage, addTwoTonePage, addEmbeddedMsgPage};
+
+class SignallingPagesViewTest : public ::testing::Test {
+ protected:
+  SignallingPagesViewTest() {
+    buildSignallingPages(
+        binder, {&dtmf, &twoTone, &embedded},
+        {[this] { ++pauseDialogs; }, [this] { importSeq(pages, prompts, dir.path().string()); }});
+  }
+
+  template <class Widget>
+  Widget* child(QWidget& frame, const char* name) {
+    auto* widget = frame.findChild<Widget*>(name);
+    EXPECT_NE(widget, nullptr) << name;
+    return widget;
+  }
+  void type(QWidget& frame, const char* box, const char* text) {
+    auto* edit = child<QLineEdit>(frame, box);
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_Delete);
+    QTest::keyClicks(edit, text);
+  }
+
+  CodeplugImage image;
+  CaptionTable captions{kEnglish};
+  OptionPages pages{image, captions, kPages};
+  ControlBinder binder{pages};
+  QWidget dtmf, twoTone, embedded;
+  int pauseDialogs = 0;
+  test::ScriptedPrompts prompts;
+  test::TempDir dir;
+};
+
+TEST_F(SignallingPagesViewTest, DtmfFramesShowTheLoadedOptions) {
+  pages.initOpt();
+  EXPECT_EQ(child<QGroupBox>(dtmf, "fraDtmfEnc")->title(), "DTMF Encode");
+  EXPECT_EQ(child<QGroupBox>(dtmf, "fraStun")->title(), "Stun");
+  EXPECT_EQ(child<QGroupBox>(dtmf, "fraAutoDialList")->title(), "Autodial List");
+  EXPECT_EQ(child<QComboBox>(dtmf, "cboCodeContiTime")->currentText(), "510");
+  EXPECT_EQ(child<QComboBox>(dtmf, "cboDtmfCallAlarm")->currentText(), "Off");
+  EXPECT_FALSE(child<QComboBox>(dtmf, "cboDtmfCloseSort")->isEnabled());
+  QTest::mouseClick(child<QPushButton>(dtmf, "cmdPttIdPauseChSet"), Qt::LeftButton);
+  EXPECT_EQ(pauseDialogs, 1);
+}
+
+TEST_F(SignallingPagesViewTest, TypedCodesAreFilteredLimitedAndStored) {
+  pages.initOpt();
+  dtmf.show();
+  type(dtmf, "txtPttBot", "12ab*#x9");
+  EXPECT_EQ(child<QLineEdit>(dtmf, "txtPttBot")->text(), "12AB*#9");
+  EXPECT_EQ(image[0x146], '9');
+  EXPECT_EQ(image[0x147], 0xFF);
+  type(dtmf, "txtDtmfIdCode", "123456789012");
+  EXPECT_EQ(child<QLineEdit>(dtmf, "txtDtmfIdCode")->text(), "1234567890");
+  type(dtmf, "txtDtmfCloseCode", "12");
+  EXPECT_FALSE(child<QComboBox>(dtmf, "cboDtmfCloseSort")->isEnabled());
+  QTest::keyClicks(child<QLineEdit>(dtmf, "txtDtmfCloseCode"), "3");
+  EXPECT_TRUE(child<QComboBox>(dtmf, "cboDtmfCloseSort")->isEnabled());
+}
+
+TEST_F(SignallingPagesViewTest, TwoToneGridsShowAndStoreRecords) {
+  const std::uint8_t record9[] = {0x10, 0x27, 15, 0xFF, 0xFF, 0xFF, 0xFF, 0x5A};
+  for (std::size_t i = 0; i < 8; ++i) image[0x2C0 + i] = record9[i];
+  pages.initOpt();
+  auto* second = child<QTableWidget>(twoTone, "vsfgGridTwoTone(1)");
+  EXPECT_EQ(second->horizontalHeaderItem(1)->text(), "A Fre");
+  EXPECT_EQ(second->item(0, 0)->text(), "9");
+  EXPECT_EQ(second->item(0, 1)->text(), "1000.0");
+  EXPECT_EQ(second->item(0, 2)->text(), "1.5");
+
+  auto* first = child<QTableWidget>(twoTone, "vsfgGridTwoTone(0)");
+  first->item(7, 1)->setText("4000");  // what a finished cell edit does
+  EXPECT_EQ(first->item(7, 1)->text(), "3106");
+  EXPECT_EQ(first->item(7, 2)->text(), "1.0");
+  EXPECT_EQ(image[0x2B8], 0x54);
+  EXPECT_EQ(image[0x2B9], 0x79);
+  EXPECT_EQ(image[0x2BF], 0x5A);
+  EXPECT_EQ(child<QCheckBox>(twoTone, "chkTtBeep")->text(), "侧音");
+}
+
+TEST_F(SignallingPagesViewTest, SerialNumbersImportStepAndFillInformationLineOne) {
+  pages.initOpt();
+  embedded.show();
+  const auto file = dir / "sn.txt";
+  std::ofstream(file) << "[SerialNo]\n1=SN-1\n2=SN-2\n";
+  prompts.fileNames.push_back(file.string());
+  auto* autoNext = child<QCheckBox>(embedded, "chkAutoNextSn");
+  EXPECT_FALSE(autoNext->isVisible());
+  EXPECT_TRUE(child<QPlainTextEdit>(embedded, "txtSeqExample")->isEnabled());
+
+  QTest::mouseClick(child<QPushButton>(embedded, "cmdImportSeq"), Qt::LeftButton);
+  EXPECT_EQ(child<QComboBox>(embedded, "cboImportSeq")->currentText(), "0001 -- SN-1");
+  EXPECT_EQ(child<QLineEdit>(embedded, "txtInfo(1)")->text(), "SN-1");
+  EXPECT_TRUE(autoNext->isVisible());
+  EXPECT_FALSE(child<QPlainTextEdit>(embedded, "txtSeqExample")->isEnabled());
+
+  QTest::mouseClick(child<QPushButton>(embedded, "cmdSeqSwitch(1)"), Qt::LeftButton);
+  EXPECT_EQ(child<QLineEdit>(embedded, "txtInfo(1)")->text(), "SN-2");
+  EXPECT_EQ(image.word(0x306), '2');
+}
+
+TEST_F(SignallingPagesViewTest, RadioIdDigitsAndInformationLines) {
+  pages.initOpt();
+  embedded.show();
+  auto* digit = child<QComboBox>(embedded, "cboRadioId(1)");
+  EXPECT_EQ(digit->currentText(), "Off");
+  digit->setFocus();
+  QTest::keyClick(digit, Qt::Key_Down);
+  EXPECT_EQ(image[0x3E9], 0x1C);
+  type(embedded, "txtInfo(2)", "HELLO WORLD");
+  EXPECT_EQ(child<QLineEdit>(embedded, "txtInfo(2)")->text(), "HELLO WORLD");
+  EXPECT_EQ(image.word(0x32A), 0);
+  EXPECT_EQ(image.word(0x32C), 'W');
+}
+
+TEST(SignallingPagesView, PagesFitTheWidthOfASmallScreenInEveryLanguage) {
+  for (int language : {kSimplifiedChinese, kTraditionalChinese, kEnglish}) {
+    CodeplugImage image;
+    CaptionTable captions(language);
+    OptionPages pages(image, captions, kPages);
+    ControlBinder binder(pages);
+    QWidget dtmf, twoTone, embedded;
+    buildSignallingPages(binder, {&dtmf, &twoTone, &embedded}, {});
+    pages.initOpt();  // the lists' widths follow their items
+    for (QWidget* frame : {&dtmf, &embedded}) {
+      auto* scroll = frame->findChild<QScrollArea*>();
+      ASSERT_NE(scroll, nullptr);
+      EXPECT_LE(scroll->widget()->sizeHint().width(), 1000) << language;
+    }
+    EXPECT_LE(twoTone.sizeHint().width(), 1000) << language;
+  }
+}
+
+}  // namespace
+}  // namespace q7
