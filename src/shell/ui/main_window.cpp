@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLocale>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QProcess>
 #include <QStatusBar>
@@ -14,6 +15,10 @@
 #include <QToolBar>
 #include <QUrl>
 
+#include "channels/radio_charset.h"
+#include "channels/ui/channel_window.h"
+#include "settings/ui/settings_panel.h"
+#include "settings/volume_table.h"
 #include "shell/error_report.h"
 #include "shell/language_choice.h"
 #include "shell/ui/about_box.h"
@@ -85,6 +90,7 @@ MainWindow::MainWindow(AppState& state, Prompts& prompts)
   setObjectName("mdifrmMain");
   mdi_->setObjectName("mdiArea");
   setCentralWidget(mdi_);
+  resize(1024, 768);
   buildMenus();
   buildToolBar();
   buildStatusBar();
@@ -273,6 +279,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   guard("mdifrmMain->MDIForm_QueryUnload", [&] {
     if (!accepted) accepted = confirmExit(state_, prompts_);
     if (!accepted) return;
+    if (frmChMem_) frmChMem_->close();
     if (errorList_) errorList_->close();
   });
   if (accepted) {
@@ -311,11 +318,15 @@ void MainWindow::setLanguageChecks(int language) {
   }
 }
 
-void MainWindow::buildCharacterTable() {}
+void MainWindow::buildCharacterTable() {
+  radioCharset();
+}
 
 void MainWindow::setAddressFields(const MemoryRanges&) {}
 
-void MainWindow::loadVoiceSequence() {}
+void MainWindow::loadVoiceSequence() {
+  getVoiceSeq();
+}
 
 void MainWindow::prepareCommandPair() {}
 
@@ -332,11 +343,23 @@ void MainWindow::setSoftFace() {
   });
 }
 
-void MainWindow::initChannelWindow() {}
+void MainWindow::initChannelWindow() {
+  frmChMem_ = new ChannelWindow(state_, prompts_, *this);
+  optionPages_ = new SettingsPanel(state_, *frmChMem_);
+  optionPages_->setParent(frmChMem_);
+  frmChMem_->setOptionPages(optionPages_->hooks());
+  files_.setViews(frmChMem_);
+  lock_.setViews(frmChMem_);
+  frmChMem_->initChMem();
+}
 
 void MainWindow::initMemoryGrid() {}
 
-void MainWindow::showChannelWindow() {}
+void MainWindow::showChannelWindow() {
+  QMdiSubWindow* child = mdi_->addSubWindow(frmChMem_);
+  child->setWindowFlags(Qt::FramelessWindowHint);
+  child->showMaximized();
+}
 
 void MainWindow::applyChannelLock(bool) {
   lock_.applyStored();

@@ -22,7 +22,9 @@ class QToolBar;
 
 namespace q7 {
 
+class ChannelWindow;
 class ErrorListWindow;
+class SettingsPanel;
 
 class MainWindow : public QMainWindow,
                    public StatusPanels,
@@ -40,6 +42,8 @@ class MainWindow : public QMainWindow,
   void setRestarter(std::function<void()> restart) { restart_ = std::move(restart); }
 
   FileCommands& files() { return files_; }
+  ChannelWindow* channelWindow() const { return frmChMem_; }
+  SettingsPanel* optionPages() const { return optionPages_; }
   ChannelLock& channelLock() { return lock_; }
   QAction* action(const QString& name) const;
 
@@ -105,6 +109,8 @@ class MainWindow : public QMainWindow,
   QTimer* tmrChLock_;
   QTimer* tmrChLockBlink_;
   QPointer<ErrorListWindow> errorList_;
+  ChannelWindow* frmChMem_ = nullptr;
+  SettingsPanel* optionPages_ = nullptr;
 };
 
 }  // namespace q7

@@ -10,6 +10,7 @@
 #include <QToolBar>
 #include <fstream>
 
+#include "channels/ui/channel_window.h"
 #include "shell/error_report.h"
 #include "shell/setting_keys.h"
 #include "shell/ui/about_box.h"
@@ -22,13 +23,18 @@ namespace {
 
 class MainWindowTest : public ::testing::Test {
  protected:
-  std::unique_ptr<MainWindow> startIn(int language) {
-    std::ofstream(dir / "corvane.def")
-        << "[Setting]\nFirRun=0\nCOM=4\nLanguage=" << language << "\n";
-    std::filesystem::copy_file(std::filesystem::path(Q7_DATA_DIR) / "dhcpqec.def",
-                               dir / "dhcpqec.def",
-                               std::filesystem::copy_options::overwrite_existing);
+  // The shipped files beside the program, with these "Setting" keys.
+  void shipped(const std::map<std::string, std::string>& keys) {
+    for (const char* name : {"corvane.def", "dhcpqec.def", "DefRadioSet.def"}) {
+      std::filesystem::copy_file(std::filesystem::path(Q7_DATA_DIR) / name, dir / name,
+                                 std::filesystem::copy_options::overwrite_existing);
+    }
+    ProfileFile settings(dir / "corvane.def");
+    for (const auto& [k, value] : keys) settings.write("Setting", k, value);
     state.programFolder = dir.path();
+  }
+  std::unique_ptr<MainWindow> startIn(int language) {
+    shipped({{"FirRun", "0"}, {"COM", "4"}, {"Language", std::to_string(language)}});
     auto window = std::make_unique<MainWindow>(state, prompts);
     window->setRestarter([this] { ++restarts; });
     EXPECT_TRUE(window->start());
@@ -69,6 +75,16 @@ TEST_F(MainWindowTest, CaptionsInEachLanguage) {
                     ->isChecked());
     state.closing = true;
   }
+}
+
+TEST_F(MainWindowTest, StartUpLoadsTheTemplateWithTheDefaultBand) {
+  auto w = startIn(3);
+  const auto templ = readImageFile(dir / "dhcpqec.def", 1040);
+  for (std::size_t a = 0x10; a < 0x379; ++a) EXPECT_EQ(state.image[a], templ[a + 16]) << a;
+  EXPECT_EQ(state.image[0x37A], 0x40);
+  EXPECT_EQ(state.image[0x37C], 0x47);
+  EXPECT_TRUE(errorReporter().lines().empty());
+  state.closing = true;
 }
 
 TEST_F(MainWindowTest, MenuOrderShortcutsAndToolbar) {
@@ -140,17 +156,20 @@ TEST_F(MainWindowTest, LockFaceTogglesCheckMarkStatusAndSetting) {
 }
 
 TEST_F(MainWindowTest, StoredLockIsOnFromTheFirstMoment) {
-  std::ofstream(dir / "corvane.def") << "[Setting]\nFirRun=0\nLanguage=3\nChannelLock=ShowLock\n";
-  state.programFolder = dir.path();
+  shipped({{"FirRun", "0"}, {"Language", "3"}, {"ChannelLock", "ShowLock"}});
   MainWindow w(state, prompts);
   ASSERT_TRUE(w.start());
   EXPECT_TRUE(w.action("mnuLockFace")->isChecked());
   EXPECT_EQ(w.panelText(kNoticePanel), "Interface Locked");
+  ASSERT_NE(w.channelWindow(), nullptr);
+  EXPECT_FALSE(w.channelWindow()->findChild<QWidget*>("vsfgGridCh")->isEnabled());
+  EXPECT_FALSE(w.channelWindow()->findChild<QWidget*>("fraSysSet1")->isEnabled());
   state.closing = true;
 }
 
 TEST_F(MainWindowTest, FirstReportShowsTheErrorList) {
   auto w = startIn(3);
+  EXPECT_TRUE(errorReporter().lines().empty());
   EXPECT_EQ(w->findChild<ErrorListWindow*>(), nullptr);
   guard("mdifrmMain->OpenFile", [] { throw Failure(err::kFileNotFound, "x"); });
   guard("mdifrmMain->SaveFile", [] { throw Failure(err::kDiskFull, "y"); });
