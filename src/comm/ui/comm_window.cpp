@@ -1,0 +1,248 @@
+#include "comm/ui/comm_window.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPainter>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTimer>
+
+#include "shell/error_report.h"
+#include "shell/setting_keys.h"
+#include "shell/ui/qt_text.h"
+
+namespace q7 {
+namespace {
+
+constexpr int kCaptionWindow = 102, kCaptionFrame = 156, kCaptionRead = 100, kCaptionWrite = 101;
+constexpr int kBlinkMs = 100;
+
+// Layout heights in twips, at 15 twips a pixel.
+constexpr int kTwipsPerPixel = 15;
+constexpr int kFraOneTwips = 1935, kFraRdWrDatTwips = 2385, kFraTwoTwips = 5685;
+constexpr int kOpenMarginTwips = 600, kClosedMarginTwips = 550;
+constexpr int kWidth = 420;
+
+constexpr int px(int twips) {
+  return twips / kTwipsPerPixel;
+}
+
+// The address fields of the panel: control, label, settings key and the
+// range value and text each one sets.
+struct AddressField {
+  const char* control;
+  const char* label;
+  const SettingKey* key;
+  long MemoryRanges::*value;
+  std::string MemoryRanges::*text;
+};
+const AddressField kAddressFields[] = {
+    {"txtReadStartAddr", "Read Start Addr", &key::kReadStartAddr, &MemoryRanges::readStart,
+     &MemoryRanges::readStartText},
+    {"txtReadEndAddr", "Read End Addr", &key::kReadEndAddr, &MemoryRanges::readEnd,
+     &MemoryRanges::readEndText},
+    {"txtWriteStartAddr", "Write Start Addr", &key::kWriteStartAddr, &MemoryRanges::writeStart,
+     &MemoryRanges::writeStartText},
+    {"txtWriteEndAddr", "Write End Addr", &key::kWriteEndAddr, &MemoryRanges::writeEnd,
+     &MemoryRanges::writeEndText},
+    {"txtMaxAddr", "Grid Max Addr", &key::kTableMaxAddr, &MemoryRanges::tableMax,
+     &MemoryRanges::tableMaxText},
+};
+
+QPixmap light(const QColor& colour) {
+  QPixmap pixmap(16, 16);
+  pixmap.fill(Qt::transparent);
+  QPainter painter(&pixmap);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setBrush(colour);
+  painter.setPen(colour.darker());
+  painter.drawEllipse(1, 1, 14, 14);
+  return pixmap;
+}
+
+}  // namespace
+
+CommWindow::CommWindow(AppState& state, Prompts& prompts, EditorViews& views, QWidget* parent)
+    : QDialog(parent),
+      state_(state),
+      prompts_(prompts),
+      views_(views),
+      link_(systemPortDevices(state.settings)),
+      transfer_(link_, clock_, state.captions, prompts) {
+  setObjectName("frmCommun");
+  setModal(true);
+  buildControls();
+  connectAddressFields();
+  guard("frmCommun->InitFace", [&] { initFace(); });
+  transfer_.setObserver(this);
+  transfer_.log().setSink({[this](const std::string& line) {
+                             listRtData_->addItem(qs(line));
+                             listRtData_->setCurrentRow(listRtData_->count() - 1);
+                           },
+                           [this] { listRtData_->clear(); }});
+  setAddressFields(state.ranges);
+  setFixedSize(kWidth, px(kFraOneTwips + kClosedMarginTwips));
+}
+
+void CommWindow::buildControls() {
+  fraOne_ = new QGroupBox(this);
+  fraOne_->setGeometry(8, 0, kWidth - 16, px(kFraOneTwips));
+  fraOne_->installEventFilter(this);
+  cmdRead_ = new QPushButton(fraOne_);
+  cmdRead_->setGeometry(16, 22, 100, 28);
+  cmdWrite_ = new QPushButton(fraOne_);
+  cmdWrite_->setGeometry(126, 22, 100, 28);
+  imgGreen_ = new QLabel(fraOne_);
+  imgGreen_->setPixmap(light(Qt::green));
+  imgGreen_->setToolTip("通信成功");
+  imgGreen_->setGeometry(330, 28, 16, 16);
+  imgRed_ = new QLabel(fraOne_);
+  imgRed_->setPixmap(light(Qt::red));
+  imgRed_->setToolTip("通信出错");
+  imgRed_->setGeometry(360, 28, 16, 16);
+  prgCommunicate_ = new QProgressBar(fraOne_);
+  prgCommunicate_->setRange(0, 100);
+  prgCommunicate_->setValue(0);
+  prgCommunicate_->setGeometry(16, 58, kWidth - 48, 18);
+  lblComStatus_ = new QLabel(fraOne_);
+  lblComStatus_->setGeometry(16, 80, 260, 20);
+  lblComPercent_ = new QLabel(fraOne_);
+  lblComPercent_->setGeometry(290, 80, 80, 20);
+  chkStopCom_ = new QCheckBox(fraOne_);
+  chkStopCom_->setGeometry(16, 102, 240, 20);
+  chkStopCom_->hide();
+  tmrLigGrint_ = new QTimer(this);
+  tmrLigGrint_->setInterval(kBlinkMs);
+  connect(tmrLigGrint_, &QTimer::timeout, this,
+          [this] { imgGreen_->setVisible(!imgGreen_->isVisible()); });
+  connect(cmdRead_, &QPushButton::clicked, this, &CommWindow::cmdRead_Click);
+  connect(cmdWrite_, &QPushButton::clicked, this, &CommWindow::cmdWrite_Click);
+  connect(chkStopCom_, &QCheckBox::toggled, this, [this](bool on) {
+    if (on) transfer_.requestStop();
+  });
+  buildRangePanel();
+}
+
+void CommWindow::buildRangePanel() {
+  fraRdWrDat_ = new QGroupBox("Read Write Data", this);
+  fraRdWrDat_->setGeometry(8, px(kFraOneTwips), kWidth - 16, px(kFraRdWrDatTwips));
+  int y = 22;
+  for (const AddressField& field : kAddressFields) {
+    (new QLabel(field.label, fraRdWrDat_))->setGeometry(12, y, 110, 20);
+    auto* edit = new QLineEdit(fraRdWrDat_);
+    edit->setObjectName(field.control);
+    edit->setGeometry(124, y, 70, 20);
+    (new QLabel("H", fraRdWrDat_))->setGeometry(198, y, 12, 20);
+    y += 26;
+  }
+  chkNotShowProg_ = new QCheckBox("Not Show Course", fraRdWrDat_);
+  chkNotShowProg_->setGeometry(230, 22, 160, 20);
+  chkShowMemDat_ = new QCheckBox("Show Memory Data", fraRdWrDat_);
+  chkShowMemDat_->setGeometry(230, 48, 160, 20);
+  connect(chkNotShowProg_, &QCheckBox::toggled, this,
+          [this](bool on) { transfer_.log().setSuppressed(on); });
+  fraTwo_ = new QGroupBox("Communication Data", this);
+  fraTwo_->setGeometry(8, px(kFraOneTwips + kFraRdWrDatTwips), kWidth - 16, px(kFraTwoTwips));
+  listRtData_ = new QListWidget(fraTwo_);
+  listRtData_->setGeometry(8, 20, kWidth - 32, px(kFraTwoTwips) - 28);
+}
+
+void CommWindow::initFace() {
+  const QFont font(qs(state_.fontFace));
+  for (QWidget* w :
+       std::initializer_list<QWidget*>{this, fraOne_, chkStopCom_, cmdRead_, cmdWrite_})
+    w->setFont(font);
+  setWindowTitle(qs(state_.caption(kCaptionWindow)));
+  fraOne_->setTitle(qs(state_.caption(kCaptionFrame)));
+  cmdRead_->setText(qs(state_.caption(kCaptionRead)));
+  cmdWrite_->setText(qs(state_.caption(kCaptionWrite)));
+  chkStopCom_->setText(state_.language == kEnglish ? "Stop Communication" : "停止通信...");
+  lblComStatus_->setStyleSheet("color: rgb(255, 0, 0);");
+  lblComStatus_->clear();
+}
+
+QLineEdit* CommWindow::addressField(const QString& name) const {
+  return fraRdWrDat_->findChild<QLineEdit*>(name);
+}
+
+void CommWindow::connectAddressFields() {
+  for (const AddressField& field : kAddressFields) {
+    const std::string location = std::string("frmCommun->") + field.control + "_Change";
+    connect(addressField(field.control), &QLineEdit::textChanged, this,
+            [this, field, location](const QString& typed) {
+              guard(location, [&] {
+                const std::string text = ss(typed);
+                writeSetting(state_.settings, *field.key, text);
+                state_.ranges.*field.text = text;
+                long value = 0;
+                if (!parseHex(text, value)) throw Failure(err::kTypeMismatch, text);
+                state_.ranges.*field.value = value;
+              });
+            });
+  }
+}
+
+void CommWindow::setAddressFields(const MemoryRanges& ranges) {
+  for (const AddressField& field : kAddressFields) {
+    QLineEdit* edit = addressField(field.control);
+    const QSignalBlocker quiet(edit);
+    edit->setText(qs(ranges.*field.text));
+  }
+}
+
+bool CommWindow::panelOpen() const {
+  return height() > px(kFraTwoTwips) + px(kFraOneTwips);
+}
+
+void CommWindow::fraOne_DblClick() {
+  guard("frmCommun->fraOne_DblClick", [&] {
+    if (++doubleClicks_ % 10 != 6) return;
+    const bool hidden = px(kFraTwoTwips) + px(kFraOneTwips) >= height();
+    setFixedHeight(hidden ? px(kFraTwoTwips + kFraOneTwips + kFraRdWrDatTwips + kOpenMarginTwips)
+                          : px(kFraOneTwips + kClosedMarginTwips));
+  });
+}
+
+bool CommWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == fraOne_ && event->type() == QEvent::MouseButtonDblClick) fraOne_DblClick();
+  return QDialog::eventFilter(watched, event);
+}
+
+// Every transfer ends with the window closed and, when it opens again, only
+// tall enough for the progress frame.
+void CommWindow::unload() {
+  setFixedHeight(px(kFraOneTwips + kClosedMarginTwips));
+  done(QDialog::Accepted);
+}
+
+void CommWindow::setStopBox(bool visible, bool checked) {
+  chkStopCom_->setVisible(visible);
+  chkStopCom_->setChecked(checked);
+}
+
+void CommWindow::stopRequestedByClose() {
+  if (busy_) {
+    prgCommunicate_->setValue(0);
+    lblComStatus_->clear();
+  }
+  // A checked stop box ends the running transfer at its next wait.
+  setStopBox(true, true);
+}
+
+void CommWindow::closeEvent(QCloseEvent* event) {
+  const bool wasBusy = busy_;
+  stopRequestedByClose();
+  if (wasBusy) return event->ignore();
+  QDialog::closeEvent(event);
+}
+
+void CommWindow::reject() {
+  if (busy_) return stopRequestedByClose();
+  QDialog::reject();
+}
+
+}  // namespace q7

@@ -1,0 +1,129 @@
+// The read and write buttons of the communication window: the window's side
+// of a transfer (buttons, light, stop box, busy flag, closing at the end).
+#include <QCheckBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTimer>
+
+#include "comm/ui/comm_window.h"
+#include "comm/ui/memory_view.h"
+#include "comm/ui/port_dialog.h"
+#include "shell/error_report.h"
+#include "shell/ui/qt_text.h"
+
+namespace q7 {
+namespace {
+
+void setBold(QPushButton* button, bool bold) {
+  QFont font = button->font();
+  font.setBold(bold);
+  button->setFont(font);
+}
+
+}  // namespace
+
+int CommWindow::showRead() {
+  cmdWrite_->setVisible(false);
+  cmdRead_->setVisible(true);
+  return exec();
+}
+
+int CommWindow::showWrite() {
+  cmdRead_->setVisible(false);
+  cmdWrite_->setVisible(true);
+  return exec();
+}
+
+int CommWindow::showReadWrite() {
+  return exec();
+}
+
+TransferRanges CommWindow::ranges() const {
+  const MemoryRanges& r = state_.ranges;
+  return {{r.readStart, r.readEnd}, {r.writeStart, r.writeEnd}};
+}
+
+TransferHooks CommWindow::composedHooks() {
+  TransferHooks hooks = extraHooks_;
+  if (!hooks.storeChannels) hooks.storeChannels = [this] { views_.storeChannels(); };
+  if (!hooks.showImage) hooks.showImage = [this] { views_.showImage(); };
+  hooks.refreshMemoryView = [this] {
+    if (chkShowMemDat_->isChecked() && memoryView_) memoryView_->tableFreDat();
+  };
+  return hooks;
+}
+
+void CommWindow::beginSequence(QPushButton* running, QPushButton* other) {
+  {
+    const QSignalBlocker quiet(chkStopCom_);
+    setStopBox(false, false);
+  }
+  tmrLigGrint_->start();
+  setBold(running, true);
+  setBold(other, false);
+  transfer_.setHooks(composedHooks());
+  busy_ = true;
+  running->setEnabled(false);
+}
+
+// The port dialog lets the user pick another port; this window stays open.
+void CommWindow::portNotOpened(QPushButton* running) {
+  busy_ = false;
+  running->setEnabled(true);
+  PortDialog dialog(state_, link_, parentWidget());
+  dialog.exec();
+}
+
+void CommWindow::endSequence() {
+  tmrLigGrint_->stop();
+  imgGreen_->hide();
+  prgCommunicate_->setValue(0);
+  lblComStatus_->clear();
+  lblComPercent_->clear();
+  cmdRead_->setEnabled(true);
+  cmdWrite_->setEnabled(true);
+  const QSignalBlocker quiet(chkStopCom_);
+  setStopBox(false, false);
+  busy_ = false;
+}
+
+void CommWindow::cmdRead_Click() {
+  TransferOutcome outcome = TransferOutcome::Failed;
+  const bool ran = guard("frmCommun->cmdRead_Click", [&] {
+    beginSequence(cmdRead_, cmdWrite_);
+    outcome = transfer_.read(state_.image, state_.port, ranges());
+  });
+  if (ran && outcome == TransferOutcome::PortNotOpened) return portNotOpened(cmdRead_);
+  clock_.delayNms(1);
+  clock_.sleep(Millis(1));
+  endSequence();
+  unload();
+}
+
+void CommWindow::cmdWrite_Click() {
+  TransferOutcome outcome = TransferOutcome::Failed;
+  const bool ran = guard("frmCommun->cmdWrite_Click", [&] {
+    beginSequence(cmdWrite_, cmdRead_);
+    outcome = transfer_.write(state_.image, state_.port, ranges());
+  });
+  if (ran && outcome == TransferOutcome::PortNotOpened) return portNotOpened(cmdWrite_);
+  endSequence();
+  clock_.sleep(Millis(20));
+  unload();
+}
+
+void CommWindow::setProgress(int percent) {
+  prgCommunicate_->setValue(percent);
+}
+
+void CommWindow::setStatus(const std::string& text) {
+  lblComStatus_->setText(qs(text));
+}
+
+void CommWindow::showStopBox() {
+  chkStopCom_->setVisible(true);
+}
+
+}  // namespace q7

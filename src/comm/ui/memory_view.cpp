@@ -1,0 +1,184 @@
+#include "comm/ui/memory_view.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QScopedValueRollback>
+#include <QTableWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "comm/hex_text.h"
+#include "comm/memory_grid.h"
+#include "comm/ui/part_fill_dialog.h"
+#include "shell/error_report.h"
+#include "shell/ui/qt_text.h"
+
+namespace q7 {
+namespace {
+
+constexpr int kRowBytes = 16;
+// Twips of the grid's layout at 15 twips a pixel.
+constexpr int kRowHeight = 270 / 15, kLabelWidth = 620 / 15, kCellWidth = 420 / 15;
+constexpr int kRefreshMs = 500;
+
+}  // namespace
+
+MemoryView::MemoryView(AppState& state, Prompts& prompts, EditorViews& views, QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      state_(state),
+      prompts_(prompts),
+      views_(views),
+      fraMemData_(new QGroupBox("Memory Data", this)),
+      vsfgGridMemDat_(new QTableWidget(fraMemData_)),
+      cmdFillGrid_(new QPushButton("Fill Gird", fraMemData_)),
+      cmdSetDefCol_(new QPushButton("Set Def Color", fraMemData_)),
+      cmdPartFill_(new QPushButton("Part Fill", fraMemData_)),
+      chkAutoMemFresh_(new QCheckBox("自动", fraMemData_)),
+      tmrAutoMemFresh_(new QTimer(this)) {
+  setObjectName("frmMemDat");
+  vsfgGridMemDat_->setObjectName("vsfgGridMemDat");
+  auto* buttons = new QHBoxLayout;
+  for (QWidget* w :
+       std::initializer_list<QWidget*>{cmdFillGrid_, cmdSetDefCol_, cmdPartFill_, chkAutoMemFresh_})
+    buttons->addWidget(w);
+  auto* frame = new QVBoxLayout(fraMemData_);
+  frame->addWidget(vsfgGridMemDat_);
+  frame->addLayout(buttons);
+  (new QVBoxLayout(this))->addWidget(fraMemData_);
+  tmrAutoMemFresh_->setInterval(kRefreshMs);
+  connect(tmrAutoMemFresh_, &QTimer::timeout, this, &MemoryView::cmdFillGrid_Click);
+  connect(chkAutoMemFresh_, &QCheckBox::toggled, this,
+          [this](bool on) { on ? tmrAutoMemFresh_->start() : tmrAutoMemFresh_->stop(); });
+  connect(cmdFillGrid_, &QPushButton::clicked, this, &MemoryView::cmdFillGrid_Click);
+  connect(cmdSetDefCol_, &QPushButton::clicked, this, &MemoryView::cmdSetDefCol_Click);
+  connect(cmdPartFill_, &QPushButton::clicked, this, &MemoryView::cmdPartFill_Click);
+  vsfgGridMemDat_->setMouseTracking(true);
+  connect(vsfgGridMemDat_, &QTableWidget::cellEntered, this, [this](int row, int column) {
+    if (QTableWidgetItem* item = vsfgGridMemDat_->item(row, column))
+      item->setToolTip(cellTipHint(row + 1, column + 1));
+  });
+  connect(vsfgGridMemDat_, &QTableWidget::itemChanged, this, [this] {
+    if (!updating_) gridDataTemp();
+  });
+}
+
+void MemoryView::setGridMemDat() {
+  guard("modMemDat->SetGridMemDat", [&] {
+    const QScopedValueRollback<bool> quiet(updating_, true);
+    const int rows = gridRowCount(state_.ranges.tableMax);
+    vsfgGridMemDat_->clear();
+    vsfgGridMemDat_->setRowCount(rows);
+    vsfgGridMemDat_->setColumnCount(kRowBytes);
+    QStringList columns;
+    for (int c = 0; c < kRowBytes; ++c) columns << QString::number(c, 16).toUpper();
+    vsfgGridMemDat_->setHorizontalHeaderLabels(columns);
+    QStringList labels;
+    for (int r = 0; r < rows; ++r) labels << qs(gridRowLabel(r));
+    vsfgGridMemDat_->setVerticalHeaderLabels(labels);
+    QFont font = vsfgGridMemDat_->font();
+    font.setPointSize(10);
+    vsfgGridMemDat_->setFont(font);
+    vsfgGridMemDat_->verticalHeader()->setDefaultSectionSize(kRowHeight);
+    vsfgGridMemDat_->verticalHeader()->setFixedWidth(kLabelWidth);
+    vsfgGridMemDat_->horizontalHeader()->setDefaultSectionSize(kCellWidth);
+    for (int r = 0; r < rows; ++r)
+      for (int c = 0; c < kRowBytes; ++c) {
+        auto* item = new QTableWidgetItem;
+        item->setTextAlignment(Qt::AlignCenter);
+        vsfgGridMemDat_->setItem(r, c, item);
+      }
+    vsfgGridMemDat_->setCurrentCell(0, 0);
+  });
+}
+
+std::string MemoryView::cellText(long address) const {
+  const QTableWidgetItem* item = vsfgGridMemDat_->item(static_cast<int>(address / kRowBytes),
+                                                       static_cast<int>(address % kRowBytes));
+  return item ? ss(item->text()) : std::string();
+}
+
+void MemoryView::setCell(long address, const QString& text) {
+  QTableWidgetItem* item = vsfgGridMemDat_->item(static_cast<int>(address / kRowBytes),
+                                                 static_cast<int>(address % kRowBytes));
+  if (item) item->setText(text);
+}
+
+void MemoryView::setAllBlack() {
+  for (int r = 0; r < vsfgGridMemDat_->rowCount(); ++r)
+    for (int c = 0; c < vsfgGridMemDat_->columnCount(); ++c)
+      if (QTableWidgetItem* item = vsfgGridMemDat_->item(r, c)) item->setForeground(Qt::black);
+}
+
+void MemoryView::tableFreDat() {
+  guard("modMemDat->TableFreDat", [&] {
+    const QScopedValueRollback<bool> quiet(updating_, true);
+    setAllBlack();
+    const long highest = std::min<long>(gridHighestAddress(state_.ranges.tableMax),
+                                        vsfgGridMemDat_->rowCount() * kRowBytes - 1);
+    const auto cell = [this](long a) { return cellText(a); };
+    for (long a : changedCells(cell, highest, state_.image)) {
+      QTableWidgetItem* item =
+          vsfgGridMemDat_->item(static_cast<int>(a / kRowBytes), static_cast<int>(a % kRowBytes));
+      vsfgGridMemDat_->setCurrentItem(item);
+      item->setForeground(Qt::red);
+      vsfgGridMemDat_->scrollToItem(item);
+    }
+    showBytes(0, highest);
+  });
+}
+
+void MemoryView::showBytes(long first, long last) {
+  const QScopedValueRollback<bool> quiet(updating_, true);
+  for (long a = first; a <= last; ++a)
+    setCell(a, qs(formatByte(state_.image[static_cast<std::size_t>(a)])));
+}
+
+void MemoryView::gridDataTemp() {
+  guard("frmMemDat->GridDataTemp", [&] {
+    const long highest = std::min<long>(gridHighestAddress(state_.ranges.tableMax),
+                                        vsfgGridMemDat_->rowCount() * kRowBytes - 1);
+    commitGridCells([this](long a) { return cellText(a); }, highest, state_.image);
+  });
+}
+
+void MemoryView::cmdFillGrid_Click() {
+  guard("frmMemDat->cmdFillGrid_Click", [&] {
+    views_.storeChannels();
+    tableFreDat();
+  });
+}
+
+void MemoryView::cmdSetDefCol_Click() {
+  guard("frmMemDat->cmdSetDefCol_Click", [&] { setAllBlack(); });
+}
+
+void MemoryView::cmdPartFill_Click() {
+  guard("frmMemDat->cmdPartFill_Click", [&] {
+    PartFillDialog dialog(state_, prompts_, *this, this);
+    dialog.exec();
+  });
+}
+
+QString MemoryView::cellTipHint(int row, int column) {
+  QString tip;
+  if (!guard("frmMemDat->CellTipHint", [&] {
+        const std::string text = cellText((row - 1) * kRowBytes + column - 1);
+        if (text.empty()) return;
+        vsfgGridMemDat_->setCurrentCell(row - 1, column - 1);
+        tip = qs(cellTipText(row, column, text));
+      }))
+    tip.clear();
+  return tip;
+}
+
+void MemoryView::closeEvent(QCloseEvent* event) {
+  if (state_.closing) return QWidget::closeEvent(event);
+  event->ignore();
+  hide();
+}
+
+}  // namespace q7

@@ -1,0 +1,63 @@
+#pragma once
+// frmMemDat: the codeplug image as a hex grid, 16 bytes a row, editable cell
+// by cell; a refresh marks in red the bytes that changed since the last one.
+// Hidden rather than closed until the program ends.
+#include <QWidget>
+
+#include "shell/app_state.h"
+#include "shell/editor_views.h"
+#include "shell/prompts.h"
+
+class QCheckBox;
+class QGroupBox;
+class QPushButton;
+class QTableWidget;
+class QTimer;
+
+namespace q7 {
+
+class MemoryView : public QWidget {
+  Q_OBJECT
+ public:
+  MemoryView(AppState& state, Prompts& prompts, EditorViews& views, QWidget* parent = nullptr);
+
+  // `SetGridMemDat`: rows for the table maximum, headers, row labels, sizes.
+  void setGridMemDat();
+  // `TableFreDat`: writes every byte into its cell, marking changed bytes red.
+  void tableFreDat();
+  // `GridDataTemp`: stores every cell into the image.
+  void gridDataTemp();
+  // Rewrites the cells of addresses first..last from the image (no marks).
+  void showBytes(long first, long last);
+
+  void cmdFillGrid_Click();
+  void cmdSetDefCol_Click();
+  void cmdPartFill_Click();
+  // Tooltip text of a data cell (row and column counted as the grid shows them, from 1).
+  QString cellTipHint(int row, int column);
+
+  QTableWidget* grid() const { return vsfgGridMemDat_; }
+  QCheckBox* autoRefreshBox() const { return chkAutoMemFresh_; }
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  std::string cellText(long address) const;
+  void setCell(long address, const QString& text);
+  void setAllBlack();
+
+  AppState& state_;
+  Prompts& prompts_;
+  EditorViews& views_;
+  QGroupBox* fraMemData_;
+  QTableWidget* vsfgGridMemDat_;
+  QPushButton* cmdFillGrid_;
+  QPushButton* cmdSetDefCol_;
+  QPushButton* cmdPartFill_;
+  QCheckBox* chkAutoMemFresh_;
+  QTimer* tmrAutoMemFresh_;
+  bool updating_ = false;
+};
+
+}  // namespace q7

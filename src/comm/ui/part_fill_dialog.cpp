@@ -1,0 +1,80 @@
+#include "comm/ui/part_fill_dialog.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "comm/hex_text.h"
+#include "comm/memory_grid.h"
+#include "comm/ui/memory_view.h"
+#include "shell/error_report.h"
+#include "shell/ui/qt_text.h"
+
+namespace q7 {
+namespace {
+
+constexpr int kNotice = 70;
+constexpr int kFillValueRefused = 176;
+constexpr FillBase kBases[] = {FillBase::Hex, FillBase::Decimal, FillBase::Binary};
+
+}  // namespace
+
+PartFillDialog::PartFillDialog(AppState& state, Prompts& prompts, MemoryView& view, QWidget* parent)
+    : QDialog(parent),
+      state_(state),
+      prompts_(prompts),
+      view_(view),
+      txtFillData_(new QLineEdit("FF", this)),
+      cboFillData_(new QComboBox(this)),
+      txtStartAddr_(new QLineEdit(this)),
+      txtEndAddr_(new QLineEdit(this)),
+      cmdFillData_(new QPushButton("Fill", this)) {
+  setObjectName("frmPartFill");
+  setModal(true);
+  cboFillData_->addItems({"H", "D", "B"});
+  auto* grid = new QGridLayout(this);
+  grid->addWidget(new QLabel("Fill Data", this), 0, 0);
+  grid->addWidget(txtFillData_, 0, 1);
+  grid->addWidget(cboFillData_, 0, 2);
+  grid->addWidget(new QLabel("Start Addr", this), 1, 0);
+  grid->addWidget(txtStartAddr_, 1, 1);
+  grid->addWidget(new QLabel("H", this), 1, 2);
+  grid->addWidget(new QLabel("End Addr", this), 2, 0);
+  grid->addWidget(txtEndAddr_, 2, 1);
+  grid->addWidget(new QLabel("H", this), 2, 2);
+  grid->addWidget(cmdFillData_, 3, 1);
+  cboFillData_->setCurrentIndex(0);
+  txtStartAddr_->setText(qs(formatAddress(static_cast<unsigned>(state_.ranges.fillStart))));
+  txtEndAddr_->setText(qs(formatAddress(static_cast<unsigned>(state_.ranges.fillEnd))));
+  // Each address field keeps its last hexadecimal value for the next opening.
+  for (auto [field, kept] : {std::pair{txtStartAddr_, &MemoryRanges::fillStart},
+                             std::pair{txtEndAddr_, &MemoryRanges::fillEnd}}) {
+    connect(field, &QLineEdit::textChanged, this, [this, kept](const QString& text) {
+      long value = 0;
+      if (parseHex(ss(text), value)) state_.ranges.*kept = value;
+    });
+  }
+  connect(cmdFillData_, &QPushButton::clicked, this, &PartFillDialog::cmdFillData_Click);
+}
+
+void PartFillDialog::cmdFillData_Click() {
+  guard("frmPartFill->cmdFillData_Click", [&] {
+    const FillBase base = kBases[std::max(0, cboFillData_->currentIndex())];
+    const std::optional<int> value = fillValue(ss(txtFillData_->text()), base);
+    long start = 0, end = 0;
+    if (!value || !parseHex(ss(txtStartAddr_->text()), start) ||
+        !parseHex(ss(txtEndAddr_->text()), end)) {
+      prompts_.tell(state_.caption(kNotice), state_.caption(kFillValueRefused),
+                    PromptIcon::Exclamation);
+      return;
+    }
+    if (start > end) return;
+    fillImage(state_.image, start, end, *value);
+    view_.showBytes(start, std::min(end, gridHighestAddress(state_.ranges.tableMax)));
+    view_.gridDataTemp();
+  });
+}
+
+}  // namespace q7

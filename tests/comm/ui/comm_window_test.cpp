@@ -1,0 +1,174 @@
+// The communication window reading and writing q7sim through a pseudo-terminal.
+#include "comm/ui/comm_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTimer>
+
+#include "comm/sim_process.h"
+#include "comm/ui/recording_views.h"
+#include "shell/error_report.h"
+#include "support/scripted_prompts.h"
+#include "support/temp_dir.h"
+
+namespace q7 {
+namespace {
+
+using test::SimProcess;
+
+CodeplugImage patternImage() {
+  CodeplugImage image;
+  for (std::size_t i = 0; i < kRadioSize; ++i) image[i] = static_cast<std::uint8_t>(i * 11 + 5);
+  image[0x37A] = 0x40;
+  image[0x37B] = 0x00;
+  image[0x37C] = 0x47;
+  image[0x37D] = 0x00;
+  return image;
+}
+
+class CommWindowTest : public ::testing::Test {
+ protected:
+  CommWindowTest() {
+    state.settings = ProfileFile(dir / "corvane.def");
+    state.captions = CaptionTable(kEnglish);
+    state.port = 1;
+    state.ranges.readStart = 0;
+    state.ranges.readEnd = 0x3FF;
+    state.ranges.writeStart = 0x010;
+    state.ranges.writeEnd = 0x37F;
+  }
+  // Port 1 is the simulator's terminal.
+  void usePort(const SimProcess& sim) { state.settings.write("Ports", "1", sim.device()); }
+  std::filesystem::path imageFile(const CodeplugImage& image) {
+    const auto path = dir / "radio.dat";
+    writeDataFile(path, image);
+    return path;
+  }
+
+  test::TempDir dir;
+  AppState state;
+  test::ScriptedPrompts prompts;
+  test::RecordingViews views;
+};
+
+TEST_F(CommWindowTest, AReadFillsTheImageShowsItAndLogsTheTraffic) {
+  const CodeplugImage radio = patternImage();
+  SimProcess sim({"--image", imageFile(radio).string(), "--baud", "0"});
+  usePort(sim);
+  CommWindow window(state, prompts, views);
+  window.cmdRead_Click();
+  for (std::size_t a = 0x010; a < kRadioSize; ++a) ASSERT_EQ(state.image[a], radio[a]) << a;
+  EXPECT_EQ(views.shows, 1);
+  EXPECT_FALSE(window.busy());
+  EXPECT_FALSE(window.isVisible());
+  ASSERT_GT(window.trafficLog()->count(), 68);
+  EXPECT_EQ(window.trafficLog()->item(0)->text(), "Tx: 50 52 4F 47 ");
+  EXPECT_TRUE(prompts.messages.empty());
+}
+
+TEST_F(CommWindowTest, AWriteStoresTheChannelsFirstAndReachesTheRadio) {
+  const auto saved = dir / "saved.dat";
+  SimProcess sim({"--class", "31", "--save", saved.string(), "--baud", "0"});
+  usePort(sim);
+  state.image = patternImage();
+  state.image[0x367] |= 0x01;
+  CommWindow window(state, prompts, views);
+  TransferHooks hooks;
+  hooks.bandLimits = [] { return BandLimits{40000000, 47000000}; };
+  window.setTransferHooks(hooks);
+  window.cmdWrite_Click();
+  EXPECT_EQ(views.stores, 1);
+  sim.stop();
+  CodeplugImage written;
+  written.loadFileLayout(readImageFile(saved, kDataFileSize));
+  for (std::size_t a = 0x010; a <= 0x37F; ++a) {
+    if (a >= 0x1A0 && a <= 0x1AB) continue;
+    ASSERT_EQ(written[a], state.image[a]) << a;
+  }
+  EXPECT_TRUE(prompts.messages.empty());
+}
+
+TEST_F(CommWindowTest, AFailedReadLeavesTheImageAsItWas) {
+  SimProcess sim({"--hangup-after", "3", "--baud", "0"});
+  usePort(sim);
+  state.image = patternImage();
+  const CodeplugImage before = state.image;
+  CommWindow window(state, prompts, views);
+  window.cmdRead_Click();
+  EXPECT_EQ(state.image, before);
+  EXPECT_EQ(views.shows, 0);
+  ASSERT_EQ(prompts.messages.size(), 1u);
+  EXPECT_EQ(prompts.messages[0].text, "Communication failed,please check commuication port!");
+}
+
+TEST_F(CommWindowTest, ClosingDuringAReadStopsItInsteadOfClosing) {
+  SimProcess sim({"--mute", "--baud", "0"});
+  usePort(sim);
+  const CodeplugImage before = state.image;
+  CommWindow window(state, prompts, views);
+  bool closedWhileBusy = false;
+  QTimer::singleShot(50, &window, [&] {
+    closedWhileBusy = window.busy();
+    window.close();
+  });
+  window.cmdRead_Click();
+  EXPECT_TRUE(closedWhileBusy);
+  EXPECT_EQ(window.transfer().attempts(), 6);
+  EXPECT_TRUE(prompts.messages.empty());
+  EXPECT_EQ(state.image, before);
+}
+
+TEST_F(CommWindowTest, NotShowCourseKeepsTheLogEmpty) {
+  SimProcess sim({"--baud", "0"});
+  usePort(sim);
+  CommWindow window(state, prompts, views);
+  window.notShowCourseBox()->setChecked(true);
+  window.cmdRead_Click();
+  EXPECT_EQ(views.shows, 1);
+  EXPECT_EQ(window.trafficLog()->count(), 0);
+}
+
+TEST_F(CommWindowTest, APortThatWillNotOpenKeepsTheWindowReady) {
+  state.settings.write("Ports", "1", (dir / "no-such-device").string());
+  CommWindow window(state, prompts, views);
+  QTimer::singleShot(0, [] {
+    for (QWidget* w : QApplication::topLevelWidgets())
+      if (w->objectName() == "frmToolCom" && w->isVisible()) w->close();
+  });
+  window.cmdRead_Click();
+  EXPECT_FALSE(window.busy());
+  EXPECT_NE(errorReporter().lines().back().find("modCommun->OpenCom"), std::string::npos);
+}
+
+TEST_F(CommWindowTest, TheSixthAndSixteenthDoubleClicksToggleThePanel) {
+  CommWindow window(state, prompts, views);
+  for (int i = 0; i < 5; ++i) window.fraOne_DblClick();
+  EXPECT_FALSE(window.panelOpen());
+  window.fraOne_DblClick();
+  EXPECT_TRUE(window.panelOpen());
+  for (int i = 0; i < 9; ++i) window.fraOne_DblClick();
+  EXPECT_TRUE(window.panelOpen());
+  window.fraOne_DblClick();
+  EXPECT_FALSE(window.panelOpen());
+}
+
+TEST_F(CommWindowTest, AddressFieldsAreStoredAsTypedAndReadAsHex) {
+  CommWindow window(state, prompts, views);
+  window.addressField("txtReadEndAddr")->setText("3FF");
+  EXPECT_EQ(state.settings.read("Setting", "ReadEndAddr", ""), "3FF");
+  EXPECT_EQ(state.ranges.readEnd, 0x3FF);
+  window.addressField("txtReadEndAddr")->setText("XYZ");
+  EXPECT_EQ(state.settings.read("Setting", "ReadEndAddr", ""), "XYZ");
+  EXPECT_EQ(state.ranges.readEnd, 0x3FF);
+  EXPECT_NE(errorReporter().lines().back().find("frmCommun->txtReadEndAddr_Change"),
+            std::string::npos);
+  window.addressField("txtMaxAddr")->setText("1F0");
+  EXPECT_EQ(state.ranges.tableMax, 0x1F0);
+}
+
+}  // namespace
+}  // namespace q7
