@@ -13,28 +13,38 @@
 namespace q7 {
 
 class ChannelWindow;
+class PttIdPauseDialog;
+class Prompts;
 class VolumeDialog;
 
 class SettingsPanel : public QObject {
   Q_OBJECT
  public:
-  // Fills the window's frames and hands it the refresh hooks.
-  SettingsPanel(AppState& state, ChannelWindow& window);
+  // Fills the window's frames and hands it the refresh hooks. `prompts` asks
+  // for the serial number file (without it the import button does nothing).
+  SettingsPanel(AppState& state, ChannelWindow& window, Prompts* prompts = nullptr);
   ~SettingsPanel() override;
 
   OptionPages& model() { return pages_; }
   ControlBinder& binder() { return binder_; }
   // InitOpt, the identifier repair and the VOX calibration check.
   OptionPagesHooks hooks();
+  // For the write sequence: after a successful write, the next serial number
+  // when "Auto" is checked.
+  void advanceSerialNumber();
 
  private:
   void openVolumeDialog();
+  void openPttIdPauseDialog();
+  void importSerialNumbers();
 
   AppState& state_;
   ChannelWindow& window_;
   OptionPages pages_;
   ControlBinder binder_;
+  Prompts* prompts_;
   VolumeDialog* frmSetVolume_ = nullptr;
+  PttIdPauseDialog* frmPttIdPauseChSet_ = nullptr;
 };
 
 }  // namespace q7
