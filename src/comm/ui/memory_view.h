@@ -37,7 +37,6 @@ class MemoryView : public QWidget {
   QString cellTipHint(int row, int column);
 
   QTableWidget* grid() const { return vsfgGridMemDat_; }
-  QCheckBox* autoRefreshBox() const { return chkAutoMemFresh_; }
 
  protected:
   void closeEvent(QCloseEvent* event) override;

@@ -5,11 +5,16 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QProgressBar>
+#include <QTableWidget>
 #include <QTimer>
 
+#include "comm/hex_text.h"
 #include "comm/sim_process.h"
+#include "comm/ui/memory_view.h"
 #include "comm/ui/recording_views.h"
 #include "shell/error_report.h"
 #include "support/scripted_prompts.h"
@@ -68,6 +73,23 @@ TEST_F(CommWindowTest, AReadFillsTheImageShowsItAndLogsTheTraffic) {
   ASSERT_GT(window.trafficLog()->count(), 68);
   EXPECT_EQ(window.trafficLog()->item(0)->text(), "Tx: 50 52 4F 47 ");
   EXPECT_TRUE(prompts.messages.empty());
+  // The window is left as freshly loaded for the next transfer.
+  EXPECT_EQ(window.progressBar()->value(), 0);
+  EXPECT_TRUE(window.statusLabel()->text().isEmpty());
+}
+
+TEST_F(CommWindowTest, ShowMemoryDataRefreshesTheMemoryViewAfterARead) {
+  const CodeplugImage radio = patternImage();
+  SimProcess sim({"--image", imageFile(radio).string(), "--baud", "0"});
+  usePort(sim);
+  state.ranges.tableMax = 0x3FF;
+  MemoryView view(state, prompts, views);
+  view.setGridMemDat();
+  CommWindow window(state, prompts, views);
+  window.setMemoryView(&view);
+  window.showMemoryBox()->setChecked(true);
+  window.cmdRead_Click();
+  EXPECT_EQ(view.grid()->item(0x12, 3)->text().toStdString(), formatByte(radio[0x123]));
 }
 
 TEST_F(CommWindowTest, AWriteStoresTheChannelsFirstAndReachesTheRadio) {
@@ -110,13 +132,16 @@ TEST_F(CommWindowTest, ClosingDuringAReadStopsItInsteadOfClosing) {
   usePort(sim);
   const CodeplugImage before = state.image;
   CommWindow window(state, prompts, views);
-  bool closedWhileBusy = false;
+  bool closedWhileBusy = false, stopBoxChecked = false;
   QTimer::singleShot(50, &window, [&] {
     closedWhileBusy = window.busy();
     window.close();
+    stopBoxChecked = !window.stopBox()->isHidden() && window.stopBox()->isChecked();
   });
   window.cmdRead_Click();
   EXPECT_TRUE(closedWhileBusy);
+  EXPECT_TRUE(stopBoxChecked);
+  EXPECT_FALSE(window.stopBox()->isChecked());
   EXPECT_EQ(window.transfer().attempts(), 6);
   EXPECT_TRUE(prompts.messages.empty());
   EXPECT_EQ(state.image, before);
