@@ -1,4 +1,5 @@
 #include "channels/ui/channel_window.h"
+#include "channels/soft_display.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -189,13 +190,8 @@ void ChannelWindow::storeChannels() {
 
 void ChannelWindow::showImage() {
   guard("modChMem->SoftDisplay", [&] {
-    loadModelBand();
-    grid_.hideToneBox();
-    grid_.showChTblGrid();
+    showModelBand(softDisplay(state_.image, grid_, optionPages_));
     showGrid();
-    if (optionPages_.initOpt) optionPages_.initOpt();
-    if (optionPages_.repairIdentifier) optionPages_.repairIdentifier();
-    if (optionPages_.checkVoxCalibration) optionPages_.checkVoxCalibration();
   });
 }
 

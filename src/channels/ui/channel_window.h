@@ -85,7 +85,7 @@ class ChannelWindow : public QWidget, public EditorViews {
   void chInfoInitFace();
   void setChGrid();
   void chInfoModel();
-  void loadModelBand();
+  void showModelBand(const ImageModelBand& loaded);
   void gridBeforeEdit(int row, int column, EditRequest* request);
   void gridAfterEdit(int row, int column, const QString& text);
   void showGrid();

@@ -50,12 +50,10 @@ void ChannelWindow::cboFrequencyClick(int position) {
 
 // Model and band as a file or a radio brought them; selecting them here
 // starts no new image.
-void ChannelWindow::loadModelBand() {
+void ChannelWindow::showModelBand(const ImageModelBand& loaded) {
   const QSignalBlocker modelSignals(cboModel_);
   const QSignalBlocker bandSignals(cboFrequency_);
   loadingBand_ = true;
-  ImageModelBand loaded;
-  guard("modChMem->SoftDisplay", [&] { loaded = loadModelAndBand(state_.image); });
   cboModel_->setCurrentIndex(loaded.model);
   cboFrequency_->setCurrentIndex(loaded.bandPosition);
   band_ = loaded.limits;

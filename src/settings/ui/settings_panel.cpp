@@ -7,7 +7,6 @@
 #include "settings/ui/ptt_id_pause_dialog.h"
 #include "settings/ui/signalling_pages_view.h"
 #include "settings/ui/volume_dialog.h"
-#include "settings/vox_page.h"
 #include "shell/error_report.h"
 
 namespace q7 {
@@ -31,7 +30,9 @@ SettingsPanel::SettingsPanel(AppState& state, ChannelWindow& window, Prompts* pr
 
 SettingsPanel::~SettingsPanel() = default;
 
-OptionPagesHooks SettingsPanel::hooks() { return optionRefreshHooks(pages_); }
+OptionPagesHooks SettingsPanel::hooks() {
+  return optionRefreshHooks(pages_);
+}
 
 // The dialog is made on first use and hidden, not destroyed, when closed.
 void SettingsPanel::openVolumeDialog() {
