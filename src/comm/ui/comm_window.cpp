@@ -125,6 +125,22 @@ void CommWindow::buildControls() {
     if (on) transfer_.requestStop();
   });
   buildRangePanel();
+  const std::pair<QObject*, const char*> names[] = {{fraOne_, "fraOne"},
+                                                    {cmdRead_, "cmdRead"},
+                                                    {cmdWrite_, "cmdWrite"},
+                                                    {imgGreen_, "imgGreen"},
+                                                    {imgRed_, "imgRed"},
+                                                    {prgCommunicate_, "prgCommunicate"},
+                                                    {lblComStatus_, "lblComStatus"},
+                                                    {lblComPercent_, "lblComPercent"},
+                                                    {chkStopCom_, "chkStopCom"},
+                                                    {tmrLigGrint_, "tmrLigGrint"},
+                                                    {fraRdWrDat_, "fraRdWrDat"},
+                                                    {chkNotShowProg_, "chkNotShowProg"},
+                                                    {chkShowMemDat_, "chkShowMemDat"},
+                                                    {fraTwo_, "fraTwo"},
+                                                    {listRtData_, "listRtData"}};
+  for (const auto& [object, name] : names) object->setObjectName(name);
 }
 
 void CommWindow::buildRangePanel() {

@@ -78,7 +78,7 @@ class CommWindow : public QDialog, private TransferObserver {
   void initFace();
   void connectAddressFields();
   void beginSequence(QPushButton* running, QPushButton* other);
-  void portNotOpened(QPushButton* running);
+  void portNotOpened();
   void endSequence();
   void unload();
   void stopRequestedByClose();

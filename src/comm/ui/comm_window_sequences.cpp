@@ -65,13 +65,17 @@ void CommWindow::beginSequence(QPushButton* running, QPushButton* other) {
   setBold(other, false);
   transfer_.setHooks(composedHooks());
   busy_ = true;
+  // Both buttons: a second transfer started from within this one's waits
+  // would interleave its frames with the running exchange.
   running->setEnabled(false);
+  other->setEnabled(false);
 }
 
 // The port dialog lets the user pick another port; this window stays open.
-void CommWindow::portNotOpened(QPushButton* running) {
+void CommWindow::portNotOpened() {
   busy_ = false;
-  running->setEnabled(true);
+  cmdRead_->setEnabled(true);
+  cmdWrite_->setEnabled(true);
   PortDialog dialog(state_, link_, parentWidget());
   dialog.exec();
 }
@@ -95,7 +99,7 @@ void CommWindow::cmdRead_Click() {
     beginSequence(cmdRead_, cmdWrite_);
     outcome = transfer_.read(state_.image, state_.port, ranges());
   });
-  if (ran && outcome == TransferOutcome::PortNotOpened) return portNotOpened(cmdRead_);
+  if (ran && outcome == TransferOutcome::PortNotOpened) return portNotOpened();
   clock_.delayNms(1);
   clock_.sleep(Millis(1));
   endSequence();
@@ -108,7 +112,7 @@ void CommWindow::cmdWrite_Click() {
     beginSequence(cmdWrite_, cmdRead_);
     outcome = transfer_.write(state_.image, state_.port, ranges());
   });
-  if (ran && outcome == TransferOutcome::PortNotOpened) return portNotOpened(cmdWrite_);
+  if (ran && outcome == TransferOutcome::PortNotOpened) return portNotOpened();
   endSequence();
   clock_.sleep(Millis(20));
   unload();

@@ -40,7 +40,12 @@ MemoryView::MemoryView(AppState& state, Prompts& prompts, EditorViews& views, QW
       chkAutoMemFresh_(new QCheckBox("自动", fraMemData_)),
       tmrAutoMemFresh_(new QTimer(this)) {
   setObjectName("frmMemDat");
-  vsfgGridMemDat_->setObjectName("vsfgGridMemDat");
+  const std::pair<QObject*, const char*> names[] = {
+      {fraMemData_, "fraMemData"},          {vsfgGridMemDat_, "vsfgGridMemDat"},
+      {cmdFillGrid_, "cmdFillGrid"},        {cmdSetDefCol_, "cmdSetDefCol"},
+      {cmdPartFill_, "cmdPartFill"},        {chkAutoMemFresh_, "chkAutoMemFresh"},
+      {tmrAutoMemFresh_, "tmrAutoMemFresh"}};
+  for (const auto& [object, name] : names) object->setObjectName(name);
   auto* buttons = new QHBoxLayout;
   for (QWidget* w :
        std::initializer_list<QWidget*>{cmdFillGrid_, cmdSetDefCol_, cmdPartFill_, chkAutoMemFresh_})

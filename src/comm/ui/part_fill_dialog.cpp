@@ -32,6 +32,12 @@ PartFillDialog::PartFillDialog(AppState& state, Prompts& prompts, MemoryView& vi
       txtEndAddr_(new QLineEdit(this)),
       cmdFillData_(new QPushButton("Fill", this)) {
   setObjectName("frmPartFill");
+  const std::pair<QObject*, const char*> names[] = {{txtFillData_, "txtFillData"},
+                                                    {cboFillData_, "cboFillData"},
+                                                    {txtStartAddr_, "txtStartAddr"},
+                                                    {txtEndAddr_, "txtEndAddr"},
+                                                    {cmdFillData_, "cmdFillData"}};
+  for (const auto& [object, name] : names) object->setObjectName(name);
   setModal(true);
   cboFillData_->addItems({"H", "D", "B"});
   auto* grid = new QGridLayout(this);

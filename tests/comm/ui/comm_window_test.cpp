@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QTableWidget>
 #include <QTimer>
 
@@ -132,15 +133,17 @@ TEST_F(CommWindowTest, ClosingDuringAReadStopsItInsteadOfClosing) {
   usePort(sim);
   const CodeplugImage before = state.image;
   CommWindow window(state, prompts, views);
-  bool closedWhileBusy = false, stopBoxChecked = false;
+  bool closedWhileBusy = false, stopBoxChecked = false, writeOffered = true;
   QTimer::singleShot(50, &window, [&] {
     closedWhileBusy = window.busy();
+    writeOffered = window.findChild<QPushButton*>("cmdWrite")->isEnabled();
     window.close();
     stopBoxChecked = !window.stopBox()->isHidden() && window.stopBox()->isChecked();
   });
   window.cmdRead_Click();
   EXPECT_TRUE(closedWhileBusy);
   EXPECT_TRUE(stopBoxChecked);
+  EXPECT_FALSE(writeOffered);
   EXPECT_FALSE(window.stopBox()->isChecked());
   EXPECT_EQ(window.transfer().attempts(), 6);
   EXPECT_TRUE(prompts.messages.empty());
