@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include "comm/ui/control_names.h"
 #include "shell/error_report.h"
 #include "shell/setting_keys.h"
 #include "shell/ui/qt_text.h"
@@ -125,22 +126,21 @@ void CommWindow::buildControls() {
     if (on) transfer_.requestStop();
   });
   buildRangePanel();
-  const std::pair<QObject*, const char*> names[] = {{fraOne_, "fraOne"},
-                                                    {cmdRead_, "cmdRead"},
-                                                    {cmdWrite_, "cmdWrite"},
-                                                    {imgGreen_, "imgGreen"},
-                                                    {imgRed_, "imgRed"},
-                                                    {prgCommunicate_, "prgCommunicate"},
-                                                    {lblComStatus_, "lblComStatus"},
-                                                    {lblComPercent_, "lblComPercent"},
-                                                    {chkStopCom_, "chkStopCom"},
-                                                    {tmrLigGrint_, "tmrLigGrint"},
-                                                    {fraRdWrDat_, "fraRdWrDat"},
-                                                    {chkNotShowProg_, "chkNotShowProg"},
-                                                    {chkShowMemDat_, "chkShowMemDat"},
-                                                    {fraTwo_, "fraTwo"},
-                                                    {listRtData_, "listRtData"}};
-  for (const auto& [object, name] : names) object->setObjectName(name);
+  nameControls({{fraOne_, "fraOne"},
+                {cmdRead_, "cmdRead"},
+                {cmdWrite_, "cmdWrite"},
+                {imgGreen_, "imgGreen"},
+                {imgRed_, "imgRed"},
+                {prgCommunicate_, "prgCommunicate"},
+                {lblComStatus_, "lblComStatus"},
+                {lblComPercent_, "lblComPercent"},
+                {chkStopCom_, "chkStopCom"},
+                {tmrLigGrint_, "tmrLigGrint"},
+                {fraRdWrDat_, "fraRdWrDat"},
+                {chkNotShowProg_, "chkNotShowProg"},
+                {chkShowMemDat_, "chkShowMemDat"},
+                {fraTwo_, "fraTwo"},
+                {listRtData_, "listRtData"}});
 }
 
 void CommWindow::buildRangePanel() {

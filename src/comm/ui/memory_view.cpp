@@ -13,6 +13,7 @@
 
 #include "comm/hex_text.h"
 #include "comm/memory_grid.h"
+#include "comm/ui/control_names.h"
 #include "comm/ui/part_fill_dialog.h"
 #include "shell/error_report.h"
 #include "shell/ui/qt_text.h"
@@ -40,12 +41,13 @@ MemoryView::MemoryView(AppState& state, Prompts& prompts, EditorViews& views, QW
       chkAutoMemFresh_(new QCheckBox("自动", fraMemData_)),
       tmrAutoMemFresh_(new QTimer(this)) {
   setObjectName("frmMemDat");
-  const std::pair<QObject*, const char*> names[] = {
-      {fraMemData_, "fraMemData"},          {vsfgGridMemDat_, "vsfgGridMemDat"},
-      {cmdFillGrid_, "cmdFillGrid"},        {cmdSetDefCol_, "cmdSetDefCol"},
-      {cmdPartFill_, "cmdPartFill"},        {chkAutoMemFresh_, "chkAutoMemFresh"},
-      {tmrAutoMemFresh_, "tmrAutoMemFresh"}};
-  for (const auto& [object, name] : names) object->setObjectName(name);
+  nameControls({{fraMemData_, "fraMemData"},
+                {vsfgGridMemDat_, "vsfgGridMemDat"},
+                {cmdFillGrid_, "cmdFillGrid"},
+                {cmdSetDefCol_, "cmdSetDefCol"},
+                {cmdPartFill_, "cmdPartFill"},
+                {chkAutoMemFresh_, "chkAutoMemFresh"},
+                {tmrAutoMemFresh_, "tmrAutoMemFresh"}});
   auto* buttons = new QHBoxLayout;
   for (QWidget* w :
        std::initializer_list<QWidget*>{cmdFillGrid_, cmdSetDefCol_, cmdPartFill_, chkAutoMemFresh_})

@@ -8,6 +8,7 @@
 
 #include "comm/hex_text.h"
 #include "comm/memory_grid.h"
+#include "comm/ui/control_names.h"
 #include "comm/ui/memory_view.h"
 #include "shell/error_report.h"
 #include "shell/ui/qt_text.h"
@@ -32,12 +33,11 @@ PartFillDialog::PartFillDialog(AppState& state, Prompts& prompts, MemoryView& vi
       txtEndAddr_(new QLineEdit(this)),
       cmdFillData_(new QPushButton("Fill", this)) {
   setObjectName("frmPartFill");
-  const std::pair<QObject*, const char*> names[] = {{txtFillData_, "txtFillData"},
-                                                    {cboFillData_, "cboFillData"},
-                                                    {txtStartAddr_, "txtStartAddr"},
-                                                    {txtEndAddr_, "txtEndAddr"},
-                                                    {cmdFillData_, "cmdFillData"}};
-  for (const auto& [object, name] : names) object->setObjectName(name);
+  nameControls({{txtFillData_, "txtFillData"},
+                {cboFillData_, "cboFillData"},
+                {txtStartAddr_, "txtStartAddr"},
+                {txtEndAddr_, "txtEndAddr"},
+                {cmdFillData_, "cmdFillData"}});
   setModal(true);
   cboFillData_->addItems({"H", "D", "B"});
   auto* grid = new QGridLayout(this);
