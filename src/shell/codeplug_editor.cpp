@@ -1,0 +1,25 @@
+#include "shell/codeplug_editor.h"
+
+#include "channels/soft_display.h"
+#include "settings/key_page.h"
+#include "settings/option_refresh.h"
+
+namespace q7 {
+
+CodeplugEditor::CodeplugEditor(AppState& state)
+    : state_(state), grid_(state, modelBand_.limits), pages_(state.image, state.captions) {}
+
+void CodeplugEditor::initialise() {
+  grid_.initialise();
+}
+
+void CodeplugEditor::showImage() {
+  modelBand_ = softDisplay(state_.image, grid_, optionRefreshHooks(pages_));
+}
+
+void CodeplugEditor::storeForWrite() {
+  grid_.chInfoToIicDat();
+  commitKeyLists(pages_);
+}
+
+}  // namespace q7
