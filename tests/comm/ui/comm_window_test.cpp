@@ -163,10 +163,13 @@ TEST_F(CommWindowTest, NotShowCourseKeepsTheLogEmpty) {
 TEST_F(CommWindowTest, APortThatWillNotOpenKeepsTheWindowReady) {
   state.settings.write("Ports", "1", (dir / "no-such-device").string());
   CommWindow window(state, prompts, views);
-  QTimer::singleShot(0, [] {
+  // The user closes the port dialog as soon as it shows.
+  QTimer closer;
+  QObject::connect(&closer, &QTimer::timeout, [] {
     for (QWidget* w : QApplication::topLevelWidgets())
       if (w->objectName() == "frmToolCom" && w->isVisible()) w->close();
   });
+  closer.start(10);
   window.cmdRead_Click();
   EXPECT_FALSE(window.busy());
   EXPECT_NE(errorReporter().lines().back().find("modCommun->OpenCom"), std::string::npos);
