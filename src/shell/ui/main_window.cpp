@@ -17,6 +17,12 @@
 
 #include "channels/radio_charset.h"
 #include "channels/ui/channel_window.h"
+#include "comm/port_selection.h"
+#include "comm/ui/comm_window.h"
+#include "comm/ui/memory_view.h"
+#include "comm/ui/port_dialog.h"
+#include "comm/ui/qt_serial_link.h"
+#include "settings/key_page.h"
 #include "settings/ui/settings_panel.h"
 #include "settings/volume_table.h"
 #include "shell/error_report.h"
@@ -254,7 +260,9 @@ void MainWindow::setBlinking(bool running) {
   }
 }
 
-void MainWindow::setMemoryViewVisible(bool) {}
+void MainWindow::setMemoryViewVisible(bool visible) {
+  if (frmMemDat_) frmMemDat_->setVisible(visible);
+}
 
 void MainWindow::chooseLanguage(int language) {
   setLanguageChecks(language);
@@ -280,7 +288,9 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     if (!accepted) accepted = confirmExit(state_, prompts_);
     if (!accepted) return;
     if (frmChMem_) frmChMem_->close();
+    if (frmCommun_) frmCommun_->close();
     if (errorList_) errorList_->close();
+    if (frmMemDat_) frmMemDat_->close();
   });
   if (accepted) {
     tmrChLock_->stop();
@@ -322,7 +332,22 @@ void MainWindow::buildCharacterTable() {
   radioCharset();
 }
 
-void MainWindow::setAddressFields(const MemoryRanges&) {}
+// The communication window takes the range texts from the shared state when
+// it is made, right after the channel window it works with.
+void MainWindow::setAddressFields(const MemoryRanges& ranges) {
+  if (frmCommun_) frmCommun_->setAddressFields(ranges);
+}
+
+// The communication window lives for the whole run, so the protocol's slow
+// mode, once set by a time-out, stays set.
+void MainWindow::prepareCommWindow() {
+  frmCommun_ = new CommWindow(state_, prompts_, *frmChMem_, this);
+  TransferHooks hooks;
+  hooks.commitKeyLists = [this] { commitKeyLists(optionPages_->model()); };
+  hooks.advanceSerialNumber = [this] { optionPages_->advanceSerialNumber(); };
+  hooks.bandLimits = [this] { return frmChMem_->bandLimits(); };
+  frmCommun_->setTransferHooks(std::move(hooks));
+}
 
 void MainWindow::loadVoiceSequence() {
   getVoiceSeq();
@@ -350,10 +375,15 @@ void MainWindow::initChannelWindow() {
   frmChMem_->setOptionPages(optionPages_->hooks());
   files_.setViews(frmChMem_);
   lock_.setViews(frmChMem_);
+  prepareCommWindow();
   frmChMem_->initChMem();
 }
 
-void MainWindow::initMemoryGrid() {}
+void MainWindow::initMemoryGrid() {
+  frmMemDat_ = new MemoryView(state_, prompts_, *frmChMem_, this);
+  frmMemDat_->setGridMemDat();
+  frmCommun_->setMemoryView(frmMemDat_);
+}
 
 void MainWindow::showChannelWindow() {
   QMdiSubWindow* child = mdi_->addSubWindow(frmChMem_);

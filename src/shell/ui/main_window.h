@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <functional>
 #include <map>
+#include <memory>
 
 #include "shell/app_state.h"
 #include "shell/channel_lock.h"
@@ -23,7 +24,10 @@ class QToolBar;
 namespace q7 {
 
 class ChannelWindow;
+class CommWindow;
 class ErrorListWindow;
+class MemoryView;
+class QtSerialLink;
 class SettingsPanel;
 
 class MainWindow : public QMainWindow,
@@ -44,6 +48,8 @@ class MainWindow : public QMainWindow,
   FileCommands& files() { return files_; }
   ChannelWindow* channelWindow() const { return frmChMem_; }
   SettingsPanel* optionPages() const { return optionPages_; }
+  CommWindow* commWindow() const { return frmCommun_; }
+  MemoryView* memoryView() const { return frmMemDat_; }
   ChannelLock& channelLock() { return lock_; }
   QAction* action(const QString& name) const;
 
@@ -90,6 +96,8 @@ class MainWindow : public QMainWindow,
   void buildStatusBar();
   QAction* addAction(QMenu* menu, const char* name, const QKeySequence& shortcut = {});
   void showPortPanel();
+  QtSerialLink& portLink();
+  void prepareCommWindow();
   void showErrorLine(const std::string& line);
   void readRadio();
   void writeRadio();
@@ -111,6 +119,9 @@ class MainWindow : public QMainWindow,
   QPointer<ErrorListWindow> errorList_;
   ChannelWindow* frmChMem_ = nullptr;
   SettingsPanel* optionPages_ = nullptr;
+  CommWindow* frmCommun_ = nullptr;
+  MemoryView* frmMemDat_ = nullptr;
+  std::unique_ptr<QtSerialLink> portLink_;
 };
 
 }  // namespace q7
