@@ -1,10 +1,26 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and starts the desktop program.
+# Installs what is missing, builds, starts a simulated radio on port 1 and the
+# desktop program. Set Q7_NO_SIM=1 to use a real programming cable instead.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
-  echo "q7cps: no display found (DISPLAY is not set); start it from a desktop session, or try: xvfb-run build/bin/q7cps"
+  echo "q7cps: no display found (DISPLAY is not set); start it from a desktop session, or try: xvfb-run scripts/run.sh"
   exit 1
 fi
-exec build/bin/q7cps "$@"
+bin=build/bin
+if [ -z "${Q7_NO_SIM:-}" ]; then
+  # The simulated radio answers on a pseudo-terminal; port 1 of the program is
+  # pointed at it through the "Ports" section of the settings file.
+  "$bin/q7sim" --link "$bin/q7sim-radio" --image data/Data/Sample.dat --save "$bin/Data/q7sim-memory.dat" >/dev/null &
+  sim=$!
+  trap 'kill $sim 2>/dev/null || true' EXIT
+  for _ in $(seq 50); do [ -e "$bin/q7sim-radio" ] && break; sleep 0.1; done
+  if grep -q '^\[Ports\]' "$bin/corvane.def"; then
+    sed -i "/^\[Ports\]/,/^\[/{s|^1=.*|1=$PWD/$bin/q7sim-radio|}" "$bin/corvane.def"
+  else
+    printf '\r\n[Ports]\r\n1=%s\r\n' "$PWD/$bin/q7sim-radio" >> "$bin/corvane.def"
+  fi
+  sed -i 's/^COM=.*/COM=1\r/' "$bin/corvane.def"
+fi
+"$bin/q7cps" "$@"
