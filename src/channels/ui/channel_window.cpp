@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -100,7 +101,14 @@ void ChannelWindow::buildTabs() {
   for (const TabPage& page : kTabPages) {
     sstabSetMode_->addTab(fraSysSet_[page.frame], qs(caption(page.captionRow)));
   }
-  buildModelInfo(fraSysSet_[0]);
+  // Tab 0 carries the two-tone frame with its grids: it scrolls rather than
+  // taking the channel grid's room.
+  auto* scroll = new QScrollArea(fraSysSet_[0]);
+  scroll->setWidgetResizable(true);
+  scroll->setFrameShape(QFrame::NoFrame);
+  scroll->setWidget(new QWidget);
+  (new QVBoxLayout(fraSysSet_[0]))->addWidget(scroll);
+  buildModelInfo(scroll->widget());
 }
 
 void ChannelWindow::buildModelInfo(QWidget* frame) {

@@ -71,7 +71,11 @@ void buildDtmf(ControlBinder& binder, QWidget* frame) {
 
 void buildTwoTone(ControlBinder& binder, QWidget* frame) {
   auto* layout = new QGridLayout(frame);
-  const int row = addControls(binder, layout, namesIn(binder, "fraSysSet7"), 1, 0);
+  // The grid cells belong to the frame too, but the two grids show them.
+  std::vector<std::string> settings = namesIn(binder, "fraSysSet7");
+  std::erase_if(settings,
+                [](const std::string& name) { return name.starts_with("vsfgGridTwoTone"); });
+  const int row = addControls(binder, layout, settings, 1, 0);
   QPointer<TwoToneGrids> grids = new TwoToneGrids(binder.pages(), frame);
   layout->addWidget(grids->grid(0), row, 0, 1, 2);
   layout->addWidget(grids->grid(1), row + 1, 0, 1, 2);
