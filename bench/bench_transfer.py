@@ -1,5 +1,6 @@
 #!/usr/bin/env python3
-"""Times a full read and a full write (0x000-0x3FF) through q7cli against q7sim
+"""Times a full read and a full write (0x000-0x3FF) through q7cli and through the
+communication window (offscreen, q7bench_gui) against q7sim
 at 9600 baud and compares them with the wire floor: every byte both ways at
 ten bits a byte. Usage: bench_transfer.py [BIN_DIR] (default: build/bin)."""
 import json
@@ -13,7 +14,7 @@ import time
 BAUD = 9600
 
 
-def run_once(bin_dir, work, verb_args, sim_args):
+def run_once(bin_dir, work, program, verb_args, sim_args):
     stats = os.path.join(work, "stats.json")
     sim = subprocess.Popen([os.path.join(bin_dir, "q7sim"), "--baud", str(BAUD), "--stats", stats]
                            + sim_args, stdout=subprocess.PIPE, text=True)
@@ -21,7 +22,7 @@ def run_once(bin_dir, work, verb_args, sim_args):
         device = sim.stdout.readline().strip()
         before = resource.getrusage(resource.RUSAGE_CHILDREN)
         start = time.monotonic()
-        cli = subprocess.run([os.path.join(bin_dir, "q7cli")] + verb_args(device),
+        cli = subprocess.run([os.path.join(bin_dir, program)] + verb_args(device),
                              stderr=subprocess.PIPE, text=True)
         wall = time.monotonic() - start
         after = resource.getrusage(resource.RUSAGE_CHILDREN)
@@ -29,7 +30,7 @@ def run_once(bin_dir, work, verb_args, sim_args):
         sim.terminate()
         sim.wait()
     if cli.returncode != 0:
-        sys.exit("q7cli failed: " + cli.stderr.strip().splitlines()[-1])
+        sys.exit(program + " failed: " + (cli.stderr.strip().splitlines() or ["?"])[-1])
     with open(stats) as f:
         counts = json.load(f)
     cpu = (after.ru_utime - before.ru_utime) + (after.ru_stime - before.ru_stime)
@@ -43,14 +44,18 @@ def main():
         image = os.path.join(work, "radio.dat")
         template = os.path.join(bin_dir, "dhcpqec.def")
         cases = [
-            ("read", lambda dev: ["read", "--port", dev, "-o", image, "--start", "0", "--end", "3FF"],
+            ("read", "q7cli",
+             lambda dev: ["read", "--port", dev, "-o", image, "--start", "0", "--end", "3FF"],
              ["--image", template]),
-            ("write", lambda dev: ["write", "--port", dev, image, "--start", "0", "--end", "3FF"], []),
+            ("write", "q7cli",
+             lambda dev: ["write", "--port", dev, image, "--start", "0", "--end", "3FF"], []),
+            ("gui-rd", "q7bench_gui", lambda dev: ["read", dev, image], ["--image", template]),
+            ("gui-wr", "q7bench_gui", lambda dev: ["write", dev, image], []),
         ]
         print(f"{'':6} {'wall s':>8} {'floor s':>8} {'ratio':>6} {'cpu s':>7} {'cpu %':>6} {'bytes':>6}")
         worst = 0.0
-        for name, args, sim_args in cases:
-            wall, floor, cpu, wire_bytes = run_once(bin_dir, work, args, sim_args)
+        for name, program, args, sim_args in cases:
+            wall, floor, cpu, wire_bytes = run_once(bin_dir, work, program, args, sim_args)
             worst = max(worst, wall / floor)
             print(f"{name:6} {wall:8.3f} {floor:8.3f} {wall / floor:6.3f} {cpu:7.3f} "
                   f"{100 * cpu / wall:6.2f} {wire_bytes:6d}")
