@@ -85,6 +85,8 @@ class OptionPages {
   bool has(std::string_view name) const;
   // Controls of one frame, in the order their pages added them.
   std::vector<std::string> controlsIn(std::string_view frame) const;
+  // Every control, in the order their pages added them.
+  const std::vector<std::string>& controlNames() const { return addedOrder_; }
   // Told the name of every control whose state changed.
   void setListener(Listener listener) { listener_ = std::move(listener); }
 

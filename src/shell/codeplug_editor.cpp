@@ -17,9 +17,17 @@ void CodeplugEditor::showImage() {
   modelBand_ = softDisplay(state_.image, grid_, optionRefreshHooks(pages_));
 }
 
-void CodeplugEditor::storeForWrite() {
+void CodeplugEditor::storeChannels() {
   grid_.chInfoToIicDat();
-  commitKeyLists(pages_);
+}
+
+void CodeplugEditor::commitKeyLists() {
+  q7::commitKeyLists(pages_);
+}
+
+void CodeplugEditor::storeForWrite() {
+  storeChannels();
+  commitKeyLists();
 }
 
 }  // namespace q7

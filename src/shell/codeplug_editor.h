@@ -21,7 +21,11 @@ class CodeplugEditor {
   // The refresh after Open or a radio read: model and band, channels, option
   // pages, identifier repair, VOX calibration check.
   void showImage();
-  // Before Save and Write: every channel and the four key lists into the image.
+  // Before Save: every channel of the channel table into the image.
+  void storeChannels();
+  // Before Write, after the channels: the four key lists into the image.
+  void commitKeyLists();
+  // Before Write: every channel and the four key lists into the image.
   void storeForWrite();
 
   const ChannelGrid& grid() const { return grid_; }

@@ -4,8 +4,10 @@
 #include <fstream>
 #include <iterator>
 
+#include "comm/radio_transfer.h"
 #include "comm/sim_process.h"
 #include "shell/codeplug_image.h"
+#include "support/opened_file.h"
 #include "support/temp_dir.h"
 
 namespace q7 {
@@ -65,7 +67,13 @@ TEST(CliEndToEnd, WriteStoresTheFileInTheRadio) {
   EXPECT_NE(result.errorOutput.find("Write Successful"), std::string::npos);
   sim.stop();
   const auto written = fileBytes(saved);
-  const auto wanted = fileBytes(source);
+  // What the desktop program sends: the file opened (with the refresh's
+  // corrections), channels and key lists committed, the write's adjustments.
+  test::OpenedFile desktop(source, kEnglish);
+  desktop.editor.storeForWrite();
+  adjustImageForWrite(desktop.state.image);
+  const auto wanted = desktop.state.image.toFileLayout();
+  ASSERT_NE(wanted, fileBytes(source));  // opening the pattern changes bytes in the range
   ASSERT_EQ(written.size(), kDataFileSize);
   constexpr std::size_t kOffset = kFileHeaderSize;  // file offset = address + 16
   for (std::size_t a = 0x010; a <= 0x37F; ++a) {

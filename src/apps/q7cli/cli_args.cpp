@@ -1,10 +1,23 @@
 #include "cli_args.h"
 
+#include <algorithm>
 #include <stdexcept>
+#include <string_view>
 
 #include "shell/profile_file.h"
 
 namespace q7::cli {
+namespace {
+
+// Options that stand alone, without a value.
+constexpr std::string_view kFlagOptions[] = {"--json"};
+
+bool isFlagOption(std::string_view word) {
+  return std::find(std::begin(kFlagOptions), std::end(kFlagOptions), word) !=
+         std::end(kFlagOptions);
+}
+
+}  // namespace
 
 std::optional<std::string> CliArgs::option(const std::string& name) const {
   const auto found = options.find(name);
@@ -18,6 +31,10 @@ CliArgs parseArgs(int argc, char** argv, int first) {
     const std::string word = argv[i];
     if (word.size() < 2 || word[0] != '-') {
       args.positional.push_back(word);
+      continue;
+    }
+    if (isFlagOption(word)) {
+      args.options[word] = "";
       continue;
     }
     if (i + 1 >= argc) throw std::invalid_argument(word + " needs a value");

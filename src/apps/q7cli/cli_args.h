@@ -14,7 +14,8 @@ struct CliArgs {
   std::optional<std::string> option(const std::string& name) const;
 };
 
-// Every word starting with "-" is an option name followed by its value.
+// Every word starting with "-" is an option name followed by its value, but
+// for the flags that stand alone ("--json"), which take an empty value.
 // Throws std::invalid_argument for an option without a value.
 CliArgs parseArgs(int argc, char** argv, int first);
 

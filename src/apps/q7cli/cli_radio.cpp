@@ -18,12 +18,6 @@ void onInterrupt(int) {
   if (gStop) *gStop = true;
 }
 
-std::filesystem::path programFolder() {
-  std::error_code ec;
-  const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-  return ec ? std::filesystem::current_path() : exe.parent_path();
-}
-
 long settingAddress(const ProfileFile& settings, const SettingKey& key) {
   long value = 0;
   if (!parseHex(readSetting(settings, key), value)) parseHex(key.fallback, value);
@@ -35,6 +29,12 @@ bool isPortNumber(const std::string& text) {
 }
 
 }  // namespace
+
+std::filesystem::path programFolder() {
+  std::error_code ec;
+  const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+  return ec ? std::filesystem::current_path() : exe.parent_path();
+}
 
 ProfileFile programSettings() {
   return ProfileFile(programFolder() / "corvane.def");

@@ -14,6 +14,9 @@
 
 namespace q7::cli {
 
+// The folder of the running program, where its shipped files lie.
+std::filesystem::path programFolder();
+
 // The settings file corvane.def in the folder of the running program.
 ProfileFile programSettings();
 

@@ -7,6 +7,8 @@ std::span<const Verb> verbs() {
       {"ports", "", runPorts},
       {"read", "--port P -o FILE.dat [--start HEX --end HEX] [--trace FILE]", runRead},
       {"write", "--port P FILE.dat [--start HEX --end HEX] [--trace FILE]", runWrite},
+      {"show", "FILE.dat [--json] [--lang 1|2|3]", runShow},
+      {"normalize", "FILE.dat -o OUT.dat", runNormalize},
   };
   return kVerbs;
 }

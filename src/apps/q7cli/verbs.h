@@ -18,5 +18,7 @@ std::span<const Verb> verbs();
 int runPorts(const CliArgs& args);
 int runRead(const CliArgs& args);
 int runWrite(const CliArgs& args);
+int runShow(const CliArgs& args);
+int runNormalize(const CliArgs& args);
 
 }  // namespace q7::cli

@@ -1,0 +1,101 @@
+#include "cli_editor.h"
+
+#include <unistd.h>
+
+#include <iostream>
+#include <stdexcept>
+
+#include "cli_radio.h"
+#include "shell/error_report.h"
+#include "shell/shipped_files.h"
+
+namespace q7::cli {
+namespace {
+
+constexpr const char* kSettingsFileName = "corvane.def";
+constexpr const char* kTemplateFileName = "dhcpqec.def";
+constexpr int kInvalidFileFormat = 321;
+
+std::string openReason(const std::filesystem::path& path, const Failure& failure) {
+  switch (failure.number()) {
+    case err::kFileNotFound:
+      return path.string() + ": no such file";
+    case kInvalidFileFormat:
+      return path.string() + ": not a data file (shorter than 1040 bytes)";
+    default:
+      return path.string() + ": cannot be read";
+  }
+}
+
+// A settings file with the built-in text, in the temp folder.
+std::filesystem::path writeBuiltInSettings() {
+  std::string name = (std::filesystem::temp_directory_path() / "q7cli-settings-XXXXXX").string();
+  const int fd = mkstemp(name.data());
+  if (fd < 0) throw std::runtime_error("cannot lay down the built-in settings");
+  ::close(fd);
+  ProfileFile file(name);
+  if (!file.writeWholeFile(builtInSettings()))
+    throw std::runtime_error("cannot lay down the built-in settings");
+  return name;
+}
+
+// Failures the refresh reported go to stderr; the refresh itself goes on past them.
+void showReportedFailures() {
+  for (const std::string& line : errorReporter().lines()) std::cerr << line << "\n";
+  errorReporter().clear();
+}
+
+}  // namespace
+
+CliEditor::CliEditor(const std::filesystem::path& dataFile, int language) {
+  std::vector<std::uint8_t> bytes;
+  try {
+    bytes = readImageFile(dataFile, state_.image.size());
+  } catch (const Failure& failure) {
+    throw std::runtime_error(openReason(dataFile, failure));
+  }
+  state_.programFolder = programFolder();
+  state_.language = language;
+  state_.captions = CaptionTable(language);
+  useSettings();
+  loadTemplate();
+  editor_ = std::make_unique<CodeplugEditor>(state_);
+  editor_->initialise();
+  state_.image.loadFileLayout(bytes);
+  editor_->showImage();
+  showReportedFailures();
+}
+
+CliEditor::~CliEditor() {
+  if (builtInSettingsCopy_.empty()) return;
+  std::error_code ec;
+  std::filesystem::remove(builtInSettingsCopy_, ec);
+}
+
+void CliEditor::useSettings() {
+  state_.settings = ProfileFile(state_.programFolder / kSettingsFileName);
+  if (state_.settings.exists()) return;
+  builtInSettingsCopy_ = writeBuiltInSettings();
+  state_.settings = ProfileFile(builtInSettingsCopy_);
+}
+
+void CliEditor::loadTemplate() {
+  std::vector<std::uint8_t> bytes;
+  try {
+    bytes = readImageFile(state_.programFolder / kTemplateFileName, state_.image.size());
+  } catch (const Failure&) {
+    const auto builtIn = builtInTemplate();
+    bytes.assign(builtIn.begin(), builtIn.end());
+  }
+  std::copy(bytes.begin(), bytes.end(), state_.templateImage.bytes().begin());
+  state_.image.loadFileLayout(bytes);
+}
+
+int languageOption(const CliArgs& args) {
+  const auto text = args.option("--lang");
+  if (!text) return kEnglish;
+  if (*text == "1" || *text == "2" || *text == "3") return std::stoi(*text);
+  throw std::invalid_argument("--lang wants 1, 2 or 3");
+}
+
+}  // namespace q7::cli

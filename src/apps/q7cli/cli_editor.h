@@ -1,0 +1,39 @@
+#pragma once
+// A data file opened in the desktop program's editor, without a display: the
+// settings file and template beside the program (their built-in copies when
+// either is missing), the file loaded as Open loads it, and the display
+// refresh run over it with every correction it makes to the image.
+#include <filesystem>
+#include <memory>
+
+#include "cli_args.h"
+#include "shell/app_state.h"
+#include "shell/codeplug_editor.h"
+
+namespace q7::cli {
+
+class CliEditor {
+ public:
+  // Throws std::runtime_error with a one-line reason for a file that cannot
+  // be opened (missing, unreadable, shorter than a data file).
+  CliEditor(const std::filesystem::path& dataFile, int language);
+  ~CliEditor();
+  CliEditor(const CliEditor&) = delete;
+  CliEditor& operator=(const CliEditor&) = delete;
+
+  AppState& state() { return state_; }
+  CodeplugEditor& editor() { return *editor_; }
+
+ private:
+  void useSettings();
+  void loadTemplate();
+
+  AppState state_;
+  std::filesystem::path builtInSettingsCopy_;  // removed again at the end
+  std::unique_ptr<CodeplugEditor> editor_;
+};
+
+// The caption language of "--lang 1|2|3"; English when absent.
+int languageOption(const CliArgs& args);
+
+}  // namespace q7::cli

@@ -1,0 +1,159 @@
+#include "shell/codeplug_report.h"
+
+#include <array>
+#include <set>
+
+#include "settings/two_tone.h"
+#include "settings/two_tone_page.h"
+#include "settings/volume_steps.h"
+
+namespace q7 {
+namespace {
+
+constexpr int kModelNameRow = 16;
+constexpr int kCustomBandRow = 115;
+constexpr int kInfoLines = 2;
+constexpr const char* kInfoLineArray = "txtInfo";
+
+constexpr std::array<const char*, kTwoToneColumns> kTwoToneFields = {
+    "", "toneAFre", "toneATime", "toneBFre", "toneBTime", "interval"};
+
+ReportValue modelReport(const CodeplugEditor& editor, const AppState& state) {
+  const ImageModelBand& loaded = editor.modelBand();
+  return ReportValue::object()
+      .add("position", ReportValue::number(loaded.model))
+      .add("text", ReportValue::text(state.caption(kModelNameRow)));
+}
+
+ReportValue bandReport(const CodeplugEditor& editor, const AppState& state) {
+  const ImageModelBand& loaded = editor.modelBand();
+  const bool listed = loaded.bandPosition >= 0 && loaded.bandPosition < kCustomBand;
+  const std::string text = listed ? kBands[static_cast<std::size_t>(loaded.bandPosition)].text
+                                  : state.caption(kCustomBandRow);
+  return ReportValue::object()
+      .add("position", ReportValue::number(loaded.bandPosition))
+      .add("text", ReportValue::text(text))
+      .add("lower", ReportValue::number(loaded.limits.lower))
+      .add("upper", ReportValue::number(loaded.limits.upper));
+}
+
+ReportValue optionColumns(const ChannelGrid& grid, int channel) {
+  ReportValue columns = ReportValue::object();
+  for (int c = col::kFirstOption; c <= grid.columns(); ++c) {
+    if (!isOptionColumn(c)) continue;
+    columns.add(std::to_string(c),
+                ReportValue::object()
+                    .add("caption", ReportValue::text(grid.layout().captions.at(c)))
+                    .add("position", ReportValue::number(grid.table().value(channel, c)))
+                    .add("text", ReportValue::text(grid.cell(channel, c).text)));
+  }
+  return columns;
+}
+
+ReportValue channelReport(const ChannelGrid& grid, int channel) {
+  const ChannelTable& table = grid.table();
+  return ReportValue::object()
+      .add("rx", ReportValue::number(table.value(channel, col::kRx)))
+      .add("tx", ReportValue::number(table.value(channel, col::kTx)))
+      .add("rxTone", ReportValue::text(table.tone(channel, col::kRxTone)))
+      .add("txTone", ReportValue::text(table.tone(channel, col::kTxTone)))
+      .add("options", optionColumns(grid, channel));
+}
+
+ReportValue channelsReport(const ChannelGrid& grid) {
+  ReportValue channels = ReportValue::list();
+  for (int n = 1; n <= grid.rows(); ++n) channels.append(channelReport(grid, n));
+  return channels;
+}
+
+ReportValue infoLinesReport(const OptionPages& pages) {
+  ReportValue lines = ReportValue::list();
+  for (int line = 1; line <= kInfoLines; ++line)
+    lines.append(ReportValue::text(pages.control(elementName(kInfoLineArray, line)).text));
+  return lines;
+}
+
+ReportValue controlReport(const ControlState& control) {
+  switch (control.kind) {
+    case ControlKind::List: {
+      const bool chosen =
+          control.selected >= 0 && control.selected < static_cast<int>(control.items.size());
+      return ReportValue::object()
+          .add("position", ReportValue::number(control.selected))
+          .add("text",
+               ReportValue::text(chosen ? control.items[static_cast<std::size_t>(control.selected)]
+                                        : ""));
+    }
+    case ControlKind::Check:
+      return ReportValue::object().add("checked", ReportValue::flag(control.checked));
+    default:
+      return ReportValue::object().add("text", ReportValue::text(control.text));
+  }
+}
+
+// Controls that have a section of their own: the information lines and the
+// two-tone grid cells.
+std::set<std::string> controlsReportedElsewhere() {
+  std::set<std::string> names;
+  for (int line = 1; line <= kInfoLines; ++line) names.insert(elementName(kInfoLineArray, line));
+  for (int grid = 0; grid < kTwoToneGrids; ++grid)
+    for (int row = 1; row <= kTwoToneRowsPerGrid; ++row)
+      for (int column = kToneAFreColumn; column < kTwoToneColumns; ++column)
+        names.insert(twoToneCellName(grid, row, column));
+  return names;
+}
+
+ReportValue optionsReport(const OptionPages& pages) {
+  const std::set<std::string> skipped = controlsReportedElsewhere();
+  ReportValue options = ReportValue::object();
+  for (const std::string& name : pages.controlNames()) {
+    const ControlState& control = pages.control(name);
+    if (control.kind == ControlKind::Button || skipped.contains(name)) continue;
+    options.add(name, controlReport(control));
+  }
+  return options;
+}
+
+ReportValue twoToneReport(const OptionPages& pages) {
+  ReportValue records = ReportValue::list();
+  for (int grid = 0; grid < kTwoToneGrids; ++grid) {
+    for (int row = 1; row <= kTwoToneRowsPerGrid; ++row) {
+      ReportValue record = ReportValue::object();
+      for (int column = kToneAFreColumn; column < kTwoToneColumns; ++column)
+        record.add(kTwoToneFields[static_cast<std::size_t>(column)],
+                   ReportValue::text(pages.control(twoToneCellName(grid, row, column)).text));
+      records.append(std::move(record));
+    }
+  }
+  return records;
+}
+
+ReportValue volumeReport(const CodeplugImage& image) {
+  CodeplugImage copy = image;  // the steps are only read
+  const VolumeSteps steps(copy);
+  const auto positions = steps.seqVolumeDatToSeq();
+  ReportValue list = ReportValue::list();
+  for (int step = 1; step <= kVolumeSteps; ++step)
+    list.append(
+        ReportValue::object()
+            .add("position", ReportValue::number(positions[static_cast<std::size_t>(step - 1)]))
+            .add("code", ReportValue::number(image[kVolumeStepBase + step])));
+  return ReportValue::object()
+      .add("useThisSet", ReportValue::flag(steps.useThisSet()))
+      .add("steps", std::move(list));
+}
+
+}  // namespace
+
+ReportValue codeplugReport(const CodeplugEditor& editor, const AppState& state) {
+  return ReportValue::object()
+      .add("model", modelReport(editor, state))
+      .add("band", bandReport(editor, state))
+      .add("channels", channelsReport(editor.grid()))
+      .add("infoLines", infoLinesReport(editor.pages()))
+      .add("options", optionsReport(editor.pages()))
+      .add("twoTone", twoToneReport(editor.pages()))
+      .add("volume", volumeReport(state.image));
+}
+
+}  // namespace q7

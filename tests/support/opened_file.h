@@ -1,0 +1,39 @@
+#pragma once
+// A data file opened as the desktop program opens it, over the shipped
+// settings file and template: the template into both images, the channel
+// window's set-up, the file's bytes into the image (after `change`, when
+// given, edits them) and the display refresh.
+#include <algorithm>
+#include <filesystem>
+#include <functional>
+
+#include "shell/codeplug_editor.h"
+#include "shell/error_report.h"
+
+namespace q7::test {
+
+struct OpenedFile {
+  OpenedFile(const std::filesystem::path& file, int language,
+             const std::function<void(CodeplugImage&)>& change = {}) {
+    const std::filesystem::path data(Q7_DATA_DIR);
+    state.settings = ProfileFile(data / "corvane.def");
+    state.language = language;
+    state.captions = CaptionTable(language);
+    const auto templ = readImageFile(data / "dhcpqec.def", kDataFileSize);
+    std::copy(templ.begin(), templ.end(), state.templateImage.bytes().begin());
+    state.image.loadFileLayout(templ);
+    editor.initialise();
+    state.image.loadFileLayout(readImageFile(file, kDataFileSize));
+    if (change) change(state.image);
+    opened = state.image;
+    editor.showImage();
+  }
+  OpenedFile(const OpenedFile&) = delete;
+  OpenedFile& operator=(const OpenedFile&) = delete;
+
+  AppState state;
+  CodeplugEditor editor{state};
+  CodeplugImage opened;  // the file's image before the refresh
+};
+
+}  // namespace q7::test
