@@ -131,11 +131,20 @@ Bytes PosixSerialLink::readAll() {
 
 bool PosixSerialLink::waitForInput(std::size_t count, TimePoint deadline, const StopFlag& stop) {
   for (;;) {
+    const std::size_t before = buffer_.size();
     const bool alive = pump();
     if (buffer_.size() >= count) return true;
     const Millis left = remaining(deadline);
     // A hung-up line will bring nothing more: the wait ends as a time-out at once.
     if (!alive || stop || left <= Millis(0)) return false;
+    // A reply that has started trickles in at the line's speed: the missing
+    // bytes cannot be there before they had time to cross the wire, so wait
+    // that long at once instead of waking for every byte.
+    if (buffer_.size() > before) {
+      const Millis wire((count - buffer_.size()) * kByteMicros / 1000 + 1);
+      std::this_thread::sleep_for(std::min({left, kStopCheck, wire}));
+      continue;
+    }
     pollfd p{fd_, POLLIN, 0};
     ::poll(&p, 1, static_cast<int>(std::min(left, kStopCheck).count()));
   }

@@ -15,6 +15,9 @@ namespace q7 {
 
 using Bytes = std::vector<std::uint8_t>;
 
+// One byte on the line at 9600 baud, 8N1 (ten bits), in microseconds.
+inline constexpr long kByteMicros = 10 * 1000000 / 9600;
+
 // Set by the user (stop box, window close, Ctrl+C); every receive wait ends
 // at once while it is set.
 using StopFlag = std::atomic<bool>;

@@ -102,7 +102,16 @@ bool QtSerialLink::waitForInput(std::size_t count, TimePoint deadline, const Sto
   while (inputCount() < count) {
     const Millis left = remaining(deadline);
     if (stop || left <= Millis(0) || !lineAlive()) return false;
+    const std::size_t before = inputCount();
     runEventsUntil(port_, &QSerialPort::readyRead, std::min(left, kStopCheck));
+    // A reply that has started trickles in at the line's speed: the missing
+    // bytes cannot be there before they had time to cross the wire, so keep
+    // the window live for that long instead of waking for every byte.
+    const std::size_t arrived = inputCount();
+    if (arrived > before && arrived < count) {
+      const Millis wire(static_cast<long>(count - arrived) * kByteMicros / 1000 + 1);
+      QtWaitClock().wait(std::min({remaining(deadline), kStopCheck, wire}));
+    }
   }
   return true;
 }
