@@ -1,7 +1,12 @@
 // Drives the communication window offscreen for the transfer benchmark:
 //   q7bench_gui read DEVICE OUT.dat | write DEVICE IN.dat
 // A full read or write of 0x000-0x3FF, exactly as the window's buttons run it.
+// Prints the wall and CPU seconds from the button press to the end of the
+// transfer ("wall=S cpu=S"), so Qt's own start-up is not counted.
+#include <sys/resource.h>
+
 #include <QApplication>
+#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -34,6 +39,13 @@ class CountingPrompts : public q7::QtPrompts {
   }
 };
 
+double cpuSeconds() {
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  auto seconds = [](const timeval& t) { return static_cast<double>(t.tv_sec) + t.tv_usec / 1e6; };
+  return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -54,13 +66,17 @@ int main(int argc, char** argv) {
   NoEditors views;
   CountingPrompts prompts;
   q7::CommWindow window(state, prompts, views);
+  if (verb == "write") state.image.loadFileLayout(q7::readImageFile(file, q7::kDataFileSize));
+  const auto start = std::chrono::steady_clock::now();
+  const double cpuStart = cpuSeconds();
   if (verb == "write") {
-    state.image.loadFileLayout(q7::readImageFile(file, q7::kDataFileSize));
     window.cmdWrite_Click();
   } else {
     window.cmdRead_Click();
-    if (prompts.messages == 0) q7::writeDataFile(file, state.image);
   }
+  const std::chrono::duration<double> wall = std::chrono::steady_clock::now() - start;
+  std::printf("wall=%.3f cpu=%.3f\n", wall.count(), cpuSeconds() - cpuStart);
+  if (verb == "read" && prompts.messages == 0) q7::writeDataFile(file, state.image);
   std::filesystem::remove(settings);
   return prompts.messages == 0 ? 0 : 1;
 }
