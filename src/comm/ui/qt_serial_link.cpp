@@ -27,6 +27,15 @@ void runEventsUntil(QSerialPort& port, Signal signal, Millis limit) {
   loop.exec();
 }
 
+// Keeps the window live for `duration` while the port's own notifications wait:
+// bytes arriving meanwhile stay in the system's buffer and are read at once after.
+void runWindowEventsOnly(Millis duration) {
+  QEventLoop loop;
+  QTimer::singleShot(static_cast<int>(duration.count()), Qt::PreciseTimer, &loop,
+                     &QEventLoop::quit);
+  loop.exec(QEventLoop::ExcludeSocketNotifiers);
+}
+
 std::string openFailureText(const std::string& device, const QSerialPort& port) {
   std::string text = device + ": " + port.errorString().toStdString();
 #ifndef _WIN32
@@ -110,7 +119,7 @@ bool QtSerialLink::waitForInput(std::size_t count, TimePoint deadline, const Sto
     const std::size_t arrived = inputCount();
     if (arrived > before && arrived < count) {
       const Millis wire(static_cast<long>(count - arrived) * kByteMicros / 1000 + 1);
-      QtWaitClock().wait(std::min({remaining(deadline), kStopCheck, wire}));
+      runWindowEventsOnly(std::min({remaining(deadline), kStopCheck, wire}));
     }
   }
   return true;
