@@ -1,12 +1,14 @@
 #pragma once
 // Recording stand-ins for the main window's status bar, the editors and the
 // lock indicators, for tests of the shell's logic without a display.
+#include <algorithm>
 #include <map>
 #include <string>
 #include <vector>
 
 #include "shell/channel_lock.h"
 #include "shell/editor_views.h"
+#include "shell/shell_commands.h"
 #include "shell/status_panels.h"
 
 namespace q7::test {
@@ -30,6 +32,19 @@ class RecordingViews : public EditorViews {
   void showNewImage() override { calls.push_back("showNew"); }
   void applyLock(bool locked) override { calls.push_back(locked ? "lock" : "unlock"); }
   void deleteAllChannels() override { calls.push_back("deleteAll"); }
+  int count(const std::string& call) const {
+    return static_cast<int>(std::count(calls.begin(), calls.end(), call));
+  }
+};
+
+// A main window that does nothing when the channel window calls it.
+class NoShell : public ShellCommands {
+ public:
+  void newFileSol() override {}
+  void openFile(const std::string&) override {}
+  void useDefaultDataPath() override {}
+  void toggleChannelLock() override {}
+  void setMemoryViewVisible(bool) override {}
 };
 
 class RecordingIndicators : public LockIndicators {

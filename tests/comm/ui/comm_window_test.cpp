@@ -16,9 +16,9 @@
 #include "comm/hex_text.h"
 #include "comm/sim_process.h"
 #include "comm/ui/memory_view.h"
-#include "comm/ui/recording_views.h"
 #include "shell/error_report.h"
 #include "support/scripted_prompts.h"
+#include "support/shell_fakes.h"
 #include "support/temp_dir.h"
 
 namespace q7 {
@@ -68,7 +68,7 @@ TEST_F(CommWindowTest, AReadFillsTheImageShowsItAndLogsTheTraffic) {
   CommWindow window(state, prompts, views);
   window.cmdRead_Click();
   for (std::size_t a = 0x010; a < kRadioSize; ++a) ASSERT_EQ(state.image[a], radio[a]) << a;
-  EXPECT_EQ(views.shows, 1);
+  EXPECT_EQ(views.count("show"), 1);
   EXPECT_FALSE(window.busy());
   EXPECT_FALSE(window.isVisible());
   ASSERT_GT(window.trafficLog()->count(), 68);
@@ -104,7 +104,7 @@ TEST_F(CommWindowTest, AWriteStoresTheChannelsFirstAndReachesTheRadio) {
   hooks.bandLimits = [] { return BandLimits{40000000, 47000000}; };
   window.setTransferHooks(hooks);
   window.cmdWrite_Click();
-  EXPECT_EQ(views.stores, 1);
+  EXPECT_EQ(views.count("store"), 1);
   sim.stop();
   CodeplugImage written;
   written.loadFileLayout(readImageFile(saved, kDataFileSize));
@@ -123,7 +123,7 @@ TEST_F(CommWindowTest, AFailedReadLeavesTheImageAsItWas) {
   CommWindow window(state, prompts, views);
   window.cmdRead_Click();
   EXPECT_EQ(state.image, before);
-  EXPECT_EQ(views.shows, 0);
+  EXPECT_EQ(views.count("show"), 0);
   ASSERT_EQ(prompts.messages.size(), 1u);
   EXPECT_EQ(prompts.messages[0].text, "Communication failed,please check commuication port!");
 }
@@ -156,7 +156,7 @@ TEST_F(CommWindowTest, NotShowCourseKeepsTheLogEmpty) {
   CommWindow window(state, prompts, views);
   window.notShowCourseBox()->setChecked(true);
   window.cmdRead_Click();
-  EXPECT_EQ(views.shows, 1);
+  EXPECT_EQ(views.count("show"), 1);
   EXPECT_EQ(window.trafficLog()->count(), 0);
 }
 

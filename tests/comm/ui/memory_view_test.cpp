@@ -8,9 +8,9 @@
 #include <QTableWidget>
 
 #include "comm/ui/part_fill_dialog.h"
-#include "comm/ui/recording_views.h"
 #include "shell/error_report.h"
 #include "support/scripted_prompts.h"
+#include "support/shell_fakes.h"
 
 namespace q7 {
 namespace {
@@ -112,7 +112,7 @@ TEST_F(MemoryViewTest, ANegativeOrNonNumericFillValueIsRefusedWithAMessage) {
 TEST_F(MemoryViewTest, FillGridEncodesTheChannelsBeforeRefreshing) {
   state.image[0x20] = 0xAB;
   view.cmdFillGrid_Click();
-  EXPECT_EQ(views.stores, 1);
+  EXPECT_EQ(views.count("store"), 1);
   EXPECT_EQ(cell(0x20)->text(), "AB");
 }
 

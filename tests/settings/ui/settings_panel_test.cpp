@@ -7,18 +7,12 @@
 
 #include "channels/ui/channel_window.h"
 #include "support/scripted_prompts.h"
+#include "support/shell_fakes.h"
 
 namespace q7 {
 namespace {
 
-class NoShell : public ShellCommands {
- public:
-  void newFileSol() override {}
-  void openFile(const std::string&) override {}
-  void useDefaultDataPath() override {}
-  void toggleChannelLock() override {}
-  void setMemoryViewVisible(bool) override {}
-};
+using test::NoShell;
 
 TEST(SettingsPanel, FillsTheWindowsFramesAndRefreshesWithTheWindow) {
   AppState state;

@@ -11,19 +11,13 @@
 #include "channels/ui/channel_window.h"
 #include "settings/ui/settings_panel.h"
 #include "support/scripted_prompts.h"
+#include "support/shell_fakes.h"
 #include "support/temp_dir.h"
 
 namespace q7 {
 namespace {
 
-class NoShell : public ShellCommands {
- public:
-  void newFileSol() override {}
-  void openFile(const std::string&) override {}
-  void useDefaultDataPath() override {}
-  void toggleChannelLock() override {}
-  void setMemoryViewVisible(bool) override {}
-};
+using test::NoShell;
 
 // The channel window laid out before the option pages join it, as at start-up.
 struct LaidOutWindow : ChannelWindow {
