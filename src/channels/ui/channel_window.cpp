@@ -18,6 +18,7 @@
 #include "channels/ui/flex_grid.h"
 #include "shell/error_report.h"
 #include "shell/ui/qt_text.h"
+#include "shell/ui/wheel_guard.h"
 
 namespace q7 {
 namespace {
@@ -77,6 +78,7 @@ void ChannelWindow::buildGridFrame() {
   cboGridChCtdcs_->setObjectName("cboGridChCtdcs");
   cboGridChCtdcs_->setEditable(true);
   cboGridChCtdcs_->setInsertPolicy(QComboBox::NoInsert);
+  guardWheel(cboGridChCtdcs_, WheelTurns::Never);
   cboGridChCtdcs_->hide();
   cboGridChCtdcs_->installEventFilter(this);
   cboGridChCtdcs_->lineEdit()->installEventFilter(this);
@@ -121,8 +123,10 @@ void ChannelWindow::buildModelInfo(QWidget* frame) {
   lblFrequency_->setObjectName("lblFrequency");
   cboModel_ = new QComboBox(fraModelInfo_);
   cboModel_->setObjectName("cboModel");
+  guardWheel(cboModel_);
   cboFrequency_ = new QComboBox(fraModelInfo_);
   cboFrequency_->setObjectName("cboFrequency");
+  guardWheel(cboFrequency_);  // one wheel notch here would start a blank image
   fraSysSet_[kTwoToneFrame]->setParent(fraModelInfo_);
 
   auto* info = new QGridLayout(fraModelInfo_);

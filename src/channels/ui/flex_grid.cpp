@@ -9,6 +9,7 @@
 #include <QStyledItemDelegate>
 
 #include "channels/decimal_text.h"
+#include "shell/ui/cell_drop_down.h"
 #include "shell/ui/qt_text.h"
 
 namespace q7 {
@@ -38,8 +39,7 @@ class FlexGridDelegate : public QStyledItemDelegate {
     if (request.dropList.isEmpty()) {
       editor = new QLineEdit(parent);
     } else {
-      auto* list = new QComboBox(parent);
-      list->addItems(request.dropList);
+      auto* list = makeCellDropDown(parent, request.dropList);
       QObject::connect(list, &QComboBox::activated, grid_,
                        [this, list] { grid_->commitEditor(list); });
       editor = list;
@@ -51,7 +51,7 @@ class FlexGridDelegate : public QStyledItemDelegate {
   void setEditorData(QWidget* editor, const QModelIndex& index) const override {
     const QString text = index.data(Qt::EditRole).toString();
     if (auto* list = qobject_cast<QComboBox*>(editor)) {
-      list->setCurrentIndex(std::max(list->findText(text), 0));
+      showCellValue(list, text);
     } else if (auto* line = qobject_cast<QLineEdit*>(editor)) {
       line->setText(text);
     }
@@ -60,8 +60,13 @@ class FlexGridDelegate : public QStyledItemDelegate {
   void setModelData(QWidget* editor, QAbstractItemModel*, const QModelIndex& index) const override {
     QString text;
     if (auto* list = qobject_cast<QComboBox*>(editor)) {
-      text = list->currentText();
+      const std::optional<QString> picked = pickedEntry(list);
+      if (!picked) return;  // left without a choice: no edit
+      text = *picked;
     } else if (auto* line = qobject_cast<QLineEdit*>(editor)) {
+      // Left without typing: no edit (the text again would snap and clamp a
+      // frequency that came from a file and store every channel).
+      if (!line->isModified()) return;
       text = line->text();
     }
     emit grid_->afterEdit(index.row() + 1, index.column(), text);

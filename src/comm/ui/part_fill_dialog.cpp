@@ -12,6 +12,7 @@
 #include "comm/ui/memory_view.h"
 #include "shell/error_report.h"
 #include "shell/ui/qt_text.h"
+#include "shell/ui/wheel_guard.h"
 
 namespace q7 {
 namespace {
@@ -40,6 +41,7 @@ PartFillDialog::PartFillDialog(AppState& state, Prompts& prompts, MemoryView& vi
                 {cmdFillData_, "cmdFillData"}});
   setModal(true);
   cboFillData_->addItems({"H", "D", "B"});
+  guardWheel(cboFillData_);
   auto* grid = new QGridLayout(this);
   grid->addWidget(new QLabel("Fill Data", this), 0, 0);
   grid->addWidget(txtFillData_, 0, 1);

@@ -9,6 +9,7 @@
 
 #include "shell/error_report.h"
 #include "shell/ui/qt_text.h"
+#include "shell/ui/wheel_guard.h"
 
 namespace q7 {
 
@@ -93,6 +94,7 @@ QWidget* ControlBinder::makeWidget(const std::string& control, QWidget* parent) 
         return list;
       } else {
         auto* box = new QComboBox(parent);
+        guardWheel(box);
         connect(box, &QComboBox::activated, this, [this, control](int position) {
           userAction(control, "_Click", [&] { pages_.choose(control, position); });
         });

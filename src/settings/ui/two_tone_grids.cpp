@@ -8,6 +8,7 @@
 #include "settings/flag_scope.h"
 #include "settings/two_tone_page.h"
 #include "shell/error_report.h"
+#include "shell/ui/cell_drop_down.h"
 #include "shell/ui/qt_text.h"
 
 namespace q7 {
@@ -31,13 +32,11 @@ class TwoToneDelegate : public QStyledItemDelegate {
                         const QModelIndex& index) const override {
     const QStringList items = listOf(index.column());
     if (items.isEmpty()) return QStyledItemDelegate::createEditor(parent, option, index);
-    auto* box = new QComboBox(parent);
-    box->addItems(items);
-    return box;
+    return makeCellDropDown(parent, items);
   }
   void setEditorData(QWidget* editor, const QModelIndex& index) const override {
     if (auto* box = qobject_cast<QComboBox*>(editor)) {
-      box->setCurrentIndex(box->findText(index.data().toString()));
+      showCellValue(box, index.data().toString());
     } else {
       QStyledItemDelegate::setEditorData(editor, index);
     }
@@ -45,7 +44,8 @@ class TwoToneDelegate : public QStyledItemDelegate {
   void setModelData(QWidget* editor, QAbstractItemModel* model,
                     const QModelIndex& index) const override {
     if (auto* box = qobject_cast<QComboBox*>(editor)) {
-      model->setData(index, box->currentText());
+      // A value off the list (a stored 9.9 s) stays unless another entry is picked.
+      if (const std::optional<QString> picked = pickedEntry(box)) model->setData(index, *picked);
     } else {
       QStyledItemDelegate::setModelData(editor, model, index);
     }

@@ -10,6 +10,7 @@
 #include "settings/volume_table.h"
 #include "shell/error_report.h"
 #include "shell/ui/qt_text.h"
+#include "shell/ui/wheel_guard.h"
 
 namespace q7 {
 
@@ -40,6 +41,7 @@ VolumeDialog::VolumeDialog(CodeplugImage& image, const CaptionTable& captions, Q
     cboVolumeDat_[i] = new QComboBox(this);
     cboVolumeDat_[i]->setObjectName(qs(elementName("cboVolumeDat", step)));
     cboVolumeDat_[i]->addItems(positions);
+    guardWheel(cboVolumeDat_[i]);
     layout->addWidget(lblVolumeLevel_[i], step - 1, 0);
     layout->addWidget(cboVolumeDat_[i], step - 1, 1);
     connect(cboVolumeDat_[i], &QComboBox::activated, this, [this, step](int position) {
