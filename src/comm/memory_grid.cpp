@@ -87,12 +87,10 @@ std::string cellTipText(int row, int column, const std::string& cellText) {
          "    十进制" + std::to_string(bitsToNumber(bits)) + "    \r\n";
 }
 
-void commitGridCells(const CellText& cell, long highestAddress, CodeplugImage& image) {
-  for (long a = 0; a <= gridHighestAddress(highestAddress); ++a) {
-    const long value = cellValue(cell(a));
-    if (value > 0xFF) throw Failure(err::kOverflow, "frmMemDat->GridDataTemp");
-    image[static_cast<std::size_t>(a)] = static_cast<std::uint8_t>(value);
-  }
+void commitGridCell(const std::string& text, long address, CodeplugImage& image) {
+  const long value = cellValue(text);
+  if (value > 0xFF) throw Failure(err::kOverflow, "frmMemDat->GridDataTemp");
+  image[static_cast<std::size_t>(address)] = static_cast<std::uint8_t>(value);
 }
 
 std::vector<long> changedCells(const CellText& cell, long highestAddress,

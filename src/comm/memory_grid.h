@@ -38,9 +38,10 @@ std::string cellTipText(int row, int column, const std::string& cellText);
 // Cell texts of the grid by address, for the commit and the refresh.
 using CellText = std::function<std::string(long address)>;
 
-// `GridDataTemp`: stores every cell's value into the image. A value above 255
-// stops with a Failure; the bytes before it stay stored.
-void commitGridCells(const CellText& cell, long highestAddress, CodeplugImage& image);
+// `GridDataTemp` for the one cell the user edited: stores its value into the
+// image byte at `address`. A value above 255 is a Failure and stores nothing.
+// Only an edited cell is stored: the other cells may be stale or still empty.
+void commitGridCell(const std::string& text, long address, CodeplugImage& image);
 
 // `TableFreDat`: the addresses whose non-empty cell differs from the image.
 std::vector<long> changedCells(const CellText& cell, long highestAddress,

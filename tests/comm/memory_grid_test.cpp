@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
-
 #include "shell/error_report.h"
 
 namespace q7 {
@@ -38,15 +36,17 @@ TEST(MemoryGrid, TooltipShowsAddressBitsAndDecimal) {
   EXPECT_EQ(cellTipText(3, 16, "0A").substr(0, 17), "地址为: 0x002F");
 }
 
-TEST(MemoryGrid, CommitStoresCellsUntilAValueAbove255) {
-  std::map<long, std::string> cells = {{0, "1G"}, {1, "7F"}, {2, "123"}, {3, "55"}};
+TEST(MemoryGrid, CommitStoresTheEditedCellOnlyAndRefusesAValueAbove255) {
   CodeplugImage image;
-  image[3] = 0x99;
-  const CellText cell = [&](long a) { return cells.count(a) ? cells[a] : "00"; };
-  EXPECT_THROW(commitGridCells(cell, 0x3FF, image), Failure);
+  image[2] = 0x99;
+  image[3] = 0x42;
+  commitGridCell("1G", 0, image);
+  commitGridCell("7F", 1, image);
+  EXPECT_THROW(commitGridCell("123", 2, image), Failure);
   EXPECT_EQ(image[0], 0x10);
   EXPECT_EQ(image[1], 0x7F);
-  EXPECT_EQ(image[3], 0x99);
+  EXPECT_EQ(image[2], 0x99);
+  EXPECT_EQ(image[3], 0x42);
 }
 
 TEST(MemoryGrid, ChangedCellsAreTheNonEmptyCellsThatDifferFromTheImage) {

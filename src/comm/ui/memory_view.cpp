@@ -5,11 +5,13 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QLineEdit>
 #include <QPushButton>
-#include <QScopedValueRollback>
+#include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <functional>
 
 #include "comm/hex_text.h"
 #include "comm/memory_grid.h"
@@ -25,6 +27,24 @@ constexpr int kRowBytes = 16;
 // Twips of the grid's layout at 15 twips a pixel.
 constexpr int kRowHeight = 270 / 15, kLabelWidth = 620 / 15, kCellWidth = 420 / 15;
 constexpr int kRefreshMs = 500;
+
+// Hands the view the cells the user typed into, once the edit is finished.
+class TypedCellDelegate : public QStyledItemDelegate {
+ public:
+  TypedCellDelegate(MemoryView* view, std::function<void(int, int)> typed)
+      : QStyledItemDelegate(view), typed_(std::move(typed)) {}
+
+  void setModelData(QWidget* editor, QAbstractItemModel* model,
+                    const QModelIndex& index) const override {
+    const auto* line = qobject_cast<QLineEdit*>(editor);
+    if (!line || !line->isModified()) return;  // opened and left without typing
+    QStyledItemDelegate::setModelData(editor, model, index);
+    typed_(index.row(), index.column());
+  }
+
+ private:
+  std::function<void(int, int)> typed_;
+};
 
 }  // namespace
 
@@ -68,14 +88,12 @@ MemoryView::MemoryView(AppState& state, Prompts& prompts, EditorViews& views, QW
     if (QTableWidgetItem* item = vsfgGridMemDat_->item(row, column))
       item->setToolTip(cellTipHint(row + 1, column + 1));
   });
-  connect(vsfgGridMemDat_, &QTableWidget::itemChanged, this, [this] {
-    if (!updating_) gridDataTemp();
-  });
+  vsfgGridMemDat_->setItemDelegate(
+      new TypedCellDelegate(this, [this](int row, int column) { gridDataTemp(row, column); }));
 }
 
 void MemoryView::setGridMemDat() {
   guard("modMemDat->SetGridMemDat", [&] {
-    const QScopedValueRollback<bool> quiet(updating_, true);
     const int rows = gridRowCount(state_.ranges.tableMax);
     vsfgGridMemDat_->clear();
     vsfgGridMemDat_->setRowCount(rows);
@@ -120,9 +138,13 @@ void MemoryView::setAllBlack() {
       if (QTableWidgetItem* item = vsfgGridMemDat_->item(r, c)) item->setForeground(Qt::black);
 }
 
+// A cell being typed into keeps the cursor: moving it would store the edit unfinished.
+bool MemoryView::editing() const {
+  return vsfgGridMemDat_->indexWidget(vsfgGridMemDat_->currentIndex()) != nullptr;
+}
+
 void MemoryView::tableFreDat() {
   guard("modMemDat->TableFreDat", [&] {
-    const QScopedValueRollback<bool> quiet(updating_, true);
     setAllBlack();
     const long highest = std::min<long>(gridHighestAddress(state_.ranges.tableMax),
                                         vsfgGridMemDat_->rowCount() * kRowBytes - 1);
@@ -130,7 +152,7 @@ void MemoryView::tableFreDat() {
     for (long a : changedCells(cell, highest, state_.image)) {
       QTableWidgetItem* item =
           vsfgGridMemDat_->item(static_cast<int>(a / kRowBytes), static_cast<int>(a % kRowBytes));
-      vsfgGridMemDat_->setCurrentItem(item);
+      if (!editing()) vsfgGridMemDat_->setCurrentItem(item);
       item->setForeground(Qt::red);
       vsfgGridMemDat_->scrollToItem(item);
     }
@@ -139,16 +161,15 @@ void MemoryView::tableFreDat() {
 }
 
 void MemoryView::showBytes(long first, long last) {
-  const QScopedValueRollback<bool> quiet(updating_, true);
   for (long a = first; a <= last; ++a)
     setCell(a, qs(formatByte(state_.image[static_cast<std::size_t>(a)])));
 }
 
-void MemoryView::gridDataTemp() {
+void MemoryView::gridDataTemp(int row, int column) {
   guard("frmMemDat->GridDataTemp", [&] {
-    const long highest = std::min<long>(gridHighestAddress(state_.ranges.tableMax),
-                                        vsfgGridMemDat_->rowCount() * kRowBytes - 1);
-    commitGridCells([this](long a) { return cellText(a); }, highest, state_.image);
+    const long address = static_cast<long>(row) * kRowBytes + column;
+    if (address > gridHighestAddress(state_.ranges.tableMax)) return;  // past the table's end
+    commitGridCell(cellText(address), address, state_.image);
   });
 }
 
@@ -175,7 +196,7 @@ QString MemoryView::cellTipHint(int row, int column) {
   if (!guard("frmMemDat->CellTipHint", [&] {
         const std::string text = cellText((row - 1) * kRowBytes + column - 1);
         if (text.empty()) return;
-        vsfgGridMemDat_->setCurrentCell(row - 1, column - 1);
+        if (!editing()) vsfgGridMemDat_->setCurrentCell(row - 1, column - 1);
         tip = qs(cellTipText(row, column, text));
       }))
     tip.clear();

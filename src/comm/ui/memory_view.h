@@ -1,7 +1,10 @@
 #pragma once
 // frmMemDat: the codeplug image as a hex grid, 16 bytes a row, editable cell
 // by cell; a refresh marks in red the bytes that changed since the last one.
-// Hidden rather than closed until the program ends.
+// Only a cell the user typed into and finished goes into the image: never the
+// other cells, which may be stale or (before the first refresh) empty, and
+// never on a hover, tooltip, colouring or refresh. Hidden rather than closed
+// until the program ends.
 #include <QWidget>
 
 #include "shell/app_state.h"
@@ -25,8 +28,9 @@ class MemoryView : public QWidget {
   void setGridMemDat();
   // `TableFreDat`: writes every byte into its cell, marking changed bytes red.
   void tableFreDat();
-  // `GridDataTemp`: stores every cell into the image.
-  void gridDataTemp();
+  // `GridDataTemp` for one edited cell (row and column counted from 0, as
+  // the table counts them): stores its value into its image byte.
+  void gridDataTemp(int row, int column);
   // Rewrites the cells of addresses first..last from the image (no marks).
   void showBytes(long first, long last);
 
@@ -45,6 +49,7 @@ class MemoryView : public QWidget {
   std::string cellText(long address) const;
   void setCell(long address, const QString& text);
   void setAllBlack();
+  bool editing() const;
 
   AppState& state_;
   Prompts& prompts_;
@@ -56,7 +61,6 @@ class MemoryView : public QWidget {
   QPushButton* cmdPartFill_;
   QCheckBox* chkAutoMemFresh_;
   QTimer* tmrAutoMemFresh_;
-  bool updating_ = false;
 };
 
 }  // namespace q7

@@ -80,8 +80,8 @@ void PartFillDialog::cmdFillData_Click() {
     }
     if (start > end) return;
     fillImage(state_.image, start, end, *value);
+    // The filled bytes are stored already; the other cells are not the user's edit.
     view_.showBytes(start, std::min(end, gridHighestAddress(state_.ranges.tableMax)));
-    view_.gridDataTemp();
   });
 }
 

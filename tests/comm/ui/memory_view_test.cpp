@@ -3,14 +3,24 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QComboBox>
+#include <QHelpEvent>
+#include <QHoverEvent>
 #include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QSpontaneKeyEvent>
 #include <QTableWidget>
+#include <QTest>
 
 #include "comm/ui/part_fill_dialog.h"
 #include "shell/error_report.h"
+#include "shell/ui/wheel_guard.h"
 #include "support/scripted_prompts.h"
 #include "support/shell_fakes.h"
+#include "support/ui/window_focus.h"
 
 namespace q7 {
 namespace {
@@ -31,6 +41,46 @@ class MemoryViewTest : public ::testing::Test {
     int red = 0;
     for (long a = 0; a < 1024; ++a) red += cell(a)->foreground().color() == Qt::red;
     return red;
+  }
+  void showView() {
+    view.resize(900, 600);
+    ASSERT_TRUE(test::activate(&view));
+  }
+  QPoint centreOf(long address) const {
+    QTableWidgetItem* item = cell(address);
+    view.grid()->scrollToItem(item);
+    return view.grid()->visualItemRect(item).center();
+  }
+  // The pointer moves over a cell: through the window system, as a plain
+  // mouse move and as a hover, then the tooltip asks for its text.
+  void hover(long address) {
+    QWidget* viewport = view.grid()->viewport();
+    const QPoint at = centreOf(address);
+    QTest::mouseMove(viewport, at);
+    QMouseEvent move(QEvent::MouseMove, at, viewport->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QSpontaneKeyEvent::setSpontaneous(&move);
+    QApplication::instance()->notify(viewport, &move);
+    QHoverEvent hoverMove(QEvent::HoverMove, at, viewport->mapToGlobal(at), at + QPoint(1, 1));
+    QApplication::sendEvent(viewport, &hoverMove);
+    QHelpEvent tip(QEvent::ToolTip, at, viewport->mapToGlobal(at));
+    QApplication::sendEvent(viewport, &tip);
+    QCoreApplication::processEvents();
+  }
+  // Double-clicks a cell to edit it; the editor it opens.
+  QLineEdit* openCell(long address) {
+    const QPoint at = centreOf(address);
+    QTest::mouseClick(view.grid()->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(view.grid()->viewport(), Qt::LeftButton, {}, at);
+    return qobject_cast<QLineEdit*>(view.grid()->indexWidget(view.grid()->currentIndex()));
+  }
+  void typeInto(long address, const QString& text) {
+    QLineEdit* editor = openCell(address);
+    ASSERT_NE(editor, nullptr) << "no editor on " << address;
+    editor->selectAll();
+    QTest::keyClicks(editor, text);
+    QTest::keyClick(editor, Qt::Key_Return);
+    QCoreApplication::processEvents();
   }
 
   AppState state;
@@ -59,14 +109,90 @@ TEST_F(MemoryViewTest, OnlyBytesChangedSinceTheLastRefreshAreMarkedRed) {
   EXPECT_EQ(redCells(), 0);
 }
 
-TEST_F(MemoryViewTest, TypedCellsAreCommittedUntilAValueAbove255) {
+TEST_F(MemoryViewTest, ATypedCellIsCommittedAndAValueAbove255Refused) {
+  showView();
   view.tableFreDat();
-  cell(0x005)->setText("1G");
+  typeInto(0x005, "1G");
   EXPECT_EQ(state.image[0x005], 0x10);
-  state.image[0x007] = 0x33;
-  cell(0x004)->setText("123");
+  state.image[0x004] = 0x33;
+  typeInto(0x004, "123");
   EXPECT_NE(errorReporter().lines().back().find("frmMemDat->GridDataTemp"), std::string::npos);
-  EXPECT_EQ(state.image[0x007], 0x33);
+  EXPECT_EQ(state.image[0x004], 0x33);
+}
+
+// Regression: the grid's change signal stored every cell into the image, and
+// a tooltip or a colour is a change too; before the first refresh the cells
+// are empty, so one hover zeroed the image.
+TEST_F(MemoryViewTest, HoveringAnUnrefreshedGridLeavesTheImage) {
+  for (std::size_t a = 0; a < 0x400; ++a) state.image[a] = static_cast<std::uint8_t>(a * 7 + 1);
+  const CodeplugImage before = state.image;
+  showView();
+  QSignalSpy entered(view.grid(), &QTableWidget::cellEntered);
+  for (long a : {0x000L, 0x011L, 0x123L, 0x3FFL}) hover(a);
+  EXPECT_GT(entered.count(), 0) << "the pointer reached the cells";
+  EXPECT_EQ(state.image, before);
+  QTest::mouseClick(view.findChild<QPushButton*>("cmdSetDefCol"), Qt::LeftButton);
+  EXPECT_EQ(state.image, before);
+}
+
+TEST_F(MemoryViewTest, HoverTooltipRefreshAndSetDefColorNeverStoreTheCells) {
+  showView();
+  view.tableFreDat();
+  state.image[0x10] = 0x77;  // the grid still shows 00 here
+  state.image[0x2A] = 0x5C;
+  const CodeplugImage before = state.image;
+  hover(0x020);
+  hover(0x010);
+  EXPECT_FALSE(cell(0x020)->toolTip().isEmpty()) << "the tooltip was made";
+  EXPECT_EQ(state.image, before);
+  QTest::mouseClick(view.findChild<QPushButton*>("cmdSetDefCol"), Qt::LeftButton);
+  EXPECT_EQ(state.image, before);
+  view.tableFreDat();
+  EXPECT_EQ(cell(0x010)->text(), "77");
+  hover(0x011);
+  view.cmdSetDefCol_Click();
+  EXPECT_EQ(state.image, before);
+}
+
+TEST_F(MemoryViewTest, TypingIntoACellChangesExactlyThatByte) {
+  showView();
+  view.tableFreDat();
+  state.image[0x30] = 0x99;  // stale in the grid: must stay as the image has it
+  CodeplugImage expected = state.image;
+  expected[0x05] = 0xA7;
+  typeInto(0x005, "a7");
+  EXPECT_EQ(state.image, expected);
+  EXPECT_EQ(cell(0x005)->text(), "a7");
+}
+
+TEST_F(MemoryViewTest, ACellOpenedAndLeftWithoutTypingIsNotStored) {
+  showView();
+  view.tableFreDat();
+  state.image[0x05] = 0x42;  // the cell still shows 00
+  const CodeplugImage before = state.image;
+  QLineEdit* editor = openCell(0x005);
+  ASSERT_NE(editor, nullptr);
+  QTest::keyClick(editor, Qt::Key_Return);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(state.image, before);
+}
+
+TEST_F(MemoryViewTest, HoverAndRefreshWhileTypingStoreNothingUntilTheEditEnds) {
+  showView();
+  view.tableFreDat();
+  QLineEdit* editor = openCell(0x005);
+  ASSERT_NE(editor, nullptr);
+  editor->selectAll();
+  QTest::keyClicks(editor, "B");
+  state.image[0x40] = 0x12;
+  const CodeplugImage before = state.image;
+  hover(0x006);
+  view.tableFreDat();  // the automatic refresh marks 0x40
+  EXPECT_EQ(state.image, before);
+  ASSERT_EQ(view.grid()->indexWidget(view.grid()->currentIndex()), editor) << "still editing";
+  QTest::keyClick(editor, Qt::Key_Return);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(state.image[0x05], 0x0B);
 }
 
 TEST_F(MemoryViewTest, TheTooltipListsTheBitsAndTheDecimalValue) {
@@ -93,6 +219,20 @@ TEST_F(MemoryViewTest, FillWritesTheClampedValueAndShowsIt) {
   EXPECT_EQ(state.image[0x14], 0);
   EXPECT_EQ(state.ranges.fillStart, 0x10);
   EXPECT_EQ(state.ranges.fillEnd, 0x13);
+  EXPECT_TRUE(isWheelGuarded(dialog.baseList()));
+}
+
+// The fill stores its range only: the other cells are no edit of the user's.
+TEST_F(MemoryViewTest, FillOnAnUnrefreshedGridStoresOnlyItsRange) {
+  for (std::size_t a = 0; a < 0x400; ++a) state.image[a] = 0x3C;
+  PartFillDialog dialog(state, prompts, view);
+  dialog.fillDataField()->setText("A5");
+  dialog.startField()->setText("20");
+  dialog.endField()->setText("21");
+  dialog.cmdFillData_Click();
+  CodeplugImage expected;
+  for (std::size_t a = 0; a < 0x400; ++a) expected[a] = a == 0x20 || a == 0x21 ? 0xA5 : 0x3C;
+  EXPECT_EQ(state.image, expected);
 }
 
 TEST_F(MemoryViewTest, ANegativeOrNonNumericFillValueIsRefusedWithAMessage) {
