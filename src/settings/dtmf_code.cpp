@@ -117,7 +117,7 @@ void storeDtmfCodeField(CodeplugImage& image, const DtmfCodeField& field, std::s
 
 std::string editDtmfCodeField(CodeplugImage& image, const DtmfCodeField& field,
                               std::string_view typed) {
-  std::string clean = filterDtmfText(typed, field.filter);
+  std::string clean = filterDtmfText(typed, field.filter).substr(0, field.length());
   storeDtmfCodeField(image, field, clean);
   return clean;
 }

@@ -60,8 +60,9 @@ std::string decodeDtmfCode(std::span<const std::uint8_t> bytes);
 // Stores a text as it stands (no filter) into the field's bytes.
 void storeDtmfCodeField(CodeplugImage& image, const DtmfCodeField& field, std::string_view text);
 
-// The field's change handler: filters the typed text, stores it and returns
-// the clean text the box shows.
+// The field's change handler: filters the typed text, cuts it to the field's
+// length, stores it and returns the clean text the box shows. Filtering comes
+// first, so that a pasted "12-34-56-78-90" keeps all ten digits.
 std::string editDtmfCodeField(CodeplugImage& image, const DtmfCodeField& field,
                               std::string_view typed);
 

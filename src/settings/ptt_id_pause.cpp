@@ -38,6 +38,8 @@ void PttIdPauseChannels::pttIdPauseChSet() {
   for (int i = 0; i < kPttIdPauseChannels; ++i) {
     boxes_[static_cast<std::size_t>(i)] = pttIdPauseFlag(image_, i + 1);
   }
+  selectAll_ = std::ranges::all_of(boxes_, [](bool b) { return b; });
+  selectNone_ = std::ranges::none_of(boxes_, [](bool b) { return b; });
   notify();
 }
 

@@ -26,11 +26,12 @@ class PttIdPauseChannels {
   // busy, so that the view can show them.
   void setListener(std::function<void()> listener) { listener_ = std::move(listener); }
 
-  // PttIdPauseChSet: each box from its channel's flag.
+  // PttIdPauseChSet: each box from its channel's flag, and "All" or "None"
+  // chosen when every flag is set or none is, whatever was chosen last time.
   void pttIdPauseChSet();
   // chkPttIdPauseChSet_Click(index 0..15) with the box's new value.
   void channelBoxClicked(int index, bool checked);
-  // chkSelectAll / chkSelectNone becoming chosen.
+  // chkSelectAll / chkSelectNone clicked, also when already chosen.
   void chooseAll() { setAll(true); }
   void chooseNone() { setAll(false); }
 

@@ -66,10 +66,34 @@ TEST(DtmfCodeField, IdCodeKeepsDigitsAndStoresTenAtMost) {
   image[0x12A] = 0x77;
   const auto& field = dtmfCodeField("txtDtmfIdCode");
   EXPECT_EQ(editDtmfCodeField(image, field, "1a2b3"), "123");
-  EXPECT_EQ(editDtmfCodeField(image, field, "12345678901"), "12345678901");
+  EXPECT_EQ(editDtmfCodeField(image, field, "12345678901"), "1234567890");
   const std::vector<int> expected = {'1', '2', '3', '4', '5', '6', '7', '8', '9', '0'};
   EXPECT_EQ(bytesAt(image, 0x120, 10), expected);
   EXPECT_EQ(image[0x12A], 0x77);
+}
+
+// Separators in a pasted code take no room: the field keeps as many code
+// characters as it holds.
+TEST(DtmfCodeField, TextIsFilteredBeforeItIsCutToTheFieldLength) {
+  struct Case {
+    const char* control;
+    int index;
+    const char* typed;
+    const char* kept;
+  };
+  const Case cases[] = {
+      {"txtDtmfIdCode", -1, "12-34-56-78-90", "1234567890"},
+      {"txtDtmfIdCode", -1, "1-2-3-4-5-6-7-8-9-0-1", "1234567890"},
+      {"txtDtmfCloseCode", -1, "12-34-56-78-90-12", "1234567890"},
+      {"txtPttBot", -1, "*12 ab-CD#x34-56-78-90-12", "*12 ABCD#3456789"},
+      {"txtAutoMem", 5, "(0)12-345-678-901-234-567", "0123456789012345"},
+  };
+  for (const Case& c : cases) {
+    CodeplugImage image;
+    const DtmfCodeField& field = dtmfCodeField(c.control, c.index);
+    EXPECT_EQ(editDtmfCodeField(image, field, c.typed), c.kept) << c.control << " " << c.typed;
+    EXPECT_EQ(loadDtmfCodeField(image, field), c.kept) << c.control << " " << c.typed;
+  }
 }
 
 TEST(DtmfCodeField, StunCodeIsSplitAndLeavesTheGapAlone) {

@@ -64,6 +64,32 @@ TEST(PttIdPauseChannels, BoxHandlersFiredByTheViewWhileLoadingWriteNothing) {
   }
 }
 
+TEST(PttIdPauseChannels, ShowingTheFlagsChoosesAllOrNoneFromThemAlone) {
+  struct Case {
+    const char* flags;  // channel 1 first, '1' for a set flag
+    bool all;
+    bool none;
+  };
+  const Case cases[] = {
+      {"1111111111111111", true, false},
+      {"0000000000000000", false, true},
+      {"0000100000000000", false, false},
+      {"1111111111111110", false, false},
+  };
+  CodeplugImage image;
+  PttIdPauseChannels dialog(image);
+  for (const Case& c : cases) {
+    for (int channel = 1; channel <= 16; ++channel) {
+      setPttIdPauseFlag(image, channel, c.flags[channel - 1] == '1');
+    }
+    dialog.pttIdPauseChSet();
+    EXPECT_EQ(dialog.selectAll(), c.all) << c.flags;
+    EXPECT_EQ(dialog.selectNone(), c.none) << c.flags;
+    // Chosen last time, the other option is replaced by what the flags say.
+    c.all ? dialog.chooseNone() : dialog.chooseAll();
+  }
+}
+
 TEST(PttIdPauseChannels, ClickingABoxWritesEveryChannelAndClearsTheOptionThatNoLongerHolds) {
   CodeplugImage image;
   PttIdPauseChannels dialog(image);

@@ -16,6 +16,7 @@
 #include "channels/ui/channel_caption_rows.h"
 #include "channels/ui/custom_band_dialog.h"
 #include "channels/ui/flex_grid.h"
+#include "channels/ui/tone_combo_box.h"
 #include "shell/error_report.h"
 #include "shell/ui/qt_text.h"
 #include "shell/ui/wheel_guard.h"
@@ -74,10 +75,9 @@ void ChannelWindow::buildGridFrame() {
   auto* layout = new QVBoxLayout(fraMain_);
   layout->addWidget(vsfgGridCh_);
 
-  cboGridChCtdcs_ = new QComboBox(vsfgGridCh_->viewport());
+  auto* toneBox = new ToneComboBox(vsfgGridCh_->viewport());
+  cboGridChCtdcs_ = toneBox;
   cboGridChCtdcs_->setObjectName("cboGridChCtdcs");
-  cboGridChCtdcs_->setEditable(true);
-  cboGridChCtdcs_->setInsertPolicy(QComboBox::NoInsert);
   guardWheel(cboGridChCtdcs_, WheelTurns::Never);
   cboGridChCtdcs_->hide();
   cboGridChCtdcs_->installEventFilter(this);
@@ -85,6 +85,9 @@ void ChannelWindow::buildGridFrame() {
   connect(cboGridChCtdcs_, &QComboBox::currentTextChanged, this, [this](const QString& text) {
     if (!drawing_) grid_.setToneBoxText(ss(text));
   });
+  // Done with the tone: the focus goes back to the grid, and leaving the box
+  // commits its text.
+  connect(toneBox, &ToneComboBox::finished, this, [this] { vsfgGridCh_->setFocus(); });
 
   connect(vsfgGridCh_, &FlexGrid::beforeEdit, this, &ChannelWindow::gridBeforeEdit);
   connect(vsfgGridCh_, &FlexGrid::afterEdit, this, &ChannelWindow::gridAfterEdit);

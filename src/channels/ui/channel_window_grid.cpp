@@ -33,6 +33,14 @@ bool isPartOf(const QWidget* widget, const QWidget* owner) {
   return false;
 }
 
+// The focus steps aside from the tone box to its own list or another window,
+// and comes back with the same reason: the box is still being edited, its
+// typed text neither committed on the way out nor replaced by the stored tone
+// on return.
+bool focusStepsAside(Qt::FocusReason reason) {
+  return reason == Qt::PopupFocusReason || reason == Qt::ActiveWindowFocusReason;
+}
+
 }  // namespace
 
 void ChannelWindow::buildPopup() {
@@ -155,14 +163,12 @@ bool ChannelWindow::eventFilter(QObject* watched, QEvent* event) {
   const bool toneBox = watched == cboGridChCtdcs_ || watched == cboGridChCtdcs_->lineEdit();
   if (toneBox && !drawing_) {
     if (event->type() == QEvent::FocusIn) {
-      toneBoxGotFocus();
+      if (!focusStepsAside(static_cast<QFocusEvent*>(event)->reason())) toneBoxGotFocus();
     } else if (event->type() == QEvent::FocusOut) {
       const auto reason = static_cast<QFocusEvent*>(event)->reason();
       const bool staysInBox = isPartOf(QApplication::focusWidget(), cboGridChCtdcs_) ||
                               isPartOf(QApplication::focusWidget(), cboGridChCtdcs_->view());
-      if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason && !staysInBox) {
-        toneBoxLostFocus();
-      }
+      if (!focusStepsAside(reason) && !staysInBox) toneBoxLostFocus();
     } else if (event->type() == QEvent::MouseButtonDblClick && grid_.toneBox().visible()) {
       const CellPos cell = grid_.toneBox().cell;
       gridDblClick(cell.row, cell.column);

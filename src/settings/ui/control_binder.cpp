@@ -108,6 +108,9 @@ QWidget* ControlBinder::makeWidget(const std::string& control, QWidget* parent) 
       return box;
     }
     case ControlKind::Text: {
+      // No length limit on the box: it would cut a paste before the handler
+      // filters it. The handler cuts to what the radio stores, and the box
+      // shows its result.
       auto* edit = new QLineEdit(parent);
       connect(edit, &QLineEdit::textEdited, this, [this, control](const QString& text) {
         userAction(control, "_Change", [&] { pages_.type(control, ss(text)); });

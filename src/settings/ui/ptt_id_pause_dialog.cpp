@@ -53,11 +53,13 @@ PttIdPauseDialog::PttIdPauseDialog(CodeplugImage& image, const CaptionTable& cap
   layout->addWidget(chkSelectNone_, below, 1);
   layout->addWidget(cmdOK_, below, kColumns - 1);
 
-  connect(chkSelectAll_, &QRadioButton::toggled, this, [this](bool checked) {
-    if (checked) guard("frmPttIdPauseChSet->chkSelectAll_Click", [&] { channels_.chooseAll(); });
+  // A click on an option already chosen unchooses a button that is not
+  // exclusive; the model chooses it again and sets every box once more.
+  connect(chkSelectAll_, &QRadioButton::clicked, this, [this] {
+    guard("frmPttIdPauseChSet->chkSelectAll_Click", [&] { channels_.chooseAll(); });
   });
-  connect(chkSelectNone_, &QRadioButton::toggled, this, [this](bool checked) {
-    if (checked) guard("frmPttIdPauseChSet->chkSelectNone_Click", [&] { channels_.chooseNone(); });
+  connect(chkSelectNone_, &QRadioButton::clicked, this, [this] {
+    guard("frmPttIdPauseChSet->chkSelectNone_Click", [&] { channels_.chooseNone(); });
   });
   connect(cmdOK_, &QPushButton::clicked, this,
           [this] { guard("frmPttIdPauseChSet->cmdOK_Click", [&] { accept(); }); });

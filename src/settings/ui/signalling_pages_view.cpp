@@ -4,12 +4,10 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QTableWidget>
 
-#include "settings/dtmf_code.h"
 #include "settings/serial_numbers.h"
 #include "settings/ui/page_layout.h"
 #include "settings/ui/two_tone_grids.h"
@@ -19,7 +17,6 @@ namespace q7 {
 
 namespace {
 
-constexpr int kInfoLineLength = 16;
 constexpr const char* kAutoDialHint = "0--9, A--D, *, #";  // Label5, the same in every language
 
 std::vector<std::string> namesIn(ControlBinder& binder, const char* frame) {
@@ -35,15 +32,6 @@ QGroupBox* subFrame(ControlBinder& binder, QGridLayout* grid, int row, const cha
   addControls(binder, inner, namesIn(binder, name), 2, 0);
   grid->addWidget(frame, row, 0);
   return frame;
-}
-
-// Code boxes refuse characters beyond what their field stores.
-void limitCodeBoxes(ControlBinder& binder, QWidget* parent) {
-  for (const DtmfCodeField& field : dtmfCodeFields()) {
-    if (auto* box = qobject_cast<QLineEdit*>(binder.widget(field.name(), parent))) {
-      box->setMaxLength(static_cast<int>(field.length()));
-    }
-  }
 }
 
 void buildDtmf(ControlBinder& binder, QWidget* frame) {
@@ -66,7 +54,6 @@ void buildDtmf(ControlBinder& binder, QWidget* frame) {
   hint->setObjectName("Label5");
   dialGrid->addWidget(hint, row, 0, 1, 2);
   grid->addWidget(autoDial, 0, 1, 2, 1);
-  limitCodeBoxes(binder, grid->parentWidget());
 }
 
 void buildTwoTone(ControlBinder& binder, QWidget* frame) {
@@ -92,9 +79,7 @@ void buildEmbeddedMsg(ControlBinder& binder, QWidget* frame) {
   for (int line = 1; line <= 2; ++line) {
     const std::string name = elementName("txtInfo", line);
     grid->addWidget(new QLabel(binder.labelText(name), parent), row, 0);
-    auto* box = static_cast<QLineEdit*>(binder.widget(name, parent));
-    box->setMaxLength(kInfoLineLength);
-    grid->addWidget(box, row++, 1, 1, 3);
+    grid->addWidget(binder.widget(name, parent), row++, 1, 1, 3);
   }
   grid->addWidget(new QLabel(binder.labelText("cboRadioId(0)"), parent), row, 0);
   auto* digits = new QHBoxLayout;

@@ -4,8 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -45,6 +47,19 @@ class SignallingPagesViewTest : public ::testing::Test {
     QTest::keyClick(edit, Qt::Key_Delete);
     QTest::keyClicks(edit, text);
   }
+  // Pastes `text` over the whole text of a box with Ctrl+A, Ctrl+V.
+  void paste(QWidget& frame, const char* box, const QString& text) {
+    QGuiApplication::clipboard()->setText(text);
+    auto* edit = child<QLineEdit>(frame, box);
+    edit->setFocus();
+    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+  }
+  std::string bytes(std::size_t address, std::size_t count) const {
+    std::string stored;
+    for (std::size_t i = 0; i < count; ++i) stored += static_cast<char>(image[address + i]);
+    return stored;
+  }
 
   CodeplugImage image;
   CaptionTable captions{kEnglish};
@@ -81,6 +96,39 @@ TEST_F(SignallingPagesViewTest, TypedCodesAreFilteredLimitedAndStored) {
   EXPECT_FALSE(child<QComboBox>(dtmf, "cboDtmfCloseSort")->isEnabled());
   QTest::keyClicks(child<QLineEdit>(dtmf, "txtDtmfCloseCode"), "3");
   EXPECT_TRUE(child<QComboBox>(dtmf, "cboDtmfCloseSort")->isEnabled());
+}
+
+// Separators in a pasted code take no room in the field: the box keeps and
+// stores as many code characters as the field holds.
+TEST_F(SignallingPagesViewTest, PastedCodesAreFilteredBeforeTheyAreCutToTheField) {
+  struct Run {
+    std::size_t address;
+    std::string bytes;
+  };
+  struct Case {
+    const char* box;
+    const char* pasted;
+    const char* shown;
+    std::vector<Run> stored;
+  };
+  const Case cases[] = {
+      {"txtDtmfIdCode", "12-34-56-78-90", "1234567890", {{0x120, "1234567890"}}},
+      {"txtDtmfCloseCode", "12-34-56-78-90-1", "1234567890", {{0x1E0, "12345678"}, {0x1F8, "90"}}},
+      {"txtPttBot", "*12 ab-CD#x34-56-78-90-12", "*12 ABCD#3456789", {{0x140, "*12 ABCD#3456789"}}},
+      {"txtAutoMem(2)",
+       "+1 (234) 567-89",
+       "1 234 56789",
+       {{0x220, "1 234 56789\xFF\xFF\xFF\xFF\xFF"}}},
+  };
+  pages.initOpt();
+  dtmf.show();
+  for (const Case& c : cases) {
+    paste(dtmf, c.box, c.pasted);
+    EXPECT_EQ(child<QLineEdit>(dtmf, c.box)->text().toStdString(), c.shown) << c.box;
+    for (const Run& run : c.stored) {
+      EXPECT_EQ(bytes(run.address, run.bytes.size()), run.bytes) << c.box << " " << run.address;
+    }
+  }
 }
 
 TEST_F(SignallingPagesViewTest, TwoToneGridsShowAndStoreRecords) {
@@ -136,6 +184,17 @@ TEST_F(SignallingPagesViewTest, RadioIdDigitsAndInformationLines) {
   EXPECT_EQ(child<QLineEdit>(embedded, "txtInfo(2)")->text(), "HELLO WORLD");
   EXPECT_EQ(image.word(0x32A), 0);
   EXPECT_EQ(image.word(0x32C), 'W');
+}
+
+// The line holds 16 of the radio's characters; a pasted character the radio
+// lacks takes one of them, however many UTF-16 units it needs.
+TEST_F(SignallingPagesViewTest, PastedInformationLineIsCutToSixteenRadioCharacters) {
+  pages.initOpt();
+  embedded.show();
+  paste(embedded, "txtInfo(1)", QString::fromUtf8("\xF0\x9F\x98\x80") + "ABCDEFGHIJKLMNOPQR");
+  EXPECT_EQ(child<QLineEdit>(embedded, "txtInfo(1)")->text(), "ABCDEFGHIJKLMNO");
+  EXPECT_EQ(image.word(0x302), 'A');
+  EXPECT_EQ(image.word(0x31E), 'O');
 }
 
 TEST(SignallingPagesView, PagesFitTheWidthOfASmallScreenInEveryLanguage) {

@@ -1,12 +1,17 @@
 // The DTMF, two-tone and Embedded Msg pages inside the channel window.
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
 #include <QComboBox>
+#include <QDialog>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTableWidget>
 #include <QTest>
+#include <QTimer>
 #include <fstream>
+#include <functional>
 
 #include "channels/ui/channel_window.h"
 #include "settings/ui/settings_panel.h"
@@ -37,6 +42,46 @@ class SignallingPanelTest : public ::testing::Test {
   SettingsPanel panel{state, window, &prompts};
 };
 
+// The PTT ID pause dialog, opened with its button on the DTMF page.
+class PttIdPauseFromThePage : public SignallingPanelTest {
+ protected:
+  // Opens the dialog and, while it is up, does `use` with it, then closes it with OK.
+  void useDialog(const std::function<void()>& use) {
+    QTimer::singleShot(0, &window, [this, use] {
+      dialog = window.findChild<QDialog*>("frmPttIdPauseChSet");
+      if (!dialog) return;
+      use();
+      if (auto* ok = dialog->findChild<QPushButton*>("cmdOK"))
+        QTest::mouseClick(ok, Qt::LeftButton);
+      if (dialog->isVisible()) dialog->reject();  // never leave the test waiting on the dialog
+    });
+    QTest::mouseClick(window.sysSetFrame(6)->findChild<QPushButton*>("cmdPttIdPauseChSet"),
+                      Qt::LeftButton);
+    ASSERT_NE(dialog, nullptr) << "the button opened no dialog";
+  }
+  QRadioButton* option(const char* name) const { return dialog->findChild<QRadioButton*>(name); }
+  QCheckBox* box(int i) const {
+    return dialog->findChild<QCheckBox*>(QString("chkPttIdPauseChSet(%1)").arg(i));
+  }
+  void click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
+  // Channel n's flag: bit 6 of byte 13 of its record.
+  std::uint8_t& flagByte(int channel) { return state.image[0x1D + 16 * (channel - 1)]; }
+  void setFlags(bool (*on)(int channel)) {
+    for (int n = 1; n <= 16; ++n) flagByte(n) = on(n) ? 0x40 : 0x00;
+  }
+  int flagsSet() {
+    int set = 0;
+    for (int n = 1; n <= 16; ++n) set += (flagByte(n) & 0x40) != 0;
+    return set;
+  }
+  // "All" and "None" as the dialog shows them.
+  std::pair<bool, bool> options() const {
+    return {option("chkSelectAll")->isChecked(), option("chkSelectNone")->isChecked()};
+  }
+
+  QDialog* dialog = nullptr;
+};
+
 TEST_F(SignallingPanelTest, FillsTheDtmfTwoToneAndEmbeddedMsgFrames) {
   EXPECT_NE(window.sysSetFrame(6)->findChild<QComboBox*>("cboCodeContiTime"), nullptr);
   EXPECT_NE(window.sysSetFrame(7)->findChild<QTableWidget*>("vsfgGridTwoTone(1)"), nullptr);
@@ -59,6 +104,42 @@ TEST_F(SignallingPanelTest, ImportedSerialNumbersAdvanceAfterEachWrite) {
   panel.advanceSerialNumber();
   EXPECT_EQ(window.sysSetFrame(8)->findChild<QLineEdit*>("txtInfo(1)")->text(), "A2");
   EXPECT_EQ(state.image.word(0x302), '2');
+}
+
+TEST_F(PttIdPauseFromThePage, EachOpeningShowsAllOrNoneFromTheFlags) {
+  setFlags([](int) { return false; });
+  useDialog([&] {
+    EXPECT_EQ(options(), std::make_pair(false, true)) << "no flag set";
+    click(option("chkSelectAll"));
+    EXPECT_EQ(flagsSet(), 16);
+  });
+
+  setFlags([](int) { return true; });
+  useDialog([&] { EXPECT_EQ(options(), std::make_pair(true, false)) << "every flag set"; });
+
+  setFlags([](int n) { return n == 5; });
+  useDialog([&] {
+    EXPECT_EQ(options(), std::make_pair(false, false)) << "channel 5 alone";
+    for (int i = 0; i < 16; ++i) EXPECT_EQ(box(i)->isChecked(), i == 4) << i;
+  });
+  EXPECT_EQ(flagsSet(), 1) << "opening and closing writes nothing";
+}
+
+TEST_F(PttIdPauseFromThePage, ClickingTheChosenOptionKeepsItChosen) {
+  setFlags([](int n) { return n == 2; });
+  useDialog([&] {
+    click(option("chkSelectAll"));
+    click(option("chkSelectAll"));
+    EXPECT_EQ(flagsSet(), 16);
+    EXPECT_EQ(options(), std::make_pair(true, false));
+    for (int i = 0; i < 16; ++i) EXPECT_TRUE(box(i)->isChecked()) << i;
+
+    click(option("chkSelectNone"));
+    click(option("chkSelectNone"));
+    EXPECT_EQ(flagsSet(), 0);
+    EXPECT_EQ(options(), std::make_pair(false, true));
+    for (int i = 0; i < 16; ++i) EXPECT_FALSE(box(i)->isChecked()) << i;
+  });
 }
 
 }  // namespace
