@@ -92,6 +92,13 @@ bool frequencyPresent(const CodeplugImage& image, std::size_t address) {
   return top >= 0x01 && top <= 0x99;
 }
 
+bool anyChannelInUse(const CodeplugImage& image) {
+  for (int channel = 1; channel <= kChannelSlots; ++channel) {
+    if (frequencyPresent(image, recordAddress(channel) + kRxOffset)) return true;
+  }
+  return false;
+}
+
 std::optional<std::int32_t> decodeFrequency(const CodeplugImage& image, std::size_t address) {
   std::int32_t value = 0;
   for (int i = 3; i >= 0; --i) {

@@ -74,6 +74,8 @@ class ChannelTable {
 // True when the frequency whose four bytes start at `address` holds a channel
 // (its top byte is 0x01..0x99).
 bool frequencyPresent(const CodeplugImage& image, std::size_t address);
+// True when at least one of the sixteen slots holds a channel.
+bool anyChannelInUse(const CodeplugImage& image);
 // The frequency at `address` in 10 Hz; nullopt when a nibble is A..F.
 std::optional<std::int32_t> decodeFrequency(const CodeplugImage& image, std::size_t address);
 // The four BCD bytes of a frequency, most significant first (44600625 gives

@@ -1,6 +1,7 @@
 #pragma once
-// The caption table: 446 language-dependent texts, rows 0..445, filled once
-// per run for the interface language. The row number is a text's identity.
+// The caption table: the language-dependent texts by row, filled once per run
+// for the interface language. The row number is a text's identity; rows
+// 0..445 are the radio's classic set, the rows after them this program's own.
 #include <array>
 #include <span>
 #include <string>
@@ -24,7 +25,7 @@ std::span<const CaptionRow> captionRows();
 
 class CaptionTable {
  public:
-  static constexpr int kRows = 446;
+  static constexpr int kRows = 460;
   explicit CaptionTable(int language = kEnglish);
 
   int language() const { return language_; }

@@ -16,6 +16,9 @@ constexpr int kSaveFailedRow = 84;
 constexpr int kFileNameRow = 85;
 constexpr int kSaveAsFailedRow = 86;
 
+// The radio bytes a data file keeps: what decides whether the image changed.
+constexpr std::size_t kFirstFiledByte = kFileHeaderSize;
+
 // Model byte and band limits: New keeps them (indices 889..893).
 constexpr std::array<std::size_t, 5> kKeptByNew = {890, 891, 892, 893, 889};
 
@@ -72,11 +75,13 @@ void FileCommands::newFileSol() {
 
 void FileCommands::newFile() {
   guard("mdifrmMain->NewFile", [&] {
+    if (!offerToSave()) return;
     if (!prompts_.askYesNo(caption(kNoticeRow), caption(kNewQuestionRow), PromptIcon::Question)) {
       return;
     }
     useDefaultDataPath();
     newFileSol();
+    markUnchanged();
   });
 }
 
@@ -84,6 +89,7 @@ void FileCommands::openFile(const std::string& requested) {
   std::string path = requested;
   const bool opened = guard("mdifrmMain->OpenFile", [&] {
     if (path.empty()) {
+      if (!offerToSave()) return;
       const auto chosen = prompts_.openFileName(kDataFilter, state_.currentDataPath.string());
       if (!chosen || chosen->empty()) return;
       path = *chosen;
@@ -93,6 +99,7 @@ void FileCommands::openFile(const std::string& requested) {
     if (views_) views_->showImage();
     state_.currentDataPath = path;
     showFilePath();
+    markUnchanged();
   });
   if (!opened) {
     prompts_.tell(caption(kNoticeRow), caption(kWrongFileRow), PromptIcon::Critical);
@@ -109,20 +116,23 @@ void FileCommands::saveFile() {
   if (!ok) prompts_.tell(caption(kNoticeRow), caption(kSaveFailedRow), PromptIcon::Critical);
 }
 
-void FileCommands::saveAsFile() {
-  bool saved = true;
+bool FileCommands::saveAsFile() {
+  bool chosenName = false;
+  bool saved = false;
   const bool ok = guard("mdifrmMain->SaveAsFile", [&] {
     const auto chosen = prompts_.saveFileName(kDataFilter, state_.currentDataPath.string(), "dat");
     if (!chosen || chosen->empty()) return;
+    chosenName = true;
     const auto previous = state_.currentDataPath;
     state_.currentDataPath = *chosen;
     saved = saveDatFile();
     // A file that was not written is not the current file.
     if (!saved) state_.currentDataPath = previous;
   });
-  if (!ok || !saved) {
+  if (!ok || (chosenName && !saved)) {
     prompts_.tell(caption(kNoticeRow), caption(kSaveAsFailedRow), PromptIcon::Critical);
   }
+  return saved;
 }
 
 bool FileCommands::saveDatFile() {
@@ -131,7 +141,36 @@ bool FileCommands::saveDatFile() {
     writeDataFile(state_.currentDataPath, state_.image);
     state_.image.markSaved();
     showFilePath();
+    markUnchanged();
   });
+}
+
+CodeplugImage FileCommands::pendingImage() {
+  const CodeplugImage live = state_.image;
+  if (views_) views_->storeChannels();
+  CodeplugImage pending = state_.image;
+  state_.image = live;
+  return pending;
+}
+
+void FileCommands::markUnchanged() {
+  unchanged_ = pendingImage();
+}
+
+bool FileCommands::changedSinceMarked() {
+  const CodeplugImage pending = pendingImage();
+  const auto now = pending.bytes().subspan(kFirstFiledByte, kRadioSize - kFirstFiledByte);
+  const auto then = unchanged_.bytes().subspan(kFirstFiledByte, kRadioSize - kFirstFiledByte);
+  return !std::equal(now.begin(), now.end(), then.begin(), then.end());
+}
+
+bool FileCommands::offerToSave() {
+  if (views_) views_->commitPendingEdit();
+  if (!changedSinceMarked()) return true;
+  if (!prompts_.askYesNo(caption(kNoticeRow), caption(kSaveQuestionRow), PromptIcon::Question)) {
+    return true;
+  }
+  return saveAsFile();
 }
 
 }  // namespace q7

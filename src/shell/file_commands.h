@@ -33,11 +33,24 @@ class FileCommands {
   void newFile();
   void openFile(const std::string& path);
   void saveFile();
-  void saveAsFile();
+  // Save As; true when the file was written.
+  bool saveAsFile();
   // Writes the current data file path; false (after reporting) when it failed.
   bool saveDatFile();
   // Current path back to the default one, shown in the status bar.
   void useDefaultDataPath();
+
+  // The image as Save or Write would send it now, with the grid's channels
+  // encoded; the live image is left as it is.
+  CodeplugImage pendingImage();
+  // Takes the image as the one last opened, read, saved or written.
+  void markUnchanged();
+  // True when the image differs from the one last opened, read, saved or written.
+  bool changedSinceMarked();
+  // Before the image is replaced or the program ends: where it changed, asks
+  // whether to save it first. True when the caller may go on (no change, the
+  // user declined, or the file was saved).
+  bool offerToSave();
 
  private:
   void showFilePath();
@@ -49,6 +62,7 @@ class FileCommands {
   Prompts& prompts_;
   StatusPanels& status_;
   EditorViews* views_ = nullptr;
+  CodeplugImage unchanged_;
 };
 
 }  // namespace q7

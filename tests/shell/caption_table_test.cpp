@@ -34,7 +34,8 @@ TEST(CaptionTable, RestartMessageIsEnglishEverywhereAndUnassignedRowsAreEmpty) {
     const CaptionTable table(language);
     EXPECT_EQ(table(68), "Language has changed, you need to restart the software.");
     EXPECT_EQ(table(9), "");
-    EXPECT_EQ(table(446), "");
+    EXPECT_EQ(table(CaptionTable::kRows), "");
+    EXPECT_EQ(table(-1), "");
   }
 }
 

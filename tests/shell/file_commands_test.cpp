@@ -52,6 +52,7 @@ TEST_F(FileCommandsTest, NewKeepsModelAndBandAndAsksFirst) {
   files.initTempArray();
   for (std::size_t i = 889; i <= 893; ++i) state.image[i] = static_cast<std::uint8_t>(i);
   state.image[100] = 0x01;
+  files.markUnchanged();
   state.currentDataPath = dir / "other.dat";
   files.newFile();  // answered No
   EXPECT_EQ(state.image[100], 0x01);
@@ -65,7 +66,7 @@ TEST_F(FileCommandsTest, NewKeepsModelAndBandAndAsksFirst) {
   EXPECT_EQ(state.image[100], 0xAA);
   for (std::size_t i = 889; i <= 893; ++i) EXPECT_EQ(state.image[i], static_cast<std::uint8_t>(i));
   EXPECT_EQ(state.currentDataPath, state.defaultDataPath);
-  EXPECT_EQ(views.calls.back(), "showNew");
+  EXPECT_NE(std::find(views.calls.begin(), views.calls.end(), "showNew"), views.calls.end());
 }
 
 TEST_F(FileCommandsTest, TemplateImageKeepsTheFileLayout) {
@@ -93,7 +94,8 @@ TEST_F(FileCommandsTest, OpenLoadsShowsAndSetsThePath) {
   files.openFile((dir / "a.dat").string());
   EXPECT_EQ(state.image[0x10], 0x11);
   EXPECT_EQ(state.currentDataPath, dir / "a.dat");
-  EXPECT_EQ(views.calls.back(), "show");
+  // Shown, then taken as the unchanged image with the grid's channels encoded.
+  EXPECT_EQ(views.calls, (std::vector<std::string>{"show", "store"}));
 }
 
 TEST_F(FileCommandsTest, OpenRefusesShortOrMissingFilesAndKeepsTheImage) {
@@ -129,12 +131,39 @@ TEST_F(FileCommandsTest, SaveAsWritesAndReopensTheSameBytes) {
   files.saveFile();
   EXPECT_EQ(prompts.dialogDirs.back(), state.defaultDataPath.string());
   EXPECT_EQ(std::filesystem::file_size(dir / "b.dat"), 1040u);
-  EXPECT_EQ(views.calls, (std::vector<std::string>{"commit", "store"}));
+  EXPECT_EQ(views.calls, (std::vector<std::string>{"commit", "store", "store"}));
   for (std::size_t i = 16; i < 1024; ++i) EXPECT_EQ(state.image[i], before[i]) << i;
   state.image[0x200] = 0;
   files.openFile((dir / "b.dat").string());
   for (std::size_t i = 16; i < 1024; ++i) EXPECT_EQ(state.image[i], before[i]) << i;
   EXPECT_EQ(state.image[0], 'Q');
+}
+
+TEST_F(FileCommandsTest, AChangedImageIsOfferedForSavingBeforeItIsReplaced) {
+  files.initTempArray();
+  files.markUnchanged();
+  EXPECT_TRUE(files.offerToSave());
+  EXPECT_TRUE(prompts.questions.empty());
+
+  state.image[0x100] = 0x5C;
+  prompts.answers = {true};  // save first: the dialog is cancelled, so New does not go on
+  files.newFile();
+  ASSERT_EQ(prompts.questions.size(), 1u);
+  EXPECT_EQ(prompts.questions[0].text, "TempData has changed,Do you want to save it now?");
+  EXPECT_EQ(state.image[0x100], 0x5C);
+
+  prompts.answers = {true};
+  prompts.fileNames = {(dir / "kept.dat").string()};
+  EXPECT_TRUE(files.offerToSave());
+  EXPECT_EQ(readImageFile(dir / "kept.dat", kDataFileSize)[0x100 + 16], 0x5C);
+  prompts.questions.clear();
+  EXPECT_TRUE(files.offerToSave());  // saved: nothing to ask
+  EXPECT_TRUE(prompts.questions.empty());
+
+  state.image[0x101] = 0x01;
+  prompts.answers = {false};  // No: go on without saving
+  EXPECT_TRUE(files.offerToSave());
+  EXPECT_EQ(prompts.questions.size(), 1u);
 }
 
 TEST_F(FileCommandsTest, FailedSaveKeepsImageFileAndPathAndSaysSo) {

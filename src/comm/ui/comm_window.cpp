@@ -86,7 +86,8 @@ CommWindow::CommWindow(AppState& state, Prompts& prompts, EditorViews& views, QW
                            },
                            [this] { listRtData_->clear(); }});
   setAddressFields(state.ranges);
-  setFixedSize(kWidth, px(kFraOneTwips + kClosedMarginTwips));
+  setFixedWidth(kWidth);
+  showPanel(false);
 }
 
 void CommWindow::buildControls() {
@@ -217,10 +218,17 @@ bool CommWindow::panelOpen() const {
 void CommWindow::fraOne_DblClick() {
   guard("frmCommun->fraOne_DblClick", [&] {
     if (++doubleClicks_ % 10 != 6) return;
-    const bool hidden = px(kFraTwoTwips) + px(kFraOneTwips) >= height();
-    setFixedHeight(hidden ? px(kFraTwoTwips + kFraOneTwips + kFraRdWrDatTwips + kOpenMarginTwips)
-                          : px(kFraOneTwips + kClosedMarginTwips));
+    showPanel(!panelOpen());
   });
+}
+
+// Closed, the window is only as tall as the progress frame and the panel's
+// frames are hidden, so neither the mouse nor the keyboard reaches them.
+void CommWindow::showPanel(bool open) {
+  fraRdWrDat_->setVisible(open);
+  fraTwo_->setVisible(open);
+  setFixedHeight(open ? px(kFraTwoTwips + kFraOneTwips + kFraRdWrDatTwips + kOpenMarginTwips)
+                      : px(kFraOneTwips + kClosedMarginTwips));
 }
 
 bool CommWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -231,7 +239,7 @@ bool CommWindow::eventFilter(QObject* watched, QEvent* event) {
 // Every transfer ends with the window closed and, when it opens again, only
 // tall enough for the progress frame.
 void CommWindow::unload() {
-  setFixedHeight(px(kFraOneTwips + kClosedMarginTwips));
+  showPanel(false);
   done(QDialog::Accepted);
 }
 

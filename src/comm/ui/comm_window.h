@@ -6,6 +6,7 @@
 // traffic log. The window closes itself at the end of each read or write; a
 // close while one runs becomes a stop request.
 #include <QDialog>
+#include <optional>
 
 #include "comm/radio_transfer.h"
 #include "comm/ui/qt_serial_link.h"
@@ -51,6 +52,9 @@ class CommWindow : public QDialog, private TransferObserver {
   void cmdWrite_Click();
   void fraOne_DblClick();
 
+  // How the last read or write since the window was shown ended; empty
+  // when none ran.
+  std::optional<TransferOutcome> lastOutcome() const { return lastOutcome_; }
   bool busy() const { return busy_; }
   bool panelOpen() const;
   RadioTransfer& transfer() { return transfer_; }
@@ -73,6 +77,8 @@ class CommWindow : public QDialog, private TransferObserver {
   void setStatus(const std::string& text) override;
   void showStopBox() override;
 
+  int showWith(QPushButton* button);
+  void showPanel(bool open);
   void buildControls();
   void buildRangePanel();
   void initFace();
@@ -95,6 +101,7 @@ class CommWindow : public QDialog, private TransferObserver {
   TransferHooks extraHooks_;
   MemoryView* memoryView_ = nullptr;
   bool busy_ = false;
+  std::optional<TransferOutcome> lastOutcome_;
   int doubleClicks_ = 0;
 
   QGroupBox* fraOne_;

@@ -27,16 +27,28 @@ void setBold(QPushButton* button, bool bold) {
 int CommWindow::showRead() {
   cmdWrite_->setVisible(false);
   cmdRead_->setVisible(true);
-  return exec();
+  return showWith(cmdRead_);
 }
 
 int CommWindow::showWrite() {
   cmdRead_->setVisible(false);
   cmdWrite_->setVisible(true);
-  return exec();
+  return showWith(cmdWrite_);
 }
 
 int CommWindow::showReadWrite() {
+  return showWith(cmdRead_->isVisible() ? cmdRead_ : cmdWrite_);
+}
+
+// The button the user came for takes the keyboard and Enter, so the hidden
+// panel's fields never see a key.
+int CommWindow::showWith(QPushButton* button) {
+  lastOutcome_.reset();
+  for (QPushButton* b : {cmdRead_, cmdWrite_}) {
+    b->setAutoDefault(b == button);
+    b->setDefault(b == button);
+  }
+  button->setFocus();
   return exec();
 }
 
@@ -99,6 +111,7 @@ void CommWindow::cmdRead_Click() {
     beginSequence(cmdRead_, cmdWrite_);
     outcome = transfer_.read(state_.image, state_.port, ranges());
   });
+  lastOutcome_ = outcome;
   if (ran && outcome == TransferOutcome::PortNotOpened) return portNotOpened();
   clock_.delayNms(1);
   clock_.sleep(Millis(1));
@@ -112,6 +125,7 @@ void CommWindow::cmdWrite_Click() {
     beginSequence(cmdWrite_, cmdRead_);
     outcome = transfer_.write(state_.image, state_.port, ranges());
   });
+  lastOutcome_ = outcome;
   if (ran && outcome == TransferOutcome::PortNotOpened) return portNotOpened();
   endSequence();
   clock_.sleep(Millis(20));

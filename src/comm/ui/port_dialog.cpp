@@ -7,6 +7,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "comm/ui/port_description.h"
+#include "comm/ui/qt_serial_link.h"
 #include "shell/error_report.h"
 #include "shell/setting_keys.h"
 #include "shell/ui/qt_text.h"
@@ -16,7 +18,8 @@ namespace {
 
 constexpr int kCaptionWindow = 60, kCaptionFrame = 61, kCaptionLabel = 62, kCaptionOk = 63,
               kCaptionCancel = 64;
-constexpr int kButtonsPerRow = 4;
+constexpr int kNotPresentRow = 449;
+constexpr int kPortsPerColumn = 8;
 
 }  // namespace
 
@@ -29,13 +32,15 @@ PortDialog::PortDialog(AppState& state, SerialLink& link, QWidget* parent)
       cmdOK_(new QPushButton(this)),
       cmdCancel_(new QPushButton(this)) {
   setObjectName("frmToolCom");
+  cmdOK_->setObjectName("cmdOK");
+  cmdCancel_->setObjectName("cmdCancel");
   setModal(true);
   auto* grid = new QGridLayout(fraToolCom_);
-  grid->addWidget(lblToolCom_, 0, 0, 1, kButtonsPerRow);
+  grid->addWidget(lblToolCom_, 0, 0, 1, 2);
   for (int port = kLowestPort; port <= kHighestPort; ++port) {
-    auto* button = new QRadioButton(QString("COM%1").arg(port), fraToolCom_);
+    auto* button = new QRadioButton(fraToolCom_);
     button->setObjectName(QString("COM1_%1").arg(port - 1));
-    grid->addWidget(button, 1 + (port - 1) / kButtonsPerRow, (port - 1) % kButtonsPerRow);
+    grid->addWidget(button, 1 + (port - 1) % kPortsPerColumn, (port - 1) / kPortsPerColumn);
     buttons_[static_cast<std::size_t>(port - 1)] = button;
   }
   auto* layout = new QVBoxLayout(this);
@@ -66,7 +71,15 @@ void PortDialog::initFace() {
   for (QWidget* w :
        std::initializer_list<QWidget*>{this, fraToolCom_, lblToolCom_, cmdOK_, cmdCancel_})
     w->setFont(font);
-  for (QRadioButton* button : buttons_) button->setFont(font);
+  const auto deviceOf = systemPortDevices(state_.settings);
+  for (int port = kLowestPort; port <= kHighestPort; ++port) {
+    const std::string about = portDescription(deviceOf(port));
+    QRadioButton* button = portButton(port);
+    button->setFont(font);
+    button->setText(QString("COM%1   %2")
+                        .arg(port)
+                        .arg(qs(about.empty() ? state_.caption(kNotPresentRow) : about)));
+  }
 }
 
 void PortDialog::enableCom() {

@@ -15,11 +15,13 @@
 #include <QToolBar>
 #include <QUrl>
 
+#include "channels/channel_record.h"
 #include "channels/radio_charset.h"
 #include "channels/ui/channel_window.h"
 #include "comm/port_selection.h"
 #include "comm/ui/comm_window.h"
 #include "comm/ui/memory_view.h"
+#include "comm/ui/port_description.h"
 #include "comm/ui/port_dialog.h"
 #include "comm/ui/qt_serial_link.h"
 #include "settings/key_page.h"
@@ -37,6 +39,11 @@ namespace {
 constexpr int kTitleRow = 16;
 constexpr int kReadyRow = 94;
 constexpr int kFileNameRow = 85;
+constexpr int kNoticeRow = 70;
+constexpr int kReadSucceededRow = 165, kReadFailedRow = 166;
+constexpr int kWriteSucceededRow = 446, kWriteFailedRow = 447;
+constexpr int kNoChannelRow = 448;
+constexpr int kNotPresentRow = 449;
 
 // Captions of the menu entries (SetSoftFace applies them in this order).
 struct Captioned {
@@ -231,7 +238,10 @@ bool MainWindow::start() {
   bool started = false;
   guard("mdifrmMain->MDIForm_Load",
         [&] { started = Startup(state_, *this, files_, *this).run() == StartupOutcome::Started; });
-  if (started) tmrChLock_->start();
+  if (started) {
+    files_.markUnchanged();
+    tmrChLock_->start();
+  }
   return started;
 }
 
@@ -264,7 +274,9 @@ void MainWindow::setMemoryViewVisible(bool visible) {
   if (frmMemDat_) frmMemDat_->setVisible(visible);
 }
 
+// The restart loses the image, so a changed one is offered for saving first.
 void MainWindow::chooseLanguage(int language) {
+  if (language != state_.language && !files_.offerToSave()) language = state_.language;
   setLanguageChecks(language);
   if (!swiLangFace(state_, prompts_, language)) return;
   restart_();
@@ -285,7 +297,7 @@ void MainWindow::help() {
 void MainWindow::closeEvent(QCloseEvent* event) {
   bool accepted = state_.closing;
   guard("mdifrmMain->MDIForm_QueryUnload", [&] {
-    if (!accepted) accepted = confirmExit(state_, prompts_);
+    if (!accepted) accepted = files_.offerToSave() && confirmExit(state_, prompts_);
     if (!accepted) return;
     if (frmChMem_) frmChMem_->close();
     if (frmCommun_) frmCommun_->close();
@@ -316,10 +328,19 @@ int MainWindow::systemLocaleId() {
   return 0;
 }
 
-void MainWindow::autoSetPort() {}
+// The start-up port check and the automatic choice test the ports through
+// the same serial link the port dialog uses.
+void MainWindow::autoSetPort() {
+  PortSelection(portLink()).autoSetPort(state_);
+}
 
-bool MainWindow::verdictCom(int) {
-  return true;
+bool MainWindow::verdictCom(int port) {
+  return PortSelection(portLink()).verdictCom(port);
+}
+
+QtSerialLink& MainWindow::portLink() {
+  if (!portLink_) portLink_ = std::make_unique<QtSerialLink>(systemPortDevices(state_.settings));
+  return *portLink_;
 }
 
 void MainWindow::setLanguageChecks(int language) {
@@ -395,8 +416,13 @@ void MainWindow::applyChannelLock(bool) {
   lock_.applyStored();
 }
 
+// "COM3", followed on Linux by the device port 3 stands for.
 void MainWindow::showPortPanel() {
-  setPanelText(kPortPanel, "COM" + std::to_string(state_.port));
+  const std::string name = "COM" + std::to_string(state_.port);
+  const std::string device = systemPortDevices(state_.settings)(state_.port);
+  if (device == name) return setPanelText(kPortPanel, name);
+  const bool present = !portDescription(device).empty();
+  setPanelText(kPortPanel, name + "  " + (present ? device : state_.caption(kNotPresentRow)));
 }
 
 void MainWindow::showErrorLine(const std::string& line) {
@@ -409,11 +435,37 @@ void MainWindow::showErrorLine(const std::string& line) {
   errorList_->show();
 }
 
-void MainWindow::readRadio() {}
+void MainWindow::readRadio() {
+  frmCommun_->showRead();
+  showOutcome(kReadSucceededRow, kReadFailedRow);
+}
 
-void MainWindow::writeRadio() {}
+// The pending tone edit reaches the channel table first; an image without a
+// single channel is written only when the user says so.
+void MainWindow::writeRadio() {
+  frmChMem_->commitPendingEdit();
+  if (!anyChannelInUse(files_.pendingImage()) &&
+      !prompts_.askYesNo(state_.caption(kNoticeRow), state_.caption(kNoChannelRow),
+                         PromptIcon::Question)) {
+    return;
+  }
+  frmCommun_->showWrite();
+  showOutcome(kWriteSucceededRow, kWriteFailedRow);
+}
+
+// The status bar keeps how the transfer ended after the communication window
+// has gone; the image read or written is the one a later change is measured from.
+void MainWindow::showOutcome(int succeededRow, int failedRow) {
+  const auto outcome = frmCommun_->lastOutcome();
+  if (!outcome || *outcome == TransferOutcome::PortNotOpened) return;
+  const bool succeeded = *outcome == TransferOutcome::Succeeded;
+  setPanelText(kNoticePanel, state_.caption(succeeded ? succeededRow : failedRow));
+  if (succeeded) files_.markUnchanged();
+}
 
 void MainWindow::communicationPort() {
+  PortDialog dialog(state_, portLink(), this);
+  dialog.exec();
   showPortPanel();
 }
 

@@ -102,6 +102,7 @@ class MainWindow : public QMainWindow,
   void readRadio();
   void writeRadio();
   void communicationPort();
+  void showOutcome(int succeededRow, int failedRow);
   void aboutSoft();
 
   AppState& state_;

@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QPushButton>
 #include <QRadioButton>
+#include <QTest>
 
 #include "comm/sim_process.h"
 #include "comm/ui/qt_serial_link.h"
@@ -37,19 +39,28 @@ TEST_F(PortDialogTest, PortsThatDoNotOpenAreDisabledAndTheCurrentOneChecked) {
   EXPECT_FALSE(link.isOpen());
 }
 
-TEST_F(PortDialogTest, OkStoresTheChosenPort) {
+TEST_F(PortDialogTest, EachPortNamesItsDeviceOrSaysItIsNotPresent) {
   PortDialog dialog(state, link);
-  dialog.portButton(12)->setChecked(true);
-  dialog.cmdOK_Click();
+  EXPECT_EQ(dialog.portButton(3)->text(),
+            QString("COM3   %1").arg(QString::fromStdString(sim.device())));
+  EXPECT_EQ(dialog.portButton(1)->text(), "COM1   not present");
+}
+
+TEST_F(PortDialogTest, OkStoresThePortClickedWithTheMouse) {
+  PortDialog dialog(state, link);
+  dialog.show();
+  QTest::mouseClick(dialog.portButton(12), Qt::LeftButton);
+  QTest::mouseClick(dialog.findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
   EXPECT_EQ(state.port, 12);
   EXPECT_EQ(state.settings.read("Setting", "COM", ""), "12");
 }
 
 TEST_F(PortDialogTest, CancelRestoresThePortOfTheOpening) {
   PortDialog dialog(state, link);
-  dialog.portButton(12)->setChecked(true);
+  dialog.show();
+  QTest::mouseClick(dialog.portButton(12), Qt::LeftButton);
   state.port = 9;
-  dialog.cmdCancel_Click();
+  QTest::mouseClick(dialog.findChild<QPushButton*>("cmdCancel"), Qt::LeftButton);
   EXPECT_EQ(state.port, 3);
   EXPECT_EQ(state.settings.read("Setting", "COM", "none"), "none");
 }

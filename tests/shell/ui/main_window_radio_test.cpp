@@ -1,65 +1,210 @@
-// The whole program against a simulated radio: read it, edit channel and
-// option, write it back, and find the edits in the radio's memory.
+// The whole program against a simulated radio, driven the way a dealer drives
+// it: shortcuts, the toolbar, Enter on the communication window, typing into
+// the channel grid; the edits must end up in the radio's memory.
 #include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QToolBar>
 
 #include "channels/ui/channel_window.h"
 #include "channels/ui/flex_grid.h"
 #include "comm/sim_process.h"
 #include "comm/ui/comm_window.h"
-#include "settings/ui/settings_panel.h"
 #include "shell/error_report.h"
 #include "shell/ui/main_window.h"
 #include "support/scripted_prompts.h"
 #include "support/temp_dir.h"
+#include "support/ui/modal_answer.h"
+#include "support/ui/window_focus.h"
 
 namespace q7 {
 namespace {
 
-TEST(MainWindowRadio, ReadEditWriteRoundTripThroughTheSimulator) {
-  test::TempDir dir;
-  for (const char* name : {"corvane.def", "dhcpqec.def", "DefRadioSet.def"}) {
-    std::filesystem::copy_file(std::filesystem::path(Q7_DATA_DIR) / name, dir / name);
+class MainWindowRadioTest : public ::testing::Test {
+ protected:
+  MainWindowRadioTest() {
+    for (const char* name : {"corvane.def", "dhcpqec.def", "DefRadioSet.def"}) {
+      std::filesystem::copy_file(std::filesystem::path(Q7_DATA_DIR) / name, dir / name);
+    }
+    ProfileFile settings(dir / "corvane.def");
+    settings.write("Setting", "FirRun", "0");
+    settings.write("Setting", "Language", "3");
+    settings.write("Setting", "COM", "1");
+    for (int port = 2; port <= 16; ++port)
+      settings.write("Ports", std::to_string(port), (dir / "none").string());
+    settings.write("Ports", "1", sim.device());
+    errorReporter().clear();
+    state.programFolder = dir.path();
+    window = std::make_unique<MainWindow>(state, prompts);
+    EXPECT_TRUE(window->start());
+    EXPECT_TRUE(test::activate(window.get()));
   }
-  const auto sample = std::filesystem::path(Q7_DATA_DIR) / "Data" / "Sample.dat";
-  test::SimProcess sim(
-      {"--image", sample.string(), "--save", (dir / "radio.dat").string(), "--baud", "0"});
-  ProfileFile settings(dir / "corvane.def");
-  settings.write("Setting", "FirRun", "0");
-  settings.write("Setting", "Language", "3");
-  settings.write("Ports", "1", sim.device());
+  ~MainWindowRadioTest() override { state.closing = true; }
 
-  errorReporter().clear();
+  // Presses Enter on whatever has the keyboard once the communication window
+  // is up, and notes what that was.
+  void pressEnterInCommWindow() {
+    answer.emplace([this](QWidget*) {
+      focused = QApplication::focusWidget();
+      QTest::keyClick(focused, Qt::Key_Return);
+    });
+  }
+  void shortcut(Qt::Key key) {
+    test::activate(window.get());
+    QTest::keyClick(window.get(), key, Qt::ControlModifier);
+  }
+  FlexGrid* grid() { return window->channelWindow()->findChild<FlexGrid*>("vsfgGridCh"); }
+  // The main window is active again once a modal window has gone, as under a
+  // window manager.
+  void clickCell(int row, int column) {
+    test::activate(window.get());
+    QTest::mouseClick(grid()->viewport(), Qt::LeftButton, {},
+                      grid()->cellRect(row, column).center());
+  }
+  // Clicks a cell (which opens its editor or the tone box), selects what it
+  // holds, types over it and presses Enter.
+  void typeIntoCell(int row, int column, const char* text) {
+    clickCell(row, column);
+    QWidget* editor = QApplication::focusWidget();
+    QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(editor, text);
+    QTest::keyClick(editor, Qt::Key_Return);
+    QCoreApplication::processEvents();  // the grid commits an edit ended by Enter once idle
+  }
+  CodeplugImage radioMemory() {
+    sim.stop();
+    CodeplugImage radio;
+    radio.loadFileLayout(readImageFile(dir / "radio.dat", kDataFileSize));
+    return radio;
+  }
+
+  test::TempDir dir;
+  test::SimProcess sim{{"--image",
+                        (std::filesystem::path(Q7_DATA_DIR) / "Data" / "Sample.dat").string(),
+                        "--save", (dir / "radio.dat").string(), "--baud", "0"}};
   AppState state;
-  state.programFolder = dir.path();
   test::ScriptedPrompts prompts;
-  MainWindow window(state, prompts);
-  ASSERT_TRUE(window.start());
-  EXPECT_EQ(state.port, 1);
+  std::unique_ptr<MainWindow> window;
+  QPointer<QWidget> focused;
+  std::optional<test::ModalAnswer> answer;
+};
 
-  window.commWindow()->cmdRead_Click();
-  const ChannelGrid& grid = window.channelWindow()->channelGrid();
-  EXPECT_EQ(grid.cell(1, 1).text, "446.00625");
-  EXPECT_EQ(grid.cell(4, 2).text, "");  // receive-only channel
+TEST_F(MainWindowRadioTest, CtrlREnterReadsTypedEditsCtrlWEnterWritesThemIntoTheRadio) {
+  pressEnterInCommWindow();
+  shortcut(Qt::Key_R);
+  EXPECT_EQ(focused, window->commWindow()->findChild<QPushButton*>("cmdRead"));
+  const ChannelGrid& channels = window->channelWindow()->channelGrid();
+  EXPECT_EQ(channels.cell(1, 1).text, "446.00625");
+  EXPECT_EQ(window->panelText(kNoticePanel), "Read Successful");
 
-  auto* cells = window.channelWindow()->findChild<FlexGrid*>("vsfgGridCh");
-  EditRequest request;
-  emit cells->beforeEdit(1, 1, &request);
-  ASSERT_TRUE(request.allowed);
-  emit cells->afterEdit(1, 1, "446.1");
-  window.optionPages()->model().choose("cboTot", 2);
+  typeIntoCell(1, 1, "446.1");
+  typeIntoCell(1, 3, "88.5");
 
-  window.commWindow()->cmdWrite_Click();
+  pressEnterInCommWindow();
+  shortcut(Qt::Key_W);
+  EXPECT_EQ(focused, window->commWindow()->findChild<QPushButton*>("cmdWrite"));
+  EXPECT_EQ(window->panelText(kNoticePanel), "Write Successful");
   EXPECT_TRUE(prompts.messages.empty());
-  sim.stop();
-  CodeplugImage radio;
-  radio.loadFileLayout(readImageFile(dir / "radio.dat", kDataFileSize));
-  EXPECT_EQ(radio[0x10], 0x00);  // 446.10000 MHz = 44610000, BCD low byte first
-  EXPECT_EQ(radio[0x11], 0x00);
-  EXPECT_EQ(radio[0x12], 0x61);
-  EXPECT_EQ(radio[0x13], 0x44);
-  EXPECT_EQ(radio[0x130], 2);
+  const CodeplugImage radio = radioMemory();
+  // 446.10000 MHz = 44610000, BCD low byte first; 88.5 Hz = 885 = 0x0375, low byte first.
+  const std::uint8_t expected[] = {0x00, 0x00, 0x61, 0x44};
+  for (std::size_t i = 0; i < 4; ++i) EXPECT_EQ(radio[0x10 + i], expected[i]) << i;
+  EXPECT_EQ(radio[0x18], 0x75);
+  EXPECT_EQ(radio[0x19], 0x03);
   EXPECT_TRUE(errorReporter().lines().empty());
-  state.closing = true;
+}
+
+TEST_F(MainWindowRadioTest, ToolbarButtonsClickedWithTheMouseReadAndWrite) {
+  auto* toolBar = window->findChild<QToolBar*>("tlbMdiFrmMain");
+  auto clickTool = [&](const char* name) {
+    QTest::mouseClick(toolBar->widgetForAction(window->action(name)), Qt::LeftButton);
+  };
+  auto clickVisibleButton = [](QWidget* modal) {
+    for (auto* button : modal->findChildren<QPushButton*>()) {
+      if (button->isVisible()) return QTest::mouseClick(button, Qt::LeftButton);
+    }
+  };
+  std::optional<test::ModalAnswer> click(std::in_place, clickVisibleButton);
+  clickTool("tlbRead");
+  EXPECT_EQ(window->channelWindow()->channelGrid().cell(1, 1).text, "446.00625");
+  typeIntoCell(1, 1, "440");
+  click.emplace(clickVisibleButton);
+  clickTool("tlbWrite");
+  const CodeplugImage radio = radioMemory();
+  EXPECT_EQ(radio[0x13], 0x44);  // 440.00000 MHz
+  EXPECT_EQ(radio[0x12], 0x00);
+}
+
+// The window for a write shows only its progress frame: keys typed into it
+// go to the write button, never to the hidden address fields.
+TEST_F(MainWindowRadioTest, CommunicationWindowKeepsKeysAwayFromItsHiddenPanel) {
+  pressEnterInCommWindow();
+  shortcut(Qt::Key_R);
+  bool panelHidden = false;
+  test::ModalAnswer typeAndLeave([&](QWidget* modal) {
+    focused = QApplication::focusWidget();
+    panelHidden = !modal->findChild<QGroupBox*>("fraRdWrDat")->isVisible() &&
+                  !modal->findChild<QGroupBox*>("fraTwo")->isVisible();
+    QTest::keyClicks(focused, "77");
+    QTest::keyClick(focused, Qt::Key_Tab);
+    QTest::keyClicks(QApplication::focusWidget(), "77");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+  });
+  shortcut(Qt::Key_W);
+  EXPECT_TRUE(panelHidden);
+  EXPECT_EQ(focused, window->commWindow()->findChild<QPushButton*>("cmdWrite"));
+  EXPECT_EQ(state.settings.read("Setting", "ReadStartAddr", ""), "0000");
+  EXPECT_EQ(state.ranges.readStart, 0);
+  EXPECT_FALSE(window->commWindow()->isVisible());
+}
+
+TEST_F(MainWindowRadioTest, WritingAnImageWithoutChannelsAsksFirst) {
+  prompts.answers = {false};
+  const test::ModalAnswer leave([](QWidget* modal) { QTest::keyClick(modal, Qt::Key_Escape); });
+  shortcut(Qt::Key_W);
+  ASSERT_EQ(prompts.questions.size(), 1u);
+  EXPECT_EQ(prompts.questions[0].text,
+            "No channel is in use in this data. Write it into the radio anyway?");
+  EXPECT_FALSE(leave.answered());
+  EXPECT_EQ(radioMemory()[0x13], 0x44);  // the sample's channel 1 is still in the radio
+}
+
+TEST_F(MainWindowRadioTest, PortDialogFromTheMenuNamesDevicesAndTheStatusBarTheChosenOne) {
+  QString firstPort, secondPort;
+  const test::ModalAnswer lookAndChoose([&](QWidget* modal) {
+    firstPort = modal->findChild<QRadioButton*>("COM1_0")->text();
+    secondPort = modal->findChild<QRadioButton*>("COM1_1")->text();
+    QTest::mouseClick(modal->findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
+  });
+  window->action("mnuCommunicate")->trigger();
+  EXPECT_EQ(firstPort, QString("COM1   %1").arg(QString::fromStdString(sim.device())));
+  EXPECT_EQ(secondPort, "COM2   not present");
+  EXPECT_EQ(window->panelText(kPortPanel), "COM1  " + sim.device());
+}
+
+TEST_F(MainWindowRadioTest, ExitAfterAnEditOffersToSaveAndNotAfterARead) {
+  pressEnterInCommWindow();
+  shortcut(Qt::Key_R);
+  prompts.answers = {false};
+  window->close();
+  ASSERT_EQ(prompts.questions.size(), 1u);
+  EXPECT_EQ(prompts.questions[0].text, "Are you sure want to exit?");
+
+  typeIntoCell(1, 1, "440");
+  prompts.questions.clear();
+  prompts.answers = {false, false};
+  window->close();
+  ASSERT_EQ(prompts.questions.size(), 2u);
+  EXPECT_EQ(prompts.questions[0].text, "TempData has changed,Do you want to save it now?");
+  EXPECT_EQ(prompts.questions[1].text, "Are you sure want to exit?");
 }
 
 }  // namespace

@@ -31,6 +31,9 @@ class MainWindowTest : public ::testing::Test {
     }
     ProfileFile settings(dir / "corvane.def");
     for (const auto& [k, value] : keys) settings.write("Setting", k, value);
+    // No port of this machine takes part: every port points at nothing.
+    for (int port = 1; port <= 16; ++port)
+      settings.write("Ports", std::to_string(port), (dir / "none").string());
     state.programFolder = dir.path();
   }
   std::unique_ptr<MainWindow> startIn(int language) {
@@ -55,11 +58,12 @@ TEST_F(MainWindowTest, CaptionsInEachLanguage) {
     const char* readButton;
     const char* ready;
     const char* traditionalEntry;
+    const char* notPresent;
   };
   const Case cases[] = {
-      {1, "文件(&F)", "读频", "就绪", "中文繁体(&T)"},
-      {2, "文件(&F)", "讀頻", "就緒", "中文繁體(&T)"},
-      {3, "&File", "Read", "Ready", "Traditional Chinese"},
+      {1, "文件(&F)", "读频", "就绪", "中文繁体(&T)", "不存在"},
+      {2, "文件(&F)", "讀頻", "就緒", "中文繁體(&T)", "不存在"},
+      {3, "&File", "Read", "Ready", "Traditional Chinese", "not present"},
   };
   for (const Case& c : cases) {
     auto w = startIn(c.language);
@@ -68,7 +72,7 @@ TEST_F(MainWindowTest, CaptionsInEachLanguage) {
     EXPECT_EQ(text(*w, "tlbRead"), QString::fromUtf8(c.readButton));
     EXPECT_EQ(text(*w, "mnuLangSel1"), QString::fromUtf8(c.traditionalEntry));
     EXPECT_EQ(w->panelText(kNoticePanel), c.ready);
-    EXPECT_EQ(w->panelText(kPortPanel), "COM4");
+    EXPECT_EQ(w->panelText(kPortPanel), std::string("COM4  ") + c.notPresent);
     EXPECT_TRUE(w->action("mnuLangSel" + QString::number(c.language == 1   ? 0
                                                          : c.language == 2 ? 1
                                                                            : 2))
