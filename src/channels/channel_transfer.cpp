@@ -29,6 +29,9 @@ void clearEmptySlot(ChannelTable& table, const GridLayout& layout, int channel) 
   table.value(channel, col::kTx) = kNoFrequency;
   table.value(channel, col::kRxTone) = 0;
   table.value(channel, col::kTxTone) = 0;
+  // Tones of an image shown before must not reach this image's empty slots.
+  table.tone(channel, col::kRxTone).clear();
+  table.tone(channel, col::kTxTone).clear();
   for (int c = col::kFirstOption; c <= layout.columns; ++c) {
     table.value(channel, c) = layout.at(c).defaultItem;
   }

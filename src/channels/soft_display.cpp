@@ -4,16 +4,16 @@
 
 namespace q7 {
 
-ImageModelBand softDisplay(CodeplugImage& image, ChannelGrid& grid,
-                           const OptionPagesHooks& optionPages) {
+void softDisplay(CodeplugImage& image, ChannelGrid& grid, const OptionPagesHooks& optionPages,
+                 const std::function<void(const ImageModelBand&)>& applyModelBand) {
   ImageModelBand loaded;
   guard("modChMem->SoftDisplay", [&] { loaded = loadModelAndBand(image); });
+  applyModelBand(loaded);
   grid.hideToneBox();
   grid.showChTblGrid();
   if (optionPages.initOpt) optionPages.initOpt();
   if (optionPages.repairIdentifier) optionPages.repairIdentifier();
   if (optionPages.checkVoxCalibration) optionPages.checkVoxCalibration();
-  return loaded;
 }
 
 }  // namespace q7

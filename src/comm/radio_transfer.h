@@ -36,6 +36,8 @@ class RadioTransfer {
 
   // The stop box: every wait ends at once from now on.
   void requestStop() { protocol_.stopFlag() = true; }
+  // The stop box unchecked again before the transfer gave up: it runs on.
+  void withdrawStop() { protocol_.stopFlag() = false; }
   bool stopRequested() const;
   int attempts() const { return attempts_; }
 

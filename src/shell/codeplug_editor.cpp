@@ -14,7 +14,8 @@ void CodeplugEditor::initialise() {
 }
 
 void CodeplugEditor::showImage() {
-  modelBand_ = softDisplay(state_.image, grid_, optionRefreshHooks(pages_));
+  softDisplay(state_.image, grid_, optionRefreshHooks(pages_),
+              [this](const ImageModelBand& loaded) { modelBand_ = loaded; });
 }
 
 void CodeplugEditor::storeChannels() {

@@ -205,7 +205,8 @@ void ChannelWindow::storeChannels() {
 
 void ChannelWindow::showImage() {
   guard("modChMem->SoftDisplay", [&] {
-    showModelBand(softDisplay(state_.image, grid_, optionPages_));
+    softDisplay(state_.image, grid_, optionPages_,
+                [this](const ImageModelBand& loaded) { showModelBand(loaded); });
     showGrid();
   });
 }

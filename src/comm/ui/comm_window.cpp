@@ -124,7 +124,11 @@ void CommWindow::buildControls() {
   connect(cmdRead_, &QPushButton::clicked, this, &CommWindow::cmdRead_Click);
   connect(cmdWrite_, &QPushButton::clicked, this, &CommWindow::cmdWrite_Click);
   connect(chkStopCom_, &QCheckBox::toggled, this, [this](bool on) {
-    if (on) transfer_.requestStop();
+    if (on) {
+      transfer_.requestStop();
+    } else {
+      transfer_.withdrawStop();
+    }
   });
   buildRangePanel();
   nameControls({{fraOne_, "fraOne"},

@@ -9,6 +9,7 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QProcess>
+#include <QScreen>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTimer>
@@ -103,7 +104,7 @@ MainWindow::MainWindow(AppState& state, Prompts& prompts)
   setObjectName("mdifrmMain");
   mdi_->setObjectName("mdiArea");
   setCentralWidget(mdi_);
-  resize(1024, 768);
+  fitScreen();
   buildMenus();
   buildToolBar();
   buildStatusBar();
@@ -118,6 +119,15 @@ MainWindow::MainWindow(AppState& state, Prompts& prompts)
 
 MainWindow::~MainWindow() {
   errorReporter().setListener(nullptr);
+}
+
+// The first window is 1024 x 768 where the screen has room for that and its
+// title bar; on a smaller screen it takes what there is, so the status bar
+// stays in sight.
+void MainWindow::fitScreen() {
+  constexpr int kWidth = 1024, kHeight = 768, kTitleBar = 40;
+  const QRect room = screen()->availableGeometry();
+  resize(std::min(kWidth, room.width()), std::min(kHeight, room.height() - kTitleBar));
 }
 
 QAction* MainWindow::action(const QString& name) const {

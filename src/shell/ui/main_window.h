@@ -91,6 +91,7 @@ class MainWindow : public QMainWindow,
   void showChannelWindow() override;
   void applyChannelLock(bool locked) override;
 
+  void fitScreen();
   void buildMenus();
   void buildToolBar();
   void buildStatusBar();

@@ -11,6 +11,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTest>
 #include <QTimer>
 
 #include "comm/hex_text.h"
@@ -148,6 +149,29 @@ TEST_F(CommWindowTest, ClosingDuringAReadStopsItInsteadOfClosing) {
   EXPECT_EQ(window.transfer().attempts(), 6);
   EXPECT_TRUE(prompts.messages.empty());
   EXPECT_EQ(state.image, before);
+}
+
+TEST_F(CommWindowTest, UncheckingTheStopBoxWithdrawsTheStopRequest) {
+  SimProcess sim({"--mute", "--baud", "0"});
+  usePort(sim);
+  CommWindow window(state, prompts, views);
+  window.show();
+  bool stopAfterCheck = false, stopAfterUncheck = true;
+  QTimer watch;
+  QObject::connect(&watch, &QTimer::timeout, [&] {
+    if (!window.stopBox()->isVisible()) return;
+    watch.stop();
+    QTest::mouseClick(window.stopBox(), Qt::LeftButton);
+    stopAfterCheck = window.transfer().stopRequested();
+    QTest::mouseClick(window.stopBox(), Qt::LeftButton);
+    stopAfterUncheck = window.transfer().stopRequested();
+    window.close();  // ends the read at its next failed attempt
+  });
+  watch.start(5);
+  window.cmdRead_Click();
+  EXPECT_TRUE(stopAfterCheck);
+  EXPECT_FALSE(stopAfterUncheck);
+  EXPECT_EQ(window.transfer().attempts(), 7);
 }
 
 TEST_F(CommWindowTest, NotShowCourseKeepsTheLogEmpty) {
