@@ -86,6 +86,7 @@ class ChannelWindow : public QWidget, public EditorViews {
   void setChGrid();
   void chInfoModel();
   void showModelBand(const ImageModelBand& loaded);
+  void showBandPosition(int position);
   void gridBeforeEdit(int row, int column, EditRequest* request);
   void gridAfterEdit(int row, int column, const QString& text);
   void showGrid();
@@ -118,6 +119,8 @@ class ChannelWindow : public QWidget, public EditorViews {
   QColor savedBackground_;
   QColor savedSelection_;
   bool loadingBand_ = false;
+  // The band list's position before the current choice, for a custom band cancelled.
+  int bandPosition_ = kDefaultBand;
   bool drawing_ = false;
   int modelLabelClicks_ = 0;
 };

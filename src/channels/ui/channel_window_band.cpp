@@ -39,13 +39,20 @@ void ChannelWindow::cboFrequencyClick(int position) {
   guard("frmChMem->cboFrequency_Click", [&] {
     if (position == kCustomBand) {
       frmCustomFre_->formLoad();
-      frmCustomFre_->exec();
+      // Cancel leaves the image, the list and the limits as they were.
+      if (frmCustomFre_->exec() != QDialog::Accepted) return showBandPosition(bandPosition_);
     } else {
       band_ = q7::bandLimits(position);
     }
+    bandPosition_ = position;
     storeBandLimits(state_.image, band_);
     shell_.newFileSol();
   });
+}
+
+void ChannelWindow::showBandPosition(int position) {
+  const QSignalBlocker bandSignals(cboFrequency_);
+  cboFrequency_->setCurrentIndex(position);
 }
 
 // Model and band as a file or a radio brought them; selecting them here
@@ -56,6 +63,7 @@ void ChannelWindow::showModelBand(const ImageModelBand& loaded) {
   loadingBand_ = true;
   cboModel_->setCurrentIndex(loaded.model);
   cboFrequency_->setCurrentIndex(loaded.bandPosition);
+  bandPosition_ = loaded.bandPosition;
   band_ = loaded.limits;
   loadingBand_ = false;
 }

@@ -1,12 +1,16 @@
 #include "comm/ui/memory_view.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QTimer>
@@ -83,6 +87,7 @@ MemoryView::MemoryView(AppState& state, Prompts& prompts, EditorViews& views, QW
   connect(cmdFillGrid_, &QPushButton::clicked, this, &MemoryView::cmdFillGrid_Click);
   connect(cmdSetDefCol_, &QPushButton::clicked, this, &MemoryView::cmdSetDefCol_Click);
   connect(cmdPartFill_, &QPushButton::clicked, this, &MemoryView::cmdPartFill_Click);
+  labelCorner();
   vsfgGridMemDat_->setMouseTracking(true);
   connect(vsfgGridMemDat_, &QTableWidget::cellEntered, this, [this](int row, int column) {
     if (QTableWidgetItem* item = vsfgGridMemDat_->item(row, column))
@@ -107,9 +112,7 @@ void MemoryView::setGridMemDat() {
     QFont font = vsfgGridMemDat_->font();
     font.setPointSize(10);
     vsfgGridMemDat_->setFont(font);
-    vsfgGridMemDat_->verticalHeader()->setDefaultSectionSize(kRowHeight);
-    vsfgGridMemDat_->verticalHeader()->setFixedWidth(kLabelWidth);
-    vsfgGridMemDat_->horizontalHeader()->setDefaultSectionSize(kCellWidth);
+    sizeColumns(QFontMetrics(font));
     for (int r = 0; r < rows; ++r)
       for (int c = 0; c < kRowBytes; ++c) {
         auto* item = new QTableWidgetItem;
@@ -118,6 +121,31 @@ void MemoryView::setGridMemDat() {
       }
     vsfgGridMemDat_->setCurrentCell(0, 0);
   });
+}
+
+// The header row starts with "Addr" above the row labels.
+void MemoryView::labelCorner() {
+  auto* corner = vsfgGridMemDat_->findChild<QAbstractButton*>();
+  if (!corner) return;
+  auto* label = new QLabel("Addr", corner);
+  label->setObjectName("lblAddrCorner");
+  label->setAlignment(Qt::AlignCenter);
+  label->setAttribute(Qt::WA_TransparentForMouseEvents);
+  (new QHBoxLayout(corner))->addWidget(label);
+}
+
+// Row labels ("03F0H") and cells are as wide as their texts need in the
+// grid's font, and the grid is wide enough to show all sixteen columns.
+void MemoryView::sizeColumns(const QFontMetrics& metrics) {
+  constexpr int kPadding = 12;
+  const int labelWidth = std::max(kLabelWidth, metrics.horizontalAdvance("0000H") + kPadding);
+  const int cellWidth = std::max(kCellWidth, metrics.horizontalAdvance("FFFF") + kPadding);
+  vsfgGridMemDat_->verticalHeader()->setDefaultSectionSize(std::max(kRowHeight, metrics.height()));
+  vsfgGridMemDat_->verticalHeader()->setFixedWidth(labelWidth);
+  vsfgGridMemDat_->horizontalHeader()->setDefaultSectionSize(cellWidth);
+  vsfgGridMemDat_->setMinimumWidth(labelWidth + kRowBytes * cellWidth +
+                                   vsfgGridMemDat_->verticalScrollBar()->sizeHint().width() +
+                                   2 * vsfgGridMemDat_->frameWidth());
 }
 
 std::string MemoryView::cellText(long address) const {

@@ -46,6 +46,8 @@ class MemoryView : public QWidget {
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  void labelCorner();
+  void sizeColumns(const class QFontMetrics& metrics);
   std::string cellText(long address) const;
   void setCell(long address, const QString& text);
   void setAllBlack();

@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QLabel>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 
 #include "channels/ui/channel_window_fixture.h"
@@ -75,6 +76,21 @@ TEST_F(ChannelWindowBand, CustomBandComesFromTheDialog) {
   EXPECT_EQ(window->bandLimits(), kWidestCustomBand);
   EXPECT_EQ(bandBytes(state), (std::array<std::uint8_t, 4>{0x12, 0x00, 0x52, 0x00}));
   EXPECT_EQ(shell.defaultPaths, 2);
+}
+
+TEST_F(ChannelWindowBand, CancelledCustomBandLeavesImageListAndLimits) {
+  auto* band = child<QComboBox>("cboFrequency");
+  typeInto(1, 1, "446.1");
+  const int newFiles = shell.newFiles;
+  const auto bytes = bandBytes(state);
+  answerCustomBand(window.get(), "120", "400", "410", "cmdCancel");
+  band->setFocus();
+  QTest::keyClick(band, Qt::Key_End);  // the last entry: Custom
+  EXPECT_EQ(band->currentIndex(), kDefaultBand);
+  EXPECT_EQ(window->bandLimits(), bandLimits(kDefaultBand));
+  EXPECT_EQ(bandBytes(state), bytes);
+  EXPECT_EQ(shell.newFiles, newFiles);
+  EXPECT_EQ(cell(1, 1), "446.1");
 }
 
 TEST_F(ChannelWindowBand, OpenedImageBringsItsOwnBandWithoutANewImage) {

@@ -5,8 +5,10 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QHelpEvent>
 #include <QHoverEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -254,6 +256,21 @@ TEST_F(MemoryViewTest, FillGridEncodesTheChannelsBeforeRefreshing) {
   view.cmdFillGrid_Click();
   EXPECT_EQ(views.count("store"), 1);
   EXPECT_EQ(cell(0x20)->text(), "AB");
+}
+
+// The grid shows the "Addr" corner, whole row labels and all sixteen columns.
+TEST_F(MemoryViewTest, HeaderLabelsAndAllSixteenColumnsAreShownWhole) {
+  view.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+  const auto* corner = view.grid()->findChild<QLabel*>("lblAddrCorner");
+  ASSERT_NE(corner, nullptr);
+  EXPECT_EQ(corner->text(), "Addr");
+  EXPECT_TRUE(corner->isVisible());
+  const QFontMetrics metrics(view.grid()->verticalHeader()->font());
+  EXPECT_LT(metrics.horizontalAdvance("03F0H"), view.grid()->verticalHeader()->width());
+  const QRect viewport = view.grid()->viewport()->rect();
+  EXPECT_TRUE(viewport.contains(view.grid()->visualItemRect(cell(0x0F))));
+  EXPECT_EQ(view.grid()->verticalHeaderItem(0x3F)->text(), "03F0H");
 }
 
 }  // namespace
