@@ -67,17 +67,23 @@ PartFillDialog::PartFillDialog(AppState& state, Prompts& prompts, MemoryView& vi
   connect(cmdFillData_, &QPushButton::clicked, this, &PartFillDialog::cmdFillData_Click);
 }
 
+long PartFillDialog::hexAddress(const QLineEdit* field) {
+  long value = 0;
+  if (!parseHex(ss(field->text()), value)) throw Failure(err::kTypeMismatch, ss(field->text()));
+  return value;
+}
+
 void PartFillDialog::cmdFillData_Click() {
   guard("frmPartFill->cmdFillData_Click", [&] {
     const FillBase base = kBases[std::max(0, cboFillData_->currentIndex())];
     const std::optional<int> value = fillValue(ss(txtFillData_->text()), base);
-    long start = 0, end = 0;
-    if (!value || !parseHex(ss(txtStartAddr_->text()), start) ||
-        !parseHex(ss(txtEndAddr_->text()), end)) {
+    if (!value) {
       prompts_.tell(state_.caption(kNotice), state_.caption(kFillValueRefused),
                     PromptIcon::Exclamation);
       return;
     }
+    // An address that is not hexadecimal is a reported error, not a fault of the value.
+    const long start = hexAddress(txtStartAddr_), end = hexAddress(txtEndAddr_);
     if (start > end) return;
     fillImage(state_.image, start, end, *value);
     // The filled bytes are stored already; the other cells are not the user's edit.

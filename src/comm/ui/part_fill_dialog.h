@@ -26,6 +26,7 @@ class PartFillDialog : public QDialog {
   QLineEdit* endField() const { return txtEndAddr_; }
 
  private:
+  static long hexAddress(const QLineEdit* field);
   AppState& state_;
   Prompts& prompts_;
   MemoryView& view_;

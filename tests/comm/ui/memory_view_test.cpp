@@ -237,6 +237,22 @@ TEST_F(MemoryViewTest, FillOnAnUnrefreshedGridStoresOnlyItsRange) {
   EXPECT_EQ(state.image, expected);
 }
 
+// A fill address that is not hexadecimal is reported; the message about the
+// fill value would name the wrong field.
+TEST_F(MemoryViewTest, ANonHexFillAddressIsReportedNotBlamedOnTheValue) {
+  errorReporter().clear();
+  const CodeplugImage before = state.image;
+  PartFillDialog dialog(state, prompts, view);
+  dialog.show();
+  dialog.startField()->clear();
+  QTest::keyClicks(dialog.startField(), "1G");
+  QTest::mouseClick(dialog.findChild<QPushButton*>("cmdFillData"), Qt::LeftButton);
+  EXPECT_EQ(state.image, before);
+  EXPECT_TRUE(prompts.messages.empty());
+  ASSERT_FALSE(errorReporter().lines().empty());
+  EXPECT_NE(errorReporter().lines().back().find("frmPartFill->cmdFillData_Click"), std::string::npos);
+}
+
 TEST_F(MemoryViewTest, ANegativeOrNonNumericFillValueIsRefusedWithAMessage) {
   view.tableFreDat();
   const CodeplugImage before = state.image;
