@@ -16,4 +16,6 @@ inline constexpr int kFreMax = 372;
 inline constexpr int kOk = 373;
 inline constexpr int kCancel = 374;
 inline constexpr int kRestoreDefault = 400;
+inline constexpr int kOpenChannel = 458;
+inline constexpr int kSaveAsDefault = 459;
 }  // namespace q7::row

@@ -221,7 +221,8 @@ void ChannelWindow::showNewImage() {
 void ChannelWindow::applyLock(bool locked) {
   vsfgGridCh_->setEditMode(locked ? EditMode::kNone : EditMode::kKeyboardMouse);
   vsfgGridCh_->setSelectionColour(locked ? savedBackground_ : savedSelection_);
-  vsfgGridCh_->setEnabled(!locked);
+  // The locked grid refuses every edit but still scrolls and opens its popup,
+  // whose entries the lock disables.
   for (QGroupBox* frame : fraSysSet_) frame->setEnabled(!locked);
 }
 

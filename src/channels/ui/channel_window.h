@@ -113,6 +113,7 @@ class ChannelWindow : public QWidget, public EditorViews {
   QPushButton* cmdDelAllCh_ = nullptr;
   CustomBandDialog* frmCustomFre_ = nullptr;
   QMenu* mnuPopMenuOne_ = nullptr;
+  QAction* mnuOpenCh_ = nullptr;
   QAction* mnuDelOne_ = nullptr;
   QAction* mnuDelAll_ = nullptr;
   QAction* mnuPopChLock_ = nullptr;

@@ -46,6 +46,13 @@ bool focusStepsAside(Qt::FocusReason reason) {
 void ChannelWindow::buildPopup() {
   mnuPopMenuOne_ = new QMenu(this);
   mnuPopMenuOne_->setObjectName("mnuPopMenuOne");
+  // Opening a channel and saving defaults are entries the radio family never offers.
+  mnuOpenCh_ = mnuPopMenuOne_->addAction(QString());
+  mnuOpenCh_->setObjectName("mnuOpenCh");
+  mnuOpenCh_->setEnabled(false);
+  QAction* saveDefault = mnuPopMenuOne_->addAction(qs(caption(row::kSaveAsDefault)));
+  saveDefault->setObjectName("mnuSaveDef");
+  saveDefault->setEnabled(false);
   mnuDelOne_ = mnuPopMenuOne_->addAction(QString());
   mnuDelOne_->setObjectName("mnuDelOne");
   mnuDelAll_ = mnuPopMenuOne_->addAction(qs(caption(row::kDeleteAllChannels)));
@@ -136,7 +143,9 @@ void ChannelWindow::gridRightButton(int row, int column, const QPoint& globalPos
     if (column < 1) return;
     const PopupState popup = grid_.popup(row);
     if (popup.row == 0) return;
-    mnuDelOne_->setText(qs(caption(row::kDeleteChannel)) + " " + QString::number(popup.row));
+    const QString number = " " + QString::number(popup.row);
+    mnuOpenCh_->setText(qs(caption(row::kOpenChannel)) + number);
+    mnuDelOne_->setText(qs(caption(row::kDeleteChannel)) + number);
     mnuDelOne_->setEnabled(popup.deleteOne);
     mnuDelAll_->setEnabled(popup.deleteAll);
     mnuPopChLock_->setChecked(popup.lockChecked);

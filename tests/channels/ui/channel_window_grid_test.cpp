@@ -151,33 +151,43 @@ TEST_F(ChannelWindowGrid, PopupEnablesDeleteForUsedChannelsAndDeletes) {
   EXPECT_EQ(state.image[0x70 + 3], 0xFF);
 }
 
+// Locked, the grid refuses every edit from mouse and keys, while its popup
+// still opens with every entry disabled but the lock.
 TEST_F(ChannelWindowGrid, LockRefusesEditsAndDisablesTheFrames) {
   typeInto(9, 1, "446.1");
-  auto* lock = child<QMenu>("mnuPopMenuOne")->findChild<QAction*>("mnuPopChLock");
+  auto* menu = child<QMenu>("mnuPopMenuOne");
+  auto* lock = menu->findChild<QAction*>("mnuPopChLock");
   lock->trigger();
   ASSERT_TRUE(state.locked());
-  EXPECT_FALSE(grid()->isEnabled());
   EXPECT_EQ(grid()->editTriggers(), QAbstractItemView::NoEditTriggers);
   for (int i = 0; i < kSysSetFrames; ++i) EXPECT_FALSE(window->sysSetFrame(i)->isEnabled());
 
-  window->gridClick(9, 1);
+  clickCell(9, 1);
   EXPECT_EQ(grid()->openEditor(), nullptr);
-  window->gridClick(9, 3);
+  QTest::keyClicks(grid(), "440");
+  EXPECT_EQ(grid()->openEditor(), nullptr);
+  clickCell(9, 3);
   EXPECT_FALSE(toneBox()->isVisible());
-  window->gridDblClick(9, 5);
+  QTest::mouseDClick(grid()->viewport(), Qt::LeftButton, {}, grid()->cellRect(9, 5).center());
   EXPECT_EQ(cell(9, 5), "Wide");
+  EXPECT_EQ(cell(9, 1), "446.1");
 
-  window->gridRightButton(9, 5, {});
-  auto* menu = child<QMenu>("mnuPopMenuOne");
+  clickCell(9, 5, Qt::RightButton);
+  EXPECT_TRUE(menu->isVisible());
   EXPECT_TRUE(lock->isChecked());
-  EXPECT_FALSE(menu->findChild<QAction*>("mnuDelOne")->isEnabled());
-  EXPECT_FALSE(menu->findChild<QAction*>("mnuDelAll")->isEnabled());
+  for (const char* entry : {"mnuOpenCh", "mnuSaveDef", "mnuDelOne", "mnuDelAll"})
+    EXPECT_FALSE(menu->findChild<QAction*>(entry)->isEnabled()) << entry;
+  EXPECT_EQ(menu->findChild<QAction*>("mnuOpenCh")->text(), "Open channel 9");
+  EXPECT_EQ(menu->findChild<QAction*>("mnuSaveDef")->text(), "Save as default");
   menu->hide();
 
   lock->trigger();
   EXPECT_FALSE(state.locked());
-  EXPECT_TRUE(grid()->isEnabled());
   EXPECT_TRUE(window->sysSetFrame(3)->isEnabled());
+  clickCell(9, 5, Qt::RightButton);
+  EXPECT_FALSE(menu->findChild<QAction*>("mnuOpenCh")->isEnabled());
+  EXPECT_TRUE(menu->findChild<QAction*>("mnuDelOne")->isEnabled());
+  menu->hide();
 }
 
 TEST_F(ChannelWindowGrid, ClickedRowIsHighlightedAndOutOfBandFrequenciesStandOut) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QLabel>
 #include <QMenu>
@@ -166,7 +167,8 @@ TEST_F(MainWindowTest, StoredLockIsOnFromTheFirstMoment) {
   EXPECT_TRUE(w.action("mnuLockFace")->isChecked());
   EXPECT_EQ(w.panelText(kNoticePanel), "Interface Locked");
   ASSERT_NE(w.channelWindow(), nullptr);
-  EXPECT_FALSE(w.channelWindow()->findChild<QWidget*>("vsfgGridCh")->isEnabled());
+  EXPECT_EQ(w.channelWindow()->findChild<QAbstractItemView*>("vsfgGridCh")->editTriggers(),
+            QAbstractItemView::NoEditTriggers);
   EXPECT_FALSE(w.channelWindow()->findChild<QWidget*>("fraSysSet1")->isEnabled());
   state.closing = true;
 }
