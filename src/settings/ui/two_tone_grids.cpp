@@ -4,6 +4,8 @@
 #include <QHeaderView>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
+#include <cmath>
+#include <functional>
 
 #include "settings/flag_scope.h"
 #include "settings/two_tone_page.h"
@@ -24,9 +26,12 @@ QStringList texts(const std::vector<std::string>& items) {
 }
 
 // Durations and the gap are chosen from their lists; frequencies are typed.
+// Every finished edit is reported, also one that left the text as it was:
+// the grids store all sixteen records after any edit.
 class TwoToneDelegate : public QStyledItemDelegate {
  public:
-  using QStyledItemDelegate::QStyledItemDelegate;
+  TwoToneDelegate(QObject* parent, std::function<void(const QModelIndex&)> edited)
+      : QStyledItemDelegate(parent), edited_(std::move(edited)) {}
 
   QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
                         const QModelIndex& index) const override {
@@ -45,10 +50,13 @@ class TwoToneDelegate : public QStyledItemDelegate {
                     const QModelIndex& index) const override {
     if (auto* box = qobject_cast<QComboBox*>(editor)) {
       // A value off the list (a stored 9.9 s) stays unless another entry is picked.
-      if (const std::optional<QString> picked = pickedEntry(box)) model->setData(index, *picked);
+      const std::optional<QString> picked = pickedEntry(box);
+      if (!picked) return;
+      model->setData(index, *picked);
     } else {
       QStyledItemDelegate::setModelData(editor, model, index);
     }
+    edited_(index);
   }
 
  private:
@@ -58,7 +66,18 @@ class TwoToneDelegate : public QStyledItemDelegate {
     if (column == kIntervalColumn) return texts(twoToneGapItems());
     return {};
   }
+
+  std::function<void(const QModelIndex&)> edited_;
 };
+
+// The frequency columns' display format: one decimal, rounded as the tenth
+// of a hertz the record stores (1234.56 shows 1234.6, 288.45 shows 288.5).
+QString frequencyDisplay(const QString& text) {
+  bool numeric = false;
+  const double hertz = text.toDouble(&numeric);
+  if (!numeric) return text;
+  return QString::number(std::round(hertz * 10) / 10, 'f', 1);
+}
 
 }  // namespace
 
@@ -79,7 +98,9 @@ QTableWidget* TwoToneGrids::makeGrid(int index, QWidget* parent) {
   grid->setObjectName(qs(elementName("vsfgGridTwoTone", index)));
   grid->setHorizontalHeaderLabels(qs(twoToneHeader(pages_.captions().language())).split('|'));
   grid->verticalHeader()->hide();
-  grid->setItemDelegate(new TwoToneDelegate(grid));
+  grid->setItemDelegate(new TwoToneDelegate(grid, [this, index](const QModelIndex& cell) {
+    cellEdited(index, cell.row() + 1, cell.column());
+  }));
   for (int column = 0; column < kTwoToneColumns; ++column) {
     grid->setColumnWidth(column,
                          kTwoToneColumnWidths[static_cast<std::size_t>(column)] / kTwipsPerPixel);
@@ -96,16 +117,15 @@ QTableWidget* TwoToneGrids::makeGrid(int index, QWidget* parent) {
       grid->setItem(row, column, item);
     }
   }
-  connect(grid, &QTableWidget::itemChanged, this,
-          [this, index](QTableWidgetItem* item) { cellEdited(index, item); });
   return grid;
 }
 
 // vsfgGridTwoTone_AfterEdit(index).
-void TwoToneGrids::cellEdited(int index, QTableWidgetItem* item) {
-  if (showing_ || item->column() == kNumberColumn) return;
+void TwoToneGrids::cellEdited(int index, int row, int column) {
+  if (showing_ || column == kNumberColumn) return;
   guard("frmChMem->vsfgGridTwoTone_AfterEdit", [&] {
-    pages_.type(twoToneCellName(index, item->row() + 1, item->column()), ss(item->text()));
+    const QTableWidgetItem* item = grid(index)->item(row - 1, column);
+    pages_.type(twoToneCellName(index, row, column), ss(item->text()));
   });
   showAll();  // the cells as stored, also when the model changed nothing
 }
@@ -116,7 +136,9 @@ void TwoToneGrids::show(const std::string& control) {
   const CellPlace& place = found->second;
   const FlagScope quiet(showing_);
   QTableWidgetItem* item = grid(place.grid)->item(place.row - 1, place.column);
-  const QString text = qs(pages_.control(control).text);
+  QString text = qs(pages_.control(control).text);
+  if (place.column == kToneAFreColumn || place.column == kToneBFreColumn)
+    text = frequencyDisplay(text);
   if (item->text() != text) item->setText(text);
 }
 

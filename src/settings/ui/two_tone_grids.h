@@ -36,7 +36,7 @@ class TwoToneGrids : public QObject {
     int column;
   };
   QTableWidget* makeGrid(int index, QWidget* parent);
-  void cellEdited(int index, QTableWidgetItem* item);
+  void cellEdited(int index, int row, int column);
 
   OptionPages& pages_;
   std::array<QTableWidget*, kTwoToneGrids> grids_{};

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
@@ -20,6 +21,7 @@
 #include "settings/serial_numbers.h"
 #include "support/scripted_prompts.h"
 #include "support/temp_dir.h"
+#include "support/ui/window_focus.h"
 
 namespace q7 {
 namespace {
@@ -131,6 +133,19 @@ TEST_F(SignallingPagesViewTest, PastedCodesAreFilteredBeforeTheyAreCutToTheField
   }
 }
 
+// Opens the cell's editor with the keyboard, types over what it holds, Enter.
+void typeIntoCell(QTableWidget* grid, int row, int column, const char* text) {
+  grid->setFocus();
+  grid->setCurrentCell(row, column);
+  QTest::keyClick(grid, Qt::Key_F2);
+  QWidget* editor = QApplication::focusWidget();
+  ASSERT_NE(editor, grid) << "no editor opened";
+  QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
+  QTest::keyClicks(editor, text);
+  QTest::keyClick(editor, Qt::Key_Return);
+  QCoreApplication::processEvents();  // the view commits an edit ended by Enter once idle
+}
+
 TEST_F(SignallingPagesViewTest, TwoToneGridsShowAndStoreRecords) {
   const std::uint8_t record9[] = {0x10, 0x27, 15, 0xFF, 0xFF, 0xFF, 0xFF, 0x5A};
   for (std::size_t i = 0; i < 8; ++i) image[0x2C0 + i] = record9[i];
@@ -142,12 +157,32 @@ TEST_F(SignallingPagesViewTest, TwoToneGridsShowAndStoreRecords) {
   EXPECT_EQ(second->item(0, 2)->text(), "1.5");
 
   auto* first = child<QTableWidget>(twoTone, "vsfgGridTwoTone(0)");
-  first->item(7, 1)->setText("4000");  // what a finished cell edit does
-  EXPECT_EQ(first->item(7, 1)->text(), "3106");
+  ASSERT_TRUE(test::activate(&twoTone));
+  typeIntoCell(first, 7, 1, "4000");
+  EXPECT_EQ(first->item(7, 1)->text(), "3106.0");
   EXPECT_EQ(first->item(7, 2)->text(), "1.0");
   EXPECT_EQ(image[0x2B8], 0x54);
   EXPECT_EQ(image[0x2B9], 0x79);
   EXPECT_EQ(image[0x2BF], 0x5A);
+
+  // The frequency columns show one decimal, as the record stores them.
+  struct Shown {
+    const char* typed;
+    const char* shown;
+    std::uint8_t low, high;
+  };
+  for (const Shown& c :
+       {Shown{"1234.56", "1234.6", 0x3A, 0x30}, Shown{"288.45", "288.5", 0x45, 0x0B}}) {
+    typeIntoCell(first, 6, 1, c.typed);
+    EXPECT_EQ(first->item(6, 1)->text(), c.shown) << c.typed;
+    EXPECT_EQ(image[0x2B0], c.low) << c.typed;
+    EXPECT_EQ(image[0x2B1], c.high) << c.typed;
+  }
+
+  // Any edit stores all sixteen records, also one that leaves its text as it was.
+  image[0x2C0 + 2] = 0xC8;  // record 9's duration, out of range
+  typeIntoCell(first, 6, 1, "288.5");
+  EXPECT_EQ(image[0x2C0 + 2], 15);
   EXPECT_EQ(child<QCheckBox>(twoTone, "chkTtBeep")->text(), "侧音");
 }
 
