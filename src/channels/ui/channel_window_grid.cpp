@@ -133,8 +133,11 @@ void ChannelWindow::gridClick(int row, int column) {
   showGrid();
 }
 
-void ChannelWindow::gridDblClick(int row, int column) {
-  grid_.dblClick(row, column);
+// The double-click acts on the current cell, which the click before it may
+// have moved away from the cell under the pointer.
+void ChannelWindow::gridDblClick(int, int) {
+  const CellPos current = grid_.cursor();
+  grid_.dblClick(current.row, current.column);
   showGrid();
 }
 

@@ -74,6 +74,12 @@ class WindowFixture : public ::testing::Test {
   void clickCell(int row, int column, Qt::MouseButton button = Qt::LeftButton) {
     QTest::mouseClick(grid()->viewport(), button, {}, grid()->cellRect(row, column).center());
   }
+  // A double-click as the mouse makes it: press, release, then the double-click.
+  void doubleClickCell(int row, int column) {
+    const QPoint at = grid()->cellRect(row, column).center();
+    QTest::mouseClick(grid()->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(grid()->viewport(), Qt::LeftButton, {}, at);
+  }
   // Clicks a cell, types into the editor it opens and presses Enter.
   void typeInto(int row, int column, const QString& text) {
     clickCell(row, column);

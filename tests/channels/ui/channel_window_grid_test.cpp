@@ -97,7 +97,7 @@ TEST_F(ChannelWindowGrid, ToneBoxOpensOverToneCellsAndCommitsNormalisedText) {
 TEST_F(ChannelWindowGrid, DoubleClicksCopyTxAndTonesAndCycleOptions) {
   typeInto(5, 1, "446.1");
   typeInto(5, 2, "");
-  window->gridDblClick(5, 2);
+  doubleClickCell(5, 2);
   EXPECT_EQ(cell(5, 2), "446.1");
   EXPECT_EQ(cell(5, 4), "None");
 
@@ -108,10 +108,21 @@ TEST_F(ChannelWindowGrid, DoubleClicksCopyTxAndTonesAndCycleOptions) {
   QTest::mouseDClick(toneBox()->lineEdit(), Qt::LeftButton);
   EXPECT_EQ(cell(5, 3), "D754I");
 
-  window->gridDblClick(5, 9);
+  doubleClickCell(5, 9);
   EXPECT_EQ(cell(5, 9), "On");
-  window->gridDblClick(5, 9);
+  doubleClickCell(5, 9);
   EXPECT_EQ(cell(5, 9), "Off");
+}
+
+// A double-click acts on the current cell: clicking the transmit tone of a
+// receive-only channel moves the cursor to its TX cell, and the double-click
+// there copies RX to TX.
+TEST_F(ChannelWindowGrid, DoubleClickActsOnTheCurrentCell) {
+  typeInto(5, 1, "446.1");
+  typeInto(5, 2, "");
+  ASSERT_EQ(cell(5, 2), "");
+  doubleClickCell(5, 4);
+  EXPECT_EQ(cell(5, 2), "446.1");
 }
 
 TEST_F(ChannelWindowGrid, PickingAnOptionFromTheCellList) {
