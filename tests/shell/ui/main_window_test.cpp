@@ -5,6 +5,8 @@
 #include <QAbstractItemView>
 #include <QAction>
 #include <QLabel>
+#include <QTableWidget>
+#include <QHeaderView>
 #include <QMenu>
 #include <QPushButton>
 #include <QStatusBar>
@@ -199,6 +201,25 @@ TEST(AboutBox, TextsAndFontsPerLanguage) {
   AboutBox english(3, "Times New Roman");
   EXPECT_EQ(english.windowTitle(), "About");
   EXPECT_EQ(english.findChild<QPushButton*>("cmdOK")->text(), "OK");
+}
+
+// Every channel grid header fits its column in each language, also when it
+// is drawn bold as the current column's.
+TEST_F(MainWindowTest, ChannelGridHeadersFitTheirColumns) {
+  for (int language = 1; language <= 3; ++language) {
+    auto w = startIn(language);
+    auto* grid = w->channelWindow()->findChild<QTableWidget*>("vsfgGridCh");
+    const QHeaderView* header = grid->horizontalHeader();
+    QFont bold = header->font();
+    bold.setBold(true);
+    const QFontMetrics metrics(bold);
+    for (int c = 0; c < grid->columnCount(); ++c) {
+      const QString text = grid->horizontalHeaderItem(c)->text();
+      EXPECT_LE(metrics.horizontalAdvance(text) + 8, header->sectionSize(c))
+          << language << ": " << text.toStdString();
+    }
+    state.closing = true;
+  }
 }
 
 }  // namespace
