@@ -122,6 +122,16 @@ class SerialNumbers : public ::testing::Test {
   SignallingPages t;
 };
 
+TEST_F(SerialNumbers, ImportStopsAtTenThousandKeys) {
+  for (const int keys : {10000, 10001}) {
+    std::string text = "[SerialNo]\n";
+    for (int n = 1; n <= keys; ++n) text += std::to_string(n) + "=SN" + std::to_string(n) + "\n";
+    const std::vector<std::string> serials = readSerialNumbers(writeFile(text));
+    ASSERT_EQ(serials.size(), 10000u) << keys;
+    EXPECT_EQ(serials.back(), "SN10000") << keys;
+  }
+}
+
 TEST_F(SerialNumbers, FileIsReadUpToTheFirstMissingOrEmptyKey) {
   EXPECT_EQ(readSerialNumbers(writeFile("[SerialNo]\r\n1= A-001 \r\n2=A-002\r\n4=A-004\r\n")),
             (std::vector<std::string>{"A-001", "A-002"}));

@@ -10,6 +10,32 @@
 namespace q7 {
 namespace {
 
+// The radio's loudness order of the attenuator codes, 32 positions a line.
+constexpr int kLoudnessOrder[kVolumePositions] = {
+    0,   1,   2,   3,   4,   5,   6,   7,   8,   9,   16,  10,  17,  11,  18,  12,  19,  13,  20,
+    14,  21,  15,  22,  32,  33,  23,  34,  24,  35,  25,  48,  36,  26,  49,  37,  27,  50,  38,
+    28,  64,  51,  39,  65,  29,  52,  40,  66,  30,  80,  53,  81,  41,  67,  31,  54,  96,  82,
+    42,  68,  55,  97,  112, 43,  69,  83,  56,  98,  128, 113, 44,  70,  84,  144, 129, 57,  114,
+    99,  145, 45,  71,  85,  160, 130, 58,  100, 115, 161, 176, 146, 46,  72,  86,  131, 177, 59,
+    101, 116, 192, 162, 87,  47,  147, 73,  132, 178, 60,  193, 102, 117, 163, 88,  148, 74,  133,
+    61,  209, 103, 208, 194, 179, 118, 164, 149, 75,  224, 89,  134, 62,  210, 104, 119, 180, 195,
+    225, 165, 150, 76,  90,  240, 135, 181, 63,  211, 120, 105, 196, 226, 166, 241, 151, 77,  91,
+    136, 182, 212, 197, 106, 121, 167, 227, 242, 152, 78,  92,  137, 183, 213, 107, 198, 122, 168,
+    228, 93,  243, 153, 79,  138, 184, 214, 108, 199, 123, 229, 169, 94,  244, 154, 139, 215, 109,
+    200, 185, 124, 230, 170, 245, 155, 95,  140, 216, 110, 125, 186, 201, 231, 171, 246, 156, 141,
+    187, 126, 217, 111, 202, 232, 172, 247, 157, 142, 188, 218, 203, 127, 173, 233, 248, 158, 143,
+    189, 219, 204, 174, 234, 249, 159, 190, 220, 205, 235, 175, 250, 221, 206, 191, 236, 251, 222,
+    207, 237, 252, 223, 238, 253, 239, 254, 255,
+};
+
+TEST(VolumeTable, EveryPositionHoldsTheCodeOfItsLoudnessStep) {
+  for (int p = 0; p < kVolumePositions; ++p) {
+    EXPECT_EQ(volumeCode(p), kLoudnessOrder[p]) << p;
+    EXPECT_EQ(getVoiceSeq()[static_cast<std::size_t>(p)], kLoudnessOrder[p]) << p;
+    EXPECT_EQ(volumeDatToSeq(static_cast<std::uint8_t>(kLoudnessOrder[p])), p) << p;
+  }
+}
+
 TEST(VolumeTable, IsAPermutationSoEveryCodeHasExactlyOnePosition) {
   const VolumeSequence& table = getVoiceSeq();
   const std::set<int> codes(table.begin(), table.end());
