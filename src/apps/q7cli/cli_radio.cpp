@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <csignal>
 #include <iostream>
+#include <sstream>
 #include <stdexcept>
 
 #include "comm/port_names.h"
@@ -28,6 +29,18 @@ long settingAddress(const ProfileFile& settings, const SettingKey& key) {
 
 bool isPortNumber(const std::string& text) {
   return !text.empty() && text.find_first_not_of("0123456789") == std::string::npos;
+}
+
+// What went wrong on the line itself: the link's own words (hung up), else
+// the last failure reported during the transfer (a refused write, say).
+std::string lineFailure(const PosixSerialLink& link) {
+  if (!link.lastError().empty()) return link.lastError();
+  const auto& reported = errorReporter().lines();
+  if (reported.empty()) return {};
+  std::istringstream words(reported.back());
+  std::string line, word;
+  while (words >> word) line += (line.empty() ? "" : " ") + word;
+  return line;
 }
 
 }  // namespace
@@ -150,9 +163,8 @@ std::string CliRadio::failureReason(TransferOutcome outcome) const {
   std::string reason = transfer_->stopRequested() ? "stopped"
                        : notes_->last.empty()     ? "communication failed"
                                                   : notes_->last;
-  if (!link_.lastError().empty()) reason += " (" + link_.lastError() + ")";
-  const auto& reported = errorReporter().lines();
-  if (!reported.empty()) reason += " (" + reported.back() + ")";
+  const std::string serialError = lineFailure(link_);
+  if (!serialError.empty()) reason += " (" + serialError + ")";
   reason += " " + whereItFailed();
   if (direction_ == Direction::Write && progress_->anyStepDone())
     reason += "; the radio is only partly written; write it again";
