@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(cmake ninja-build g++ qt6-base-dev qt6-serialport-dev libgl-dev libgtest-dev
+packages=(cmake ninja-build g++ qt6-base-dev qt6-serialport-dev libgl-dev libgtest-dev libcli11-dev
           fonts-noto-cjk)
 missing=()
 for p in "${packages[@]}"; do

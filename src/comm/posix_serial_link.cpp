@@ -12,6 +12,7 @@
 #include <thread>
 #include <utility>
 
+#include "comm/port_claim.h"
 #include "shell/error_report.h"
 
 namespace q7 {
@@ -19,6 +20,10 @@ namespace {
 
 // A wait re-checks the stop request at least this often.
 constexpr Millis kStopCheck{50};
+// At most this many bytes are taken in at a time beyond what a wait asks for
+// (a reply frame is far shorter), so a line that never stops talking cannot
+// fill the memory.
+constexpr std::size_t kReadLimit = 512;
 
 Millis remaining(TimePoint deadline) {
   return std::chrono::ceil<Millis>(deadline - std::chrono::steady_clock::now());
@@ -36,13 +41,6 @@ void setLine(int fd) {
   tcsetattr(fd, TCSANOW, &tio);
 }
 
-std::string openFailureText(const std::string& device, int error) {
-  std::string text = device + ": " + std::strerror(error);
-  if (error == EACCES || error == EPERM)
-    text += " (the user needs the right to use serial ports: membership of the dialout group)";
-  return text;
-}
-
 }  // namespace
 
 PosixSerialLink::PosixSerialLink(std::function<std::string(int)> deviceOf)
@@ -55,13 +53,19 @@ PosixSerialLink::~PosixSerialLink() {
 void PosixSerialLink::open(int port) {
   close();
   const std::string device = deviceOf_(port);
-  fd_ = device.empty() ? -1 : ::open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+  if (device.empty())
+    fail(err::kFileNotFound, "COM" + std::to_string(port) + ": no such serial port");
+  fd_ = ::open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
   if (fd_ < 0) {
-    const int error = device.empty() ? ENOENT : errno;
-    lastError_ = device.empty() ? "COM" + std::to_string(port) + ": no such serial port"
-                                : openFailureText(device, error);
-    throw Failure(error == EACCES || error == EPERM ? err::kPermission : err::kFileNotFound,
-                  lastError_);
+    const int error = errno;
+    fail(error == EACCES || error == EPERM ? err::kPermission : err::kFileNotFound,
+         openFailureText(device, error));
+  }
+  const PortClaim claim = claimPort(fd_);
+  if (claim != PortClaim::Taken) {
+    ::close(fd_);
+    fd_ = -1;
+    fail(err::kPathAccess, device + ": " + claimFailureText(claim));
   }
   setLine(fd_);
   tcflush(fd_, TCIOFLUSH);
@@ -69,8 +73,16 @@ void PosixSerialLink::open(int port) {
   lastError_.clear();
 }
 
+void PosixSerialLink::fail(int number, const std::string& reason) {
+  lastError_ = reason;
+  throw Failure(number, reason);
+}
+
 void PosixSerialLink::close() {
-  if (fd_ >= 0) ::close(fd_);
+  if (fd_ >= 0) {
+    releasePort(fd_);
+    ::close(fd_);
+  }
   fd_ = -1;
   buffer_.clear();
 }
@@ -105,34 +117,38 @@ std::size_t PosixSerialLink::outputCount() {
   return static_cast<std::size_t>(std::max(queued, 0));
 }
 
-bool PosixSerialLink::pump() {
+bool PosixSerialLink::pump(std::size_t wanted) {
   if (fd_ < 0) return false;
   std::uint8_t chunk[512];
-  for (;;) {
-    const ssize_t n = ::read(fd_, chunk, sizeof chunk);
+  while (buffer_.size() < wanted) {
+    const std::size_t room = std::min(sizeof chunk, wanted - buffer_.size());
+    const ssize_t n = ::read(fd_, chunk, room);
     if (n > 0) {
       buffer_.insert(buffer_.end(), chunk, chunk + n);
       continue;
     }
     if (n < 0 && errno == EINTR) continue;
-    return n < 0 && errno == EAGAIN;
+    if (n < 0 && errno == EAGAIN) return true;
+    lastError_ = "the line hung up (cable unplugged or device gone)";
+    return false;
   }
+  return true;
 }
 
 std::size_t PosixSerialLink::inputCount() {
-  pump();
+  pump(buffer_.size() + kReadLimit);
   return buffer_.size();
 }
 
 Bytes PosixSerialLink::readAll() {
-  pump();
+  pump(buffer_.size() + kReadLimit);
   return std::exchange(buffer_, {});
 }
 
 bool PosixSerialLink::waitForInput(std::size_t count, TimePoint deadline, const StopFlag& stop) {
   for (;;) {
     const std::size_t before = buffer_.size();
-    const bool alive = pump();
+    const bool alive = pump(count);
     if (buffer_.size() >= count) return true;
     const Millis left = remaining(deadline);
     // A hung-up line will bring nothing more: the wait ends as a time-out at once.

@@ -49,7 +49,9 @@ void CodeplugImage::markSaved() {
 std::vector<std::uint8_t> readImageFile(const std::filesystem::path& path, std::size_t count) {
   std::error_code ec;
   if (!std::filesystem::exists(path, ec)) throw Failure(err::kFileNotFound, path.string());
-  if (std::filesystem::is_directory(path, ec)) throw Failure(err::kPathAccess, path.string());
+  // Only a regular file is a data file: a pipe or a device could block the
+  // read or never end it.
+  if (!std::filesystem::is_regular_file(path, ec)) throw Failure(err::kPathAccess, path.string());
   std::ifstream in(path, std::ios::binary);
   if (!in) throw Failure(err::kPermission, path.string());
   std::vector<std::uint8_t> bytes(count);

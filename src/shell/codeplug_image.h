@@ -49,7 +49,8 @@ class CodeplugImage {
 };
 
 // Reads a data, template or defaults file: its first `count` bytes. Throws
-// Failure (file not found, path access) when it cannot be read and a Failure
+// Failure (file not found; path access for anything but a regular file, such
+// as a folder, a pipe or a device) when it cannot be read and a Failure
 // numbered 321 (invalid file format) when it is shorter than a data file.
 std::vector<std::uint8_t> readImageFile(const std::filesystem::path& path, std::size_t count);
 // Writes the data file for `image` in one step; throws Failure on any failure,

@@ -108,5 +108,20 @@ TEST(CliEndToEnd, APortThatDoesNotExistIsNamedInTheReason) {
   EXPECT_NE(result.errorOutput.find("nothing"), std::string::npos);
 }
 
+TEST(CliEndToEnd, AWriteCutOffAmidItsBlocksSaysTheRadioIsPartlyWritten) {
+  test::TempDir dir;
+  const auto source = patternFile(dir);
+  SimProcess sim({"--hangup-after", "30", "--baud", "0"});
+  const auto result =
+      runCli("write --port " + sim.device() + " '" + source.string() + "'", dir / "err.txt");
+  EXPECT_EQ(result.exitCode, 1);
+  const std::string last =
+      result.errorOutput.substr(result.errorOutput.rfind('\n', result.errorOutput.size() - 2) + 1);
+  EXPECT_EQ(last.rfind("q7cli write: ", 0), 0u) << result.errorOutput;
+  EXPECT_NE(last.find("hung up"), std::string::npos) << last;
+  EXPECT_NE(last.find("% of the write"), std::string::npos) << last;
+  EXPECT_NE(last.find("the radio is only partly written; write it again"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace q7

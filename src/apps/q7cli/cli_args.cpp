@@ -1,54 +1,78 @@
 #include "cli_args.h"
 
-#include <algorithm>
-#include <stdexcept>
-#include <string_view>
+#include <unistd.h>
+
+#include <filesystem>
 
 #include "shell/profile_file.h"
 
 namespace q7::cli {
 namespace {
 
-// Options that stand alone, without a value.
-constexpr std::string_view kFlagOptions[] = {"--json"};
+constexpr long kHighestAddress = 0x3FF;
 
-bool isFlagOption(std::string_view word) {
-  return std::find(std::begin(kFlagOptions), std::end(kFlagOptions), word) !=
-         std::end(kFlagOptions);
+// Empty when `text` is a radio address in hexadecimal, else why not.
+std::string checkAddress(const std::string& text) {
+  long value = 0;
+  if (!parseHex(text, value)) return "not a hexadecimal address: " + text;
+  if (value < 0 || value > kHighestAddress) return "past the radio's memory (000..3FF): " + text;
+  return {};
+}
+
+std::string checkOutputFile(const std::string& text) {
+  namespace fs = std::filesystem;
+  const fs::path path(text);
+  std::error_code ec;
+  const fs::file_status status = fs::status(path, ec);
+  if (fs::is_directory(status)) return text + " is a folder";
+  if (fs::exists(status) && !fs::is_regular_file(status)) return text + " is not a regular file";
+  const fs::path folder = path.parent_path().empty() ? fs::path(".") : path.parent_path();
+  if (!fs::is_directory(folder, ec)) return "no such folder: " + folder.string();
+  if (::access(folder.c_str(), W_OK) != 0) return "cannot write into the folder " + folder.string();
+  return {};
+}
+
+void addAddress(CLI::App& verb, const std::string& name, std::optional<long>& target,
+                const std::string& description) {
+  verb.add_option_function<std::string>(
+          name,
+          [&target](const std::string& text) {
+            long value = 0;
+            parseHex(text, value);
+            target = value;
+          },
+          description)
+      ->type_name("HEX")
+      ->check(CLI::Validator([](std::string& text) { return checkAddress(text); }, "", "address"));
 }
 
 }  // namespace
 
-std::optional<std::string> CliArgs::option(const std::string& name) const {
-  const auto found = options.find(name);
-  if (found == options.end()) return std::nullopt;
-  return found->second;
+const char* const kHelpFooter =
+    "P is a port number (see \"q7cli ports\") or a serial device path.\n"
+    "Exit status: 0 success, 1 transfer failed, 2 usage or file error, 130 stopped.";
+
+CLI::App* addVerb(CLI::App& app, const std::string& name, const std::string& description) {
+  CLI::App* verb = app.add_subcommand(name, description);
+  verb->footer(kHelpFooter);
+  return verb;
 }
 
-CliArgs parseArgs(int argc, char** argv, int first) {
-  CliArgs args;
-  for (int i = first; i < argc; ++i) {
-    const std::string word = argv[i];
-    if (word.size() < 2 || word[0] != '-') {
-      args.positional.push_back(word);
-      continue;
-    }
-    if (isFlagOption(word)) {
-      args.options[word] = "";
-      continue;
-    }
-    if (i + 1 >= argc) throw std::invalid_argument(word + " needs a value");
-    args.options[word] = argv[++i];
-  }
-  return args;
+void addRadioOptions(CLI::App& verb, RadioOptions& options) {
+  verb.add_option("--port", options.port, "port number or serial device")
+      ->type_name("P")
+      ->required();
+  addAddress(verb, "--start", options.start, "first address of the range (default: settings)");
+  addAddress(verb, "--end", options.end, "last address of the range (default: settings)");
+  verb.add_option("--trace", options.trace, "write the traffic log to FILE")
+      ->type_name("FILE")
+      ->check(outputFile());
 }
 
-std::optional<long> hexOption(const CliArgs& args, const std::string& name) {
-  const auto text = args.option(name);
-  if (!text) return std::nullopt;
-  long value = 0;
-  if (!parseHex(*text, value)) throw std::invalid_argument(name + " wants a hexadecimal address");
-  return value;
+const CLI::Validator& outputFile() {
+  static const CLI::Validator validator([](std::string& text) { return checkOutputFile(text); }, "",
+                                        "output file");
+  return validator;
 }
 
 }  // namespace q7::cli

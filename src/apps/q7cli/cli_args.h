@@ -1,26 +1,37 @@
 #pragma once
-// Arguments of one q7cli verb: positional words and "--name value" options.
-#include <map>
+// What the q7cli verbs share on their command lines: the exit codes, the
+// options of a transfer (port, range, trace) and the checks of the files a
+// verb will write, all declared on the verb's CLI11 command so that a wrong
+// command line ends before anything is opened.
+#include <CLI/CLI.hpp>
 #include <optional>
 #include <string>
-#include <vector>
 
 namespace q7::cli {
 
-struct CliArgs {
-  std::vector<std::string> positional;
-  std::map<std::string, std::string> options;
+inline constexpr int kExitSuccess = 0;
+inline constexpr int kExitTransferFailed = 1;
+inline constexpr int kExitUsage = 2;
+inline constexpr int kExitStopped = 130;
 
-  std::optional<std::string> option(const std::string& name) const;
+// The help text's last lines: what P means and the exit codes.
+extern const char* const kHelpFooter;
+
+struct RadioOptions {
+  std::string port;
+  std::optional<long> start;
+  std::optional<long> end;
+  std::string trace;
 };
 
-// Every word starting with "-" is an option name followed by its value, but
-// for the flags that stand alone ("--json"), which take an empty value.
-// Throws std::invalid_argument for an option without a value.
-CliArgs parseArgs(int argc, char** argv, int first);
+// A verb's command, with the help footer.
+CLI::App* addVerb(CLI::App& app, const std::string& name, const std::string& description);
 
-// A hexadecimal address option ("--start 3F0"); nullopt when absent; throws
-// std::invalid_argument when it is not hexadecimal.
-std::optional<long> hexOption(const CliArgs& args, const std::string& name);
+// --port P (required), --start HEX and --end HEX (000..3FF), --trace FILE.
+void addRadioOptions(CLI::App& verb, RadioOptions& options);
+
+// A file the verb will write: its folder exists and is writable, and the
+// name is not a folder, a device or a pipe.
+const CLI::Validator& outputFile();
 
 }  // namespace q7::cli

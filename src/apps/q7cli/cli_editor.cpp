@@ -20,6 +20,8 @@ std::string openReason(const std::filesystem::path& path, const Failure& failure
   switch (failure.number()) {
     case err::kFileNotFound:
       return path.string() + ": no such file";
+    case err::kPathAccess:
+      return path.string() + ": not a regular file (a folder, a device or a pipe)";
     case kInvalidFileFormat:
       return path.string() + ": not a data file (shorter than 1040 bytes)";
     default:
@@ -89,13 +91,6 @@ void CliEditor::loadTemplate() {
   }
   std::copy(bytes.begin(), bytes.end(), state_.templateImage.bytes().begin());
   state_.image.loadFileLayout(bytes);
-}
-
-int languageOption(const CliArgs& args) {
-  const auto text = args.option("--lang");
-  if (!text) return kEnglish;
-  if (*text == "1" || *text == "2" || *text == "3") return std::stoi(*text);
-  throw std::invalid_argument("--lang wants 1, 2 or 3");
 }
 
 }  // namespace q7::cli

@@ -6,7 +6,6 @@
 #include <filesystem>
 #include <memory>
 
-#include "cli_args.h"
 #include "shell/app_state.h"
 #include "shell/codeplug_editor.h"
 
@@ -15,7 +14,7 @@ namespace q7::cli {
 class CliEditor {
  public:
   // Throws std::runtime_error with a one-line reason for a file that cannot
-  // be opened (missing, unreadable, shorter than a data file).
+  // be opened (missing, not a regular file, unreadable, shorter than a data file).
   CliEditor(const std::filesystem::path& dataFile, int language);
   ~CliEditor();
   CliEditor(const CliEditor&) = delete;
@@ -32,8 +31,5 @@ class CliEditor {
   std::filesystem::path builtInSettingsCopy_;  // removed again at the end
   std::unique_ptr<CodeplugEditor> editor_;
 };
-
-// The caption language of "--lang 1|2|3"; English when absent.
-int languageOption(const CliArgs& args);
 
 }  // namespace q7::cli

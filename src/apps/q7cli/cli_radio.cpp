@@ -2,11 +2,14 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <csignal>
 #include <iostream>
+#include <sstream>
 #include <stdexcept>
 
 #include "comm/port_names.h"
+#include "shell/error_report.h"
 #include "shell/setting_keys.h"
 
 namespace q7::cli {
@@ -28,6 +31,18 @@ bool isPortNumber(const std::string& text) {
   return !text.empty() && text.find_first_not_of("0123456789") == std::string::npos;
 }
 
+// What went wrong on the line itself: the link's own words (hung up), else
+// the last failure reported during the transfer (a refused write, say).
+std::string lineFailure(const PosixSerialLink& link) {
+  if (!link.lastError().empty()) return link.lastError();
+  const auto& reported = errorReporter().lines();
+  if (reported.empty()) return {};
+  std::istringstream words(reported.back());
+  std::string line, word;
+  while (words >> word) line += (line.empty() ? "" : " ") + word;
+  return line;
+}
+
 }  // namespace
 
 std::filesystem::path programFolder() {
@@ -40,14 +55,16 @@ ProfileFile programSettings() {
   return ProfileFile(programFolder() / "corvane.def");
 }
 
-TransferRanges transferRanges(const CliArgs& args, const ProfileFile& settings, bool forWrite) {
+TransferRanges transferRanges(const RadioOptions& options, const ProfileFile& settings,
+                              bool forWrite) {
   TransferRanges ranges{
       {settingAddress(settings, key::kReadStartAddr), settingAddress(settings, key::kReadEndAddr)},
       {settingAddress(settings, key::kWriteStartAddr),
        settingAddress(settings, key::kWriteEndAddr)}};
   AddressRange& mine = forWrite ? ranges.write : ranges.read;
-  mine.start = hexOption(args, "--start").value_or(mine.start);
-  mine.end = hexOption(args, "--end").value_or(mine.end);
+  mine.start = options.start.value_or(mine.start);
+  mine.end = options.end.value_or(mine.end);
+  if (mine.end < mine.start) throw std::invalid_argument("the range ends before it starts");
   return ranges;
 }
 
@@ -66,47 +83,56 @@ class CliRadio::Notes : public Prompts {
   }
 };
 
-// A progress bar on stderr, redrawn when the percentage changes.
+// A progress bar on stderr, redrawn when the percentage changes. It keeps
+// the last percentage reached, and whether any step has succeeded: from then
+// on a write has changed the radio.
 class CliRadio::Progress : public TransferObserver {
  public:
-  ~Progress() override {
-    if (shown_ >= 0) std::cerr << "\n";
+  ~Progress() override { endLine(); }
+  void endLine() {
+    if (onLine_) std::cerr << "\n";
+    onLine_ = false;
   }
+  int reached() const { return shown_; }
+  bool anyStepDone() const { return shown_ >= 0; }
+
   void setProgress(int percent) override {
     if (percent == shown_) return;
     shown_ = percent;
+    onLine_ = true;
     const int filled = percent * 40 / 100;
     std::cerr << "\r[" << std::string(filled, '#') << std::string(40 - filled, '.') << "] "
               << percent << "%  " << std::flush;
   }
   void showStopBox() override {
-    if (!hinted_) std::cerr << "\rretrying; Ctrl+C stops\n";
+    if (!hinted_) std::cerr << (onLine_ ? "\n" : "") << "retrying; Ctrl+C stops\n";
+    onLine_ = false;
     hinted_ = true;
   }
 
  private:
   int shown_ = -1;
+  bool onLine_ = false;
   bool hinted_ = false;
 };
 
-CliRadio::CliRadio(const CliArgs& args)
-    : settings_(programSettings()),
+CliRadio::CliRadio(const RadioOptions& options, Direction direction)
+    : direction_(direction),
+      settings_(programSettings()),
       link_([this](int) { return device_; }),
       notes_(std::make_unique<Notes>()),
       progress_(std::make_unique<Progress>()) {
-  const auto port = args.option("--port");
-  if (!port) throw std::invalid_argument("--port is missing");
-  if (isPortNumber(*port)) {
-    port_ = std::stoi(*port);
+  if (isPortNumber(options.port)) {
+    port_ = std::stoi(options.port);
     device_ = portDevice(port_, settings_, listSerialDevices());
   } else {
-    device_ = *port;
+    device_ = options.port;
   }
   transfer_ = std::make_unique<RadioTransfer>(link_, clock_, captions_, *notes_);
   transfer_->setObserver(progress_.get());
-  if (const auto trace = args.option("--trace")) {
-    trace_.open(*trace);
-    if (!trace_) throw std::invalid_argument("cannot write " + *trace);
+  if (!options.trace.empty()) {
+    trace_.open(options.trace);
+    if (!trace_) throw std::invalid_argument("cannot write " + options.trace);
     transfer_->log().setSink({[this](const std::string& line) { trace_ << line << "\n"; }, {}});
   }
   gStop = &transfer_->protocol().stopFlag();
@@ -120,11 +146,36 @@ CliRadio::~CliRadio() {
   gStop = nullptr;
 }
 
+void CliRadio::endProgress() {
+  progress_->endLine();
+}
+
+int CliRadio::failed(TransferOutcome outcome) {
+  endProgress();
+  const char* verb = direction_ == Direction::Read ? "read" : "write";
+  std::cerr << "q7cli " << verb << ": " << failureReason(outcome) << "\n";
+  return transfer_->stopRequested() ? kExitStopped : kExitTransferFailed;
+}
+
 std::string CliRadio::failureReason(TransferOutcome outcome) const {
   if (outcome == TransferOutcome::PortNotOpened)
     return "cannot open the port: " + link_.lastError();
-  if (transfer_->stopRequested()) return "stopped";
-  return notes_->last.empty() ? "communication failed" : notes_->last;
+  std::string reason = transfer_->stopRequested() ? "stopped"
+                       : notes_->last.empty()     ? "communication failed"
+                                                  : notes_->last;
+  const std::string serialError = lineFailure(link_);
+  if (!serialError.empty()) reason += " (" + serialError + ")";
+  reason += " " + whereItFailed();
+  if (direction_ == Direction::Write && progress_->anyStepDone())
+    reason += "; the radio is only partly written; write it again";
+  return reason;
+}
+
+std::string CliRadio::whereItFailed() const {
+  const int percent = std::max(progress_->reached(), 0);
+  if (direction_ == Direction::Read) return "at " + std::to_string(percent) + "% of the read";
+  if (percent >= 100) return "in the exchanges after the blocks of the write";
+  return "at " + std::to_string(percent) + "% of the write";
 }
 
 }  // namespace q7::cli

@@ -1,7 +1,8 @@
 #pragma once
 // What the read and write verbs share: the settings file beside the program,
 // the port, the address ranges, the transfer with its progress bar on stderr,
-// the optional traffic trace and Ctrl+C as the stop request.
+// the optional traffic trace, Ctrl+C as the stop request and the line that
+// says how the transfer ended.
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -10,6 +11,7 @@
 #include "cli_args.h"
 #include "comm/posix_serial_link.h"
 #include "comm/radio_transfer.h"
+#include "shell/caption_table.h"
 #include "shell/profile_file.h"
 
 namespace q7::cli {
@@ -21,23 +23,33 @@ std::filesystem::path programFolder();
 ProfileFile programSettings();
 
 // The read and write ranges of the settings file, with --start/--end applied
-// to the range of this verb.
-TransferRanges transferRanges(const CliArgs& args, const ProfileFile& settings, bool forWrite);
+// to the range of this verb. Throws std::invalid_argument for a range that
+// ends before it starts.
+TransferRanges transferRanges(const RadioOptions& options, const ProfileFile& settings,
+                              bool forWrite);
 
 class CliRadio {
  public:
-  explicit CliRadio(const CliArgs& args);
+  enum class Direction { Read, Write };
+
+  CliRadio(const RadioOptions& options, Direction direction);
   ~CliRadio();
 
   RadioTransfer& transfer() { return *transfer_; }
   int port() const { return port_; }
-  // The one-line reason of a transfer that did not succeed.
-  std::string failureReason(TransferOutcome outcome) const;
+  // Ends the progress bar's line, so that what follows stands on its own line.
+  void endProgress();
+  // Says on one line why the transfer did not succeed; returns the exit code.
+  int failed(TransferOutcome outcome);
 
  private:
   class Progress;
   class Notes;
 
+  std::string failureReason(TransferOutcome outcome) const;
+  std::string whereItFailed() const;
+
+  Direction direction_;
   ProfileFile settings_;
   int port_ = 1;
   std::string device_;

@@ -3,27 +3,46 @@
 // channel table encoded into the image, then the file written in one step.
 // A file that cannot be opened writes nothing.
 #include <iostream>
+#include <memory>
 #include <stdexcept>
 
+#include "cli_args.h"
 #include "cli_editor.h"
 #include "shell/error_report.h"
 #include "verbs.h"
 
 namespace q7::cli {
+namespace {
 
-int runNormalize(const CliArgs& args) {
-  if (args.positional.size() != 1) throw std::invalid_argument("one FILE.dat is needed");
-  const auto output = args.option("-o");
-  if (!output) throw std::invalid_argument("-o OUT.dat is missing");
-  CliEditor opened(args.positional[0], kEnglish);
+struct NormalizeOptions {
+  std::string input;
+  std::string output;
+};
+
+int runNormalize(const NormalizeOptions& options) {
+  CliEditor opened(options.input, kEnglish);
   opened.editor().storeChannels();
   try {
-    writeDataFile(*output, opened.state().image);
+    writeDataFile(options.output, opened.state().image);
   } catch (const Failure&) {
-    throw std::runtime_error("cannot write " + *output);
+    throw std::runtime_error("cannot write " + options.output);
   }
-  std::cerr << "Saved: " << *output << "\n";
-  return 0;
+  std::cerr << "Saved: " << options.output << "\n";
+  return kExitSuccess;
+}
+
+}  // namespace
+
+Verb declareNormalize(CLI::App& app) {
+  auto options = std::make_shared<NormalizeOptions>();
+  CLI::App* verb =
+      addVerb(app, "normalize", "save a data file as the desktop program saves it after opening");
+  verb->add_option("file", options->input, "the data file")->type_name("FILE.dat")->required();
+  verb->add_option("-o,--output", options->output, "the data file to write")
+      ->type_name("OUT.dat")
+      ->required()
+      ->check(outputFile());
+  return {verb, [options] { return runNormalize(*options); }};
 }
 
 }  // namespace q7::cli

@@ -1,13 +1,15 @@
 // "q7cli ports": the port numbers and the devices behind them.
 #include <iostream>
 
+#include "cli_args.h"
 #include "cli_radio.h"
 #include "comm/port_names.h"
 #include "verbs.h"
 
 namespace q7::cli {
+namespace {
 
-int runPorts(const CliArgs&) {
+int runPorts() {
   const ProfileFile settings = programSettings();
   const std::vector<std::string> devices = listSerialDevices();
   bool any = false;
@@ -18,7 +20,13 @@ int runPorts(const CliArgs&) {
     any = true;
   }
   if (!any) std::cerr << "no serial ports found\n";
-  return 0;
+  return kExitSuccess;
+}
+
+}  // namespace
+
+Verb declarePorts(CLI::App& app) {
+  return {addVerb(app, "ports", "list the port numbers and the devices behind them"), runPorts};
 }
 
 }  // namespace q7::cli

@@ -2,29 +2,45 @@
 // A read that does not succeed writes no file.
 #include <algorithm>
 #include <iostream>
-#include <stdexcept>
+#include <memory>
 
 #include "cli_radio.h"
+#include "shell/error_report.h"
 #include "verbs.h"
 
 namespace q7::cli {
+namespace {
 
-int runRead(const CliArgs& args) {
-  const auto output = args.option("-o");
-  if (!output) throw std::invalid_argument("-o FILE.dat is missing");
-  CliRadio radio(args);
-  const TransferRanges ranges = transferRanges(args, programSettings(), false);
+struct ReadOptions {
+  RadioOptions radio;
+  std::string output;
+};
+
+int runRead(const ReadOptions& options) {
+  const TransferRanges ranges = transferRanges(options.radio, programSettings(), false);
+  CliRadio radio(options.radio, CliRadio::Direction::Read);
   // Bytes outside the read range stay as erased memory reads: 0xFF.
   CodeplugImage image;
   std::fill(image.bytes().begin(), image.bytes().end(), std::uint8_t{0xFF});
   const TransferOutcome outcome = radio.transfer().read(image, radio.port(), ranges);
-  if (outcome != TransferOutcome::Succeeded) {
-    std::cerr << "q7cli read: " << radio.failureReason(outcome) << "\n";
-    return 1;
-  }
-  writeDataFile(*output, image);
-  std::cerr << "Read Successful: " << *output << "\n";
-  return 0;
+  if (outcome != TransferOutcome::Succeeded) return radio.failed(outcome);
+  radio.endProgress();
+  writeDataFile(options.output, image);
+  std::cerr << "Read Successful: " << options.output << "\n";
+  return kExitSuccess;
+}
+
+}  // namespace
+
+Verb declareRead(CLI::App& app) {
+  auto options = std::make_shared<ReadOptions>();
+  CLI::App* verb = addVerb(app, "read", "read the radio's memory into a data file");
+  addRadioOptions(*verb, options->radio);
+  verb->add_option("-o,--output", options->output, "the data file to write")
+      ->type_name("FILE.dat")
+      ->required()
+      ->check(outputFile());
+  return {verb, [options] { return runRead(*options); }};
 }
 
 }  // namespace q7::cli

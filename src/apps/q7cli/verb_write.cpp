@@ -4,33 +4,48 @@
 // lists are committed when the port is open, and the band is the one the
 // editor selected from the file.
 #include <iostream>
-#include <stdexcept>
+#include <memory>
 
 #include "cli_editor.h"
 #include "cli_radio.h"
 #include "verbs.h"
 
 namespace q7::cli {
+namespace {
 
-int runWrite(const CliArgs& args) {
-  if (args.positional.size() != 1) throw std::invalid_argument("one FILE.dat is needed");
-  CliEditor opened(args.positional[0], kEnglish);
+struct WriteOptions {
+  RadioOptions radio;
+  std::string input;
+};
+
+int runWrite(const WriteOptions& options) {
+  const TransferRanges ranges = transferRanges(options.radio, programSettings(), true);
+  CliEditor opened(options.input, kEnglish);
   CodeplugEditor& editor = opened.editor();
-  CliRadio radio(args);
+  CliRadio radio(options.radio, CliRadio::Direction::Write);
   TransferHooks hooks;
   hooks.storeChannels = [&] { editor.storeChannels(); };
   hooks.commitKeyLists = [&] { editor.commitKeyLists(); };
   hooks.bandLimits = [&] { return editor.modelBand().limits; };
   radio.transfer().setHooks(hooks);
-  const TransferRanges ranges = transferRanges(args, programSettings(), true);
   const TransferOutcome outcome =
       radio.transfer().write(opened.state().image, radio.port(), ranges);
-  if (outcome != TransferOutcome::Succeeded) {
-    std::cerr << "q7cli write: " << radio.failureReason(outcome) << "\n";
-    return 1;
-  }
-  std::cerr << "Write Successful: " << args.positional[0] << "\n";
-  return 0;
+  if (outcome != TransferOutcome::Succeeded) return radio.failed(outcome);
+  radio.endProgress();
+  std::cerr << "Write Successful: " << options.input << "\n";
+  return kExitSuccess;
+}
+
+}  // namespace
+
+Verb declareWrite(CLI::App& app) {
+  auto options = std::make_shared<WriteOptions>();
+  CLI::App* verb = addVerb(app, "write", "write a data file into the radio");
+  addRadioOptions(*verb, options->radio);
+  verb->add_option("file", options->input, "the data file to write into the radio")
+      ->type_name("FILE.dat")
+      ->required();
+  return {verb, [options] { return runWrite(*options); }};
 }
 
 }  // namespace q7::cli

@@ -1,24 +1,26 @@
 #pragma once
-// The verbs of q7cli. Each verb lives in its own file and is listed once in
-// the verb table; adding a verb means adding its file and one table line.
+// The verbs of q7cli. Each verb lives in its own file, declares its command
+// and options on the program's command line and hands back what runs it;
+// adding a verb means adding its file and one table line.
+#include <CLI/CLI.hpp>
+#include <functional>
 #include <span>
-
-#include "cli_args.h"
 
 namespace q7::cli {
 
 struct Verb {
-  const char* name;
-  const char* usage;  // the arguments after the verb's name
-  int (*run)(const CliArgs& args);
+  CLI::App* command;
+  std::function<int()> run;  // after a successful parse; returns the exit code
 };
 
-std::span<const Verb> verbs();
+using DeclareVerb = Verb (*)(CLI::App& app);
 
-int runPorts(const CliArgs& args);
-int runRead(const CliArgs& args);
-int runWrite(const CliArgs& args);
-int runShow(const CliArgs& args);
-int runNormalize(const CliArgs& args);
+std::span<const DeclareVerb> verbs();
+
+Verb declarePorts(CLI::App& app);
+Verb declareRead(CLI::App& app);
+Verb declareWrite(CLI::App& app);
+Verb declareShow(CLI::App& app);
+Verb declareNormalize(CLI::App& app);
 
 }  // namespace q7::cli

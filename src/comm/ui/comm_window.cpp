@@ -76,6 +76,7 @@ CommWindow::CommWindow(AppState& state, Prompts& prompts, EditorViews& views, QW
       transfer_(link_, clock_, state.captions, prompts) {
   setObjectName("frmCommun");
   setModal(true);
+  link_.useCaptions(state.captions);
   buildControls();
   connectAddressFields();
   guard("frmCommun->InitFace", [&] { initFace(); });

@@ -1,9 +1,12 @@
 #include "comm/ui/qt_serial_link.h"
 
+#include <unistd.h>
+
 #include <QEventLoop>
 #include <QTimer>
 #include <thread>
 
+#include "comm/port_claim.h"
 #include "comm/port_names.h"
 #include "shell/error_report.h"
 #include "shell/profile_file.h"
@@ -36,14 +39,12 @@ void runWindowEventsOnly(Millis duration) {
   loop.exec(QEventLoop::ExcludeSocketNotifiers);
 }
 
-std::string openFailureText(const std::string& device, const QSerialPort& port) {
-  std::string text = device + ": " + port.errorString().toStdString();
-#ifndef _WIN32
-  if (port.error() == QSerialPort::PermissionError)
-    text += " (the user needs the right to use serial ports: membership of the dialout group)";
-#endif
-  return text;
-}
+// Caption rows of the reasons an open gives.
+constexpr int kInUseRow = 455;
+constexpr int kNotASerialPortRow = 456;
+constexpr int kJoinDialoutRow = 457;
+// Bytes the port takes in before a step reads them; a reply frame is far shorter.
+constexpr qint64 kReadBufferLimit = 4096;
 
 }  // namespace
 
@@ -65,16 +66,33 @@ void QtSerialLink::open(int port) {
   port_.setParity(QSerialPort::NoParity);
   port_.setStopBits(QSerialPort::OneStop);
   port_.setFlowControl(QSerialPort::NoFlowControl);
+  port_.setReadBufferSize(kReadBufferLimit);
   lineLost_ = false;
-  if (!port_.open(QIODevice::ReadWrite)) {
-    const int number =
-        port_.error() == QSerialPort::PermissionError ? err::kPermission : err::kFileNotFound;
-    throw Failure(number, openFailureText(device, port_));
+  if (!port_.open(QIODevice::ReadWrite)) failOpen(device);
+  const PortClaim claim = claimPort(port_.handle());
+  if (claim != PortClaim::Taken) {
+    port_.close();
+    refuse(device, err::kPathAccess, claim == PortClaim::InUse ? kInUseRow : kNotASerialPortRow);
   }
 }
 
+// Qt reports a port another program holds as a permission error: a device
+// the user may open is in use, only one the user may not is a permission matter.
+void QtSerialLink::failOpen(const std::string& device) {
+  if (port_.error() != QSerialPort::PermissionError)
+    throw Failure(err::kFileNotFound, device + ": " + port_.errorString().toStdString());
+  if (::access(device.c_str(), R_OK | W_OK) == 0) refuse(device, err::kPathAccess, kInUseRow);
+  refuse(device, err::kPermission, kJoinDialoutRow);
+}
+
+void QtSerialLink::refuse(const std::string& device, int number, int reasonRow) {
+  throw Failure(number, device + ": " + (*captions_)(reasonRow));
+}
+
 void QtSerialLink::close() {
-  if (port_.isOpen()) port_.close();
+  if (!port_.isOpen()) return;
+  releasePort(port_.handle());
+  port_.close();
 }
 
 void QtSerialLink::clearOutput() {

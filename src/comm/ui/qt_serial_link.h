@@ -1,12 +1,14 @@
 #pragma once
 // The serial line of the windows, through QSerialPort: 9600 baud, 8N1, no
 // flow control. Every wait runs the event loop, so the window stays live and
-// the stop box and the close button act in the middle of an exchange.
+// the stop box and the close button act in the middle of an exchange. Only a
+// terminal device is opened, and only while no other program holds it.
 #include <QSerialPort>
 #include <functional>
 #include <string>
 
 #include "comm/serial_link.h"
+#include "shell/caption_table.h"
 
 namespace q7 {
 
@@ -14,6 +16,8 @@ class QtSerialLink : public SerialLink {
  public:
   // `deviceOf` names the port's device: "COM3" on Windows, "/dev/ttyUSB0" on Linux.
   explicit QtSerialLink(std::function<std::string(int)> deviceOf);
+  // The language of the reasons a failed open gives; English until set.
+  void useCaptions(const CaptionTable& captions) { captions_ = &captions; }
 
   void open(int port) override;
   void close() override;
@@ -29,6 +33,11 @@ class QtSerialLink : public SerialLink {
 
  private:
   bool lineAlive() const;
+  [[noreturn]] void refuse(const std::string& device, int number, int reasonRow);
+  [[noreturn]] void failOpen(const std::string& device);
+
+  CaptionTable english_{kEnglish};
+  const CaptionTable* captions_ = &english_;
   std::function<std::string(int)> deviceOf_;
   QSerialPort port_;
   bool lineLost_ = false;

@@ -349,7 +349,10 @@ bool MainWindow::verdictCom(int port) {
 }
 
 QtSerialLink& MainWindow::portLink() {
-  if (!portLink_) portLink_ = std::make_unique<QtSerialLink>(systemPortDevices(state_.settings));
+  if (!portLink_) {
+    portLink_ = std::make_unique<QtSerialLink>(systemPortDevices(state_.settings));
+    portLink_->useCaptions(state_.captions);
+  }
   return *portLink_;
 }
 
