@@ -158,7 +158,7 @@ bool ProfileFile::write(const std::string& section, const std::string& key,
   }
   std::ostringstream text;
   for (const auto& l : lines) text << l << "\r\n";
-  if (writeFileAtomically(path_, text.str())) {
+  if (writeFileAtomically(path_, text.str()) == 0) {
     unsaved_.erase(memoryKey(section, key));
     return true;
   }
@@ -183,7 +183,7 @@ std::vector<std::pair<std::string, std::string>> ProfileFile::section(
 
 bool ProfileFile::writeWholeFile(const std::string& text) {
   unsaved_.clear();
-  return writeFileAtomically(path_, text);
+  return writeFileAtomically(path_, text) == 0;
 }
 
 }  // namespace q7
