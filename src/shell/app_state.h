@@ -43,7 +43,10 @@ struct MemoryRanges {
   std::string writeStartText = "0000", writeEndText = "1FFF";
 };
 
+inline constexpr const char* kSettingsFile = "corvane.def";
+
 struct AppState {
+  // Where the shipped files are: template, defaults, help, the shipped settings.
   std::filesystem::path programFolder;
   ProfileFile settings;
   int language = kEnglish;

@@ -64,12 +64,9 @@ std::vector<std::uint8_t> readImageFile(const std::filesystem::path& path, std::
 void writeDataFile(const std::filesystem::path& path, const CodeplugImage& image) {
   const auto file = image.toFileLayout();
   const std::string_view content(reinterpret_cast<const char*>(file.data()), file.size());
-  std::error_code ec;
-  const auto folder = path.parent_path();
-  if (!folder.empty() && !std::filesystem::is_directory(folder, ec)) {
-    throw Failure(err::kPathNotFound, path.string());
+  if (const int failure = writeFileAtomically(path, content)) {
+    throw Failure(failure, path.string());
   }
-  if (!writeFileAtomically(path, content)) throw Failure(err::kPathAccess, path.string());
 }
 
 }  // namespace q7

@@ -22,6 +22,11 @@ constexpr std::size_t kFirstFiledByte = kFileHeaderSize;
 // Model byte and band limits: New keeps them (indices 889..893).
 constexpr std::array<std::size_t, 5> kKeptByNew = {890, 891, 892, 893, 889};
 
+bool sameFile(const std::filesystem::path& a, const std::filesystem::path& b) {
+  std::error_code ec;
+  return std::filesystem::equivalent(a, b, ec) || a.lexically_normal() == b.lexically_normal();
+}
+
 }  // namespace
 
 FileCommands::FileCommands(AppState& state, Prompts& prompts, StatusPanels& status)
@@ -34,6 +39,18 @@ void FileCommands::showFilePath() {
 void FileCommands::useDefaultDataPath() {
   state_.currentDataPath = state_.defaultDataPath;
   showFilePath();
+}
+
+bool FileCommands::isShippedFile(const std::filesystem::path& path) const {
+  return sameFile(path, state_.programFolder / kTemplateFileName) ||
+         sameFile(path, state_.programFolder / kDefaultsFileName);
+}
+
+// The dialogs open on the current file's folder with no name filled in; after
+// the template or the defaults were opened they open on the data folder.
+std::string FileCommands::dialogFolder() const {
+  const bool shipped = state_.currentDataPath.empty() || isShippedFile(state_.currentDataPath);
+  return (shipped ? state_.defaultDataPath : state_.currentDataPath).parent_path().string();
 }
 
 void FileCommands::generateDatFolder() {
@@ -90,7 +107,7 @@ void FileCommands::openFile(const std::string& requested) {
   const bool opened = guard("mdifrmMain->OpenFile", [&] {
     if (path.empty()) {
       if (!offerToSave()) return;
-      const auto chosen = prompts_.openFileName(kDataFilter, state_.currentDataPath.string());
+      const auto chosen = prompts_.openFileName(kDataFilter, dialogFolder());
       if (!chosen || chosen->empty()) return;
       path = *chosen;
     }
@@ -120,9 +137,11 @@ bool FileCommands::saveAsFile() {
   bool chosenName = false;
   bool saved = false;
   const bool ok = guard("mdifrmMain->SaveAsFile", [&] {
-    const auto chosen = prompts_.saveFileName(kDataFilter, state_.currentDataPath.string(), "dat");
+    const auto chosen = prompts_.saveFileName(kDataFilter, dialogFolder(), "dat");
     if (!chosen || chosen->empty()) return;
     chosenName = true;
+    // The shipped template and defaults stay as shipped.
+    if (isShippedFile(*chosen)) throw Failure(err::kPermission, *chosen);
     const auto previous = state_.currentDataPath;
     state_.currentDataPath = *chosen;
     saved = saveDatFile();

@@ -54,6 +54,8 @@ class FileCommands {
 
  private:
   void showFilePath();
+  bool isShippedFile(const std::filesystem::path& path) const;
+  std::string dialogFolder() const;
   // Both image arrays from template bytes in file layout (the template stays unshifted).
   void loadTemplate(std::span<const std::uint8_t> bytes);
   std::string caption(int row) const { return state_.caption(row); }

@@ -68,7 +68,51 @@ KeyPlace findKey(const std::vector<std::string>& lines, const std::string& secti
   return place;
 }
 
+// A value in matching single or double quotes loses them.
+std::string unquoted(std::string value) {
+  if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+      value.back() == value.front()) {
+    return value.substr(1, value.size() - 2);
+  }
+  return value;
+}
+
+bool readWhole(const std::filesystem::path& path, std::string& text) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return false;
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  text = bytes.str();
+  return !in.bad();
+}
+
+bool hasSection(const std::vector<std::string>& lines, const std::string& section) {
+  std::string name;
+  return std::any_of(lines.begin(), lines.end(), [&](const std::string& line) {
+    return isSectionLine(line, name) && lower(name) == lower(section);
+  });
+}
+
+bool isSettingsLine(const std::string& line) {
+  std::string name, k, v;
+  const std::string t = trimBlanks(line);
+  return t.empty() || t[0] == ';' || t[0] == '#' || isSectionLine(line, name) ||
+         isKeyLine(line, k, v);
+}
+
 }  // namespace
+
+std::vector<std::string> splitLines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::istringstream in(text);
+  std::string line;
+  while (std::getline(in, line)) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    lines.push_back(line);
+  }
+  if (!lines.empty() && lines[0].starts_with("\xEF\xBB\xBF")) lines[0].erase(0, 3);
+  return lines;
+}
 
 std::string trimBlanks(const std::string& text) {
   const char* blanks = " \t\r\n";
@@ -105,15 +149,34 @@ bool ProfileFile::exists() const {
   return std::filesystem::is_regular_file(path_, ec);
 }
 
-std::vector<std::string> ProfileFile::loadLines() const {
-  std::vector<std::string> lines;
-  std::ifstream in(path_, std::ios::binary);
-  std::string line;
-  while (std::getline(in, line)) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    lines.push_back(line);
+ProfileFile::Health ProfileFile::health() const {
+  if (!exists()) return Health::Missing;
+  std::string text;
+  if (!readWhole(path_, text)) return Health::Unreadable;
+  const auto lines = splitLines(text);
+  std::string name;
+  const bool anySection = std::any_of(lines.begin(), lines.end(),
+                                      [&](const std::string& l) { return isSectionLine(l, name); });
+  if (text.find('\0') != std::string::npos || !anySection ||
+      !std::all_of(lines.begin(), lines.end(), isSettingsLine)) {
+    return Health::Damaged;
   }
-  if (!lines.empty() && lines[0].starts_with("\xEF\xBB\xBF")) lines[0].erase(0, 3);
+  return Health::Sound;
+}
+
+void ProfileFile::setBuiltIn(const std::string& text) {
+  builtIn_ = splitLines(text);
+}
+
+std::vector<std::string> ProfileFile::loadLines() const {
+  std::string text;
+  readWhole(path_, text);
+  return splitLines(text);
+}
+
+std::vector<std::string> ProfileFile::linesFor(const std::string& section) const {
+  auto lines = loadLines();
+  if (!builtIn_.empty() && !hasSection(lines, section)) return builtIn_;
   return lines;
 }
 
@@ -123,12 +186,12 @@ std::string ProfileFile::read(const std::string& section, const std::string& key
   if (const auto kept = unsaved_.find(memoryKey(section, key)); kept != unsaved_.end()) {
     value = kept->second;
   } else {
-    const auto lines = loadLines();
+    const auto lines = linesFor(section);
     const KeyPlace place = findKey(lines, section, key);
     std::string k;
     if (place.keyLine >= 0) isKeyLine(lines[place.keyLine], k, value);
   }
-  return cutToChars(trimBlanks(value), longest);
+  return cutToChars(unquoted(trimBlanks(value)), longest);
 }
 
 long ProfileFile::readNumber(const std::string& section, const std::string& key, long fallback,
@@ -158,7 +221,7 @@ bool ProfileFile::write(const std::string& section, const std::string& key,
   }
   std::ostringstream text;
   for (const auto& l : lines) text << l << "\r\n";
-  if (writeFileAtomically(path_, text.str())) {
+  if (!keepOnDisk_ && writeFileAtomically(path_, text.str()) == 0) {
     unsaved_.erase(memoryKey(section, key));
     return true;
   }
@@ -170,12 +233,13 @@ std::vector<std::pair<std::string, std::string>> ProfileFile::section(
     const std::string& section) const {
   std::vector<std::pair<std::string, std::string>> entries;
   bool inSection = false;
-  for (const auto& line : loadLines()) {
+  for (const auto& line : linesFor(section)) {
     std::string name, k, v;
     if (isSectionLine(line, name)) {
+      if (inSection) break;
       inSection = lower(name) == lower(section);
     } else if (inSection && isKeyLine(line, k, v)) {
-      entries.emplace_back(k, trimBlanks(v));
+      entries.emplace_back(k, unquoted(trimBlanks(v)));
     }
   }
   return entries;
@@ -183,7 +247,7 @@ std::vector<std::pair<std::string, std::string>> ProfileFile::section(
 
 bool ProfileFile::writeWholeFile(const std::string& text) {
   unsaved_.clear();
-  return writeFileAtomically(path_, text);
+  return !keepOnDisk_ && writeFileAtomically(path_, text) == 0;
 }
 
 }  // namespace q7

@@ -1,5 +1,7 @@
 #include "shell/startup.h"
 
+#include <cstdlib>
+
 #include "shell/error_report.h"
 #include "shell/setting_keys.h"
 #include "shell/shipped_files.h"
@@ -9,6 +11,7 @@ namespace {
 
 constexpr int kFileNameRow = 85;
 constexpr long kFullImage = kDataFileSize - 1;
+constexpr int kDamagedFile = 321;  // "invalid file format"
 
 long hexSetting(const ProfileFile& file, const SettingKey& k, std::string& text) {
   text = readSetting(file, k);
@@ -30,11 +33,21 @@ int languageForLocale(int localeId) {
   }
 }
 
+int languageSetting(const std::string& text) {
+  char* end = nullptr;
+  const double value = std::strtod(text.c_str(), &end);
+  const bool number = !text.empty() && end == text.c_str() + text.size();
+  if (number && (value == 1.0 || value == 2.0)) return static_cast<int>(value);
+  return kEnglish;
+}
+
 Startup::Startup(AppState& state, StartupHost& host, FileCommands& files, StatusPanels& status)
     : state_(state), host_(host), files_(files), status_(status) {}
 
 StartupOutcome Startup::run() {
-  state_.settings = ProfileFile(state_.programFolder / "corvane.def");
+  state_.settings = ProfileFile(state_.programFolder / kSettingsFile);
+  state_.settings.setBuiltIn(builtInSettings());
+  guardDamagedSettings();
   if (!firstRunCheck()) return StartupOutcome::CloseAtOnce;
   getSysLang();
   readLanguage();
@@ -60,6 +73,16 @@ StartupOutcome Startup::run() {
   return StartupOutcome::Started;
 }
 
+// A settings file that cannot be read whole is reported once and left as it
+// is; the program runs on the built-in copy for whatever it cannot read.
+void Startup::guardDamagedSettings() {
+  const auto health = state_.settings.health();
+  if (health != ProfileFile::Health::Unreadable && health != ProfileFile::Health::Damaged) return;
+  state_.settings.keepOnDisk();
+  const int number = health == ProfileFile::Health::Unreadable ? err::kPermission : kDamagedFile;
+  errorReporter().report("mdifrmMain->MDIForm_Load", {number, state_.settings.path().string()});
+}
+
 // "FirRun" 2 (or absent) in an existing file: the file is not prepared yet;
 // mark it for language detection and end this start. A missing settings file
 // is laid down from the built-in copy, which starts as a first start.
@@ -82,7 +105,7 @@ void Startup::getSysLang() {
 }
 
 void Startup::readLanguage() {
-  state_.language = normalizeLanguage(readSettingInt(state_.settings, key::kLanguage));
+  state_.language = languageSetting(readSetting(state_.settings, key::kLanguage));
   host_.setLanguageChecks(state_.language);
 }
 

@@ -14,6 +14,10 @@ inline constexpr int kLocaleTraditionalChinese = 1028;
 inline constexpr int kLocaleUsEnglish = 1033;
 inline constexpr int kLocaleSimplifiedChinese = 2052;
 
+// The language index a "Language" value stands for: 1 and 2 as they are, any
+// other value (a number out of range or text) English.
+int languageSetting(const std::string& text);
+
 // Language index for a system locale identifier (anything unknown is English).
 int languageForLocale(int localeId);
 
@@ -50,6 +54,7 @@ class Startup {
   void getSysLang();
 
  private:
+  void guardDamagedSettings();
   bool firstRunCheck();
   void readLanguage();
   void checkPort();

@@ -129,7 +129,7 @@ TEST_F(FileCommandsTest, SaveAsWritesAndReopensTheSameBytes) {
   prompts.answers = {true};
   prompts.fileNames = {(dir / "b.dat").string()};
   files.saveFile();
-  EXPECT_EQ(prompts.dialogDirs.back(), state.defaultDataPath.string());
+  EXPECT_EQ(prompts.dialogDirs.back(), (dir / "Data").string());
   EXPECT_EQ(std::filesystem::file_size(dir / "b.dat"), 1040u);
   EXPECT_EQ(views.calls, (std::vector<std::string>{"commit", "store", "store"}));
   for (std::size_t i = 16; i < 1024; ++i) EXPECT_EQ(state.image[i], before[i]) << i;
@@ -178,6 +178,45 @@ TEST_F(FileCommandsTest, FailedSaveKeepsImageFileAndPathAndSaysSo) {
   EXPECT_EQ(prompts.messages.back().text, "Save file failed!");
   EXPECT_EQ(std::filesystem::file_size(dir / "old.dat"), 1040u);
   EXPECT_FALSE(errorReporter().lines().empty());
+}
+
+TEST_F(FileCommandsTest, DialogsOpenOnTheCurrentFilesFolderWithNoName) {
+  std::filesystem::create_directory(dir / "work");
+  putBytes(dir / "work" / "a.dat", fileOf(0x11));
+  files.openFile((dir / "work" / "a.dat").string());
+  files.openFile("");
+  prompts.answers = {true};
+  files.saveFile();
+  files.saveAsFile();
+  const std::string folder = (dir / "work").string();
+  EXPECT_EQ(prompts.dialogDirs, (std::vector<std::string>{folder, folder, folder}));
+}
+
+TEST_F(FileCommandsTest, SavingAfterTheShippedDefaultsGoesToTheDataFolder) {
+  for (const char* shipped : {kDefaultsFileName, kTemplateFileName}) {
+    putBytes(dir / shipped, fileOf(0x44));
+    files.openFile((dir / shipped).string());
+    ASSERT_EQ(state.currentDataPath, dir / shipped);
+    prompts.dialogDirs.clear();
+    prompts.answers = {true};
+    prompts.fileNames = {(dir / "Data" / "mine.dat").string()};
+    files.saveFile();
+    EXPECT_EQ(prompts.dialogDirs, (std::vector<std::string>{(dir / "Data").string()}));
+    EXPECT_EQ(state.currentDataPath, dir / "Data" / "mine.dat");
+    std::filesystem::remove(dir / "Data" / "mine.dat");
+  }
+}
+
+TEST_F(FileCommandsTest, TheShippedTemplateAndDefaultsAreNeverOverwritten) {
+  putBytes(dir / kDefaultsFileName, fileOf(0x44));
+  state.image[0x100] = 0x99;
+  for (const auto& chosen : {dir / kDefaultsFileName, dir / "Data" / ".." / kTemplateFileName}) {
+    prompts.fileNames = {chosen.string()};
+    EXPECT_FALSE(files.saveAsFile());
+    EXPECT_EQ(prompts.messages.back().text, "Save file failed!");
+  }
+  EXPECT_EQ(readImageFile(dir / kDefaultsFileName, kDataFileSize)[0x100 + 16], 0x44);
+  EXPECT_EQ(readImageFile(dir / kTemplateFileName, kDataFileSize)[0x100 + 16], 0xAA);
 }
 
 }  // namespace

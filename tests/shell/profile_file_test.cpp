@@ -87,4 +87,26 @@ TEST(ProfileFile, CutCountsCharactersNotBytes) {
 }
 
 }  // namespace
+TEST(ProfileFile, QuotesAreDroppedAndOnlyTheFirstSectionCounts) {
+  test::TempDir dir;
+  put(dir / "s.def", "[A]\n1=\"quoted\"\n2='single'\n3=\"open\n[B]\n[a]\n4=later\n");
+  const ProfileFile file(dir / "s.def");
+  EXPECT_EQ(file.read("A", "1", ""), "quoted");
+  EXPECT_EQ(file.read("A", "4", "none"), "none");
+  const auto entries = file.section("A");
+  const std::vector<std::pair<std::string, std::string>> expected = {
+      {"1", "quoted"}, {"2", "single"}, {"3", "\"open"}};
+  EXPECT_EQ(entries, expected);
+}
+
+TEST(ProfileFile, AMissingSectionComesFromTheBuiltInCopy) {
+  test::TempDir dir;
+  put(dir / "s.def", "[Setting]\nLanguage=1\n");
+  ProfileFile file(dir / "s.def");
+  file.setBuiltIn("[Setting]\nLanguage=3\nCOM=4\n[CTCSS_LIST]\n1=67.0\n");
+  EXPECT_EQ(file.read("Setting", "Language", ""), "1");
+  EXPECT_EQ(file.read("Setting", "COM", "1"), "1");
+  EXPECT_EQ(file.section("CTCSS_LIST").size(), 1u);
+}
+
 }  // namespace q7

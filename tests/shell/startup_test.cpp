@@ -4,6 +4,7 @@
 
 #include <fstream>
 
+#include "shell/error_report.h"
 #include "shell/setting_keys.h"
 #include "support/scripted_prompts.h"
 #include "support/shell_fakes.h"
@@ -138,4 +139,26 @@ TEST_F(StartupTest, OutOfRangeNumbersFallBack) {
 }
 
 }  // namespace
+TEST_F(StartupTest, ALanguageOutsideOneToThreeCountsAsThree) {
+  const std::pair<const char*, int> cases[] = {
+      {"1", kSimplifiedChinese}, {"2", kTraditionalChinese}, {"3", kEnglish},  {"99999", kEnglish},
+      {"+3", kEnglish},          {"3.0", kEnglish},          {"-1", kEnglish}, {"x", kEnglish}};
+  for (const auto& [text, language] : cases) EXPECT_EQ(languageSetting(text), language) << text;
+  settings("[Setting]\nFirRun=0\nLanguage=99999\n");
+  startup.run();
+  EXPECT_EQ(state.language, kEnglish);
+}
+
+TEST_F(StartupTest, ADamagedSettingsFileIsKeptReportedOnceAndReadFromTheBuiltInCopy) {
+  const std::string damaged("[Setting]\nFirRun=0\n\0\x01garbage\n", 29);
+  settings(damaged);
+  errorReporter().clear();
+  EXPECT_EQ(startup.run(), StartupOutcome::Started);
+  EXPECT_EQ(errorReporter().lines().size(), 2u);  // one report: separator and detail
+  std::ifstream in(dir / "corvane.def", std::ios::binary);
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), damaged);
+  EXPECT_FALSE(state.settings.section("CTCSS_LIST").empty());
+  EXPECT_NE(state.settings.read("ChInfo", "1000", "", 254), "");
+}
+
 }  // namespace q7
