@@ -3,11 +3,11 @@
 # desktop program. Set Q7_NO_SIM=1 to use a real programming cable instead.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/setup.sh
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
-  echo "q7cps: no display found (DISPLAY is not set); start it from a desktop session, or try: xvfb-run scripts/run.sh"
+  echo "q7cps: no display found (DISPLAY is not set); start it from a desktop session, or run scripts/setup.sh (it installs xvfb) and then: xvfb-run scripts/run.sh"
   exit 1
 fi
+scripts/setup.sh
 bin=build/bin
 if [ -z "${Q7_NO_SIM:-}" ]; then
   # The simulated radio answers on a pseudo-terminal; port 1 of the program is

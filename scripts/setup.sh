@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(cmake ninja-build g++ qt6-base-dev qt6-serialport-dev libgl-dev libgtest-dev libcli11-dev
-          fonts-noto-cjk)
+          fonts-noto-cjk qt6-translations-l10n xvfb)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
@@ -13,7 +13,14 @@ done
 if ((${#missing[@]})); then
   echo "Installing: ${missing[*]}"
   sudo=""
-  [ "$(id -u)" -eq 0 ] || sudo="sudo"
+  if [ "$(id -u)" -ne 0 ]; then
+    if ! command -v sudo >/dev/null; then
+      echo "q7cps: these Debian packages are missing; as root, run:"
+      echo "  apt-get install ${missing[*]}"
+      exit 1
+    fi
+    sudo="sudo"
+  fi
   $sudo apt-get update -qq
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi

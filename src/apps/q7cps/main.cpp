@@ -1,6 +1,7 @@
 // The desktop programming tool: one main window over the shared state.
 #include <QApplication>
 
+#include "qt_translations.h"
 #include "shell/app_state.h"
 #include "shell/ui/main_window.h"
 #include "shell/ui/qt_prompts.h"
@@ -13,6 +14,7 @@ int main(int argc, char** argv) {
   q7::MainWindow window(state, prompts);
   prompts.setParent(&window);
   if (!window.start()) return 0;
+  q7::installQtTranslations(app, state.language);
   window.show();
   return app.exec();
 }
