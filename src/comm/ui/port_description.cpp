@@ -6,12 +6,18 @@
 
 namespace q7 {
 
-std::string portDescription(const std::string& device) {
+bool devicePresent(const std::string& device) {
+  if (device.empty()) return false;
+#ifdef _WIN32
+  return true;
+#else
   std::error_code ec;
-  if (device.empty()) return {};
-#ifndef _WIN32
-  if (!std::filesystem::exists(device, ec)) return {};
+  return std::filesystem::exists(device, ec);
 #endif
+}
+
+std::string portDescription(const std::string& device) {
+  if (!devicePresent(device)) return {};
   const QSerialPortInfo info(QString::fromStdString(device));
   QStringList about;
   for (const QString& part : {info.description(), info.manufacturer()}) {

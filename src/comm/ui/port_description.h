@@ -7,5 +7,7 @@
 namespace q7 {
 
 std::string portDescription(const std::string& device);
+// True when a device stands behind the name (on Windows every COM name counts).
+bool devicePresent(const std::string& device);
 
 }  // namespace q7

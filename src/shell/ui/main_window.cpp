@@ -387,6 +387,9 @@ void MainWindow::loadVoiceSequence() {
   getVoiceSeq();
 }
 
+// Nothing is left to prepare here: every read and write selects the standard
+// command pair and rebuilds both step tables from the ranges of the moment
+// when it starts, so a pair a radio declared never outlives its transfer.
 void MainWindow::prepareCommandPair() {}
 
 void MainWindow::setSoftFace() {
@@ -434,8 +437,8 @@ void MainWindow::showPortPanel() {
   const std::string name = "COM" + std::to_string(state_.port);
   const std::string device = systemPortDevices(state_.settings)(state_.port);
   if (device == name) return setPanelText(kPortPanel, name);
-  const bool present = !portDescription(device).empty();
-  setPanelText(kPortPanel, name + "  " + (present ? device : state_.caption(kNotPresentRow)));
+  setPanelText(kPortPanel,
+               name + "  " + (devicePresent(device) ? device : state_.caption(kNotPresentRow)));
 }
 
 void MainWindow::showErrorLine(const std::string& line) {
