@@ -37,10 +37,10 @@ as_user xvfb-run -a -s "-screen 0 1280x1024x24" bash -c "
   $command & app=\$!
   sleep 6; import -window root $OUT/1-started.png
   # No window manager runs on the virtual display: give the window the focus.
-  xdotool search --sync --name 'TARN Q7' | head -1 | xargs -I{} xdotool windowfocus --sync {}
-  xdotool key ctrl+r; sleep 2; import -window root $OUT/2-read-window.png
+  focus() { xdotool search --name 'TARN Q7' | head -1 | xargs -I{} xdotool windowfocus --sync {}; }
+  focus; xdotool key ctrl+r; sleep 2; import -window root $OUT/2-read-window.png
   xdotool key Return; sleep 8; import -window root $OUT/3-read-done.png
-  xdotool key Escape; sleep 1; xdotool key ctrl+s; sleep 3; import -window root $OUT/4-saved.png
+  xdotool key Escape; sleep 1; focus; xdotool key ctrl+s; sleep 3; import -window root $OUT/4-saved.png
   kill \$app"
 
 fail=0
