@@ -4,6 +4,7 @@
 #include <map>
 
 #include "shell/profile_file.h"
+#include "shell/text_encoding.h"
 
 namespace q7 {
 
@@ -59,7 +60,9 @@ ControlState controlState(ControlKind kind, int labelRow, std::string text = {})
 std::vector<std::string> readSerialNumbers(const std::filesystem::path& file) {
   // The section is read once; the first line of a key counts, as in a keyed read.
   std::map<std::string, std::string> byKey;
-  for (const auto& [key, value] : ProfileFile(file).section(kSerialSection)) {
+  ProfileFile profile(file);
+  profile.decodeWith(utf8FromUtf8OrGb18030);
+  for (const auto& [key, value] : profile.section(kSerialSection)) {
     byKey.emplace(key, trimBlanks(cutToChars(value, kLongestValue)));
   }
   std::vector<std::string> serials;

@@ -9,6 +9,7 @@
 
 #include "shell/caption_table.h"
 #include "shell/codeplug_image.h"
+#include "shell/file_locations.h"
 #include "shell/profile_file.h"
 
 namespace q7 {
@@ -44,10 +45,15 @@ struct MemoryRanges {
 };
 
 inline constexpr const char* kSettingsFile = "corvane.def";
+inline constexpr const char* kDataFolderName = "Data";
 
 struct AppState {
   // Where the shipped files are: template, defaults, help, the shipped settings.
   std::filesystem::path programFolder;
+  // Where the settings file is read and written; empty: the program folder.
+  std::filesystem::path settingsFolder;
+  // Where data files are saved by default; empty: "Data" in the program folder.
+  std::filesystem::path dataFolder;
   ProfileFile settings;
   int language = kEnglish;
   CaptionTable captions;
@@ -64,6 +70,17 @@ struct AppState {
   CodeplugImage image;
   CodeplugImage templateImage;
 
+  void useLocations(const FileLocations& where) {
+    programFolder = where.programFolder;
+    settingsFolder = where.settingsFolder;
+    dataFolder = where.dataFolder;
+  }
+  std::filesystem::path settingsPath() const {
+    return (settingsFolder.empty() ? programFolder : settingsFolder) / kSettingsFile;
+  }
+  std::filesystem::path dataFolderPath() const {
+    return dataFolder.empty() ? programFolder / kDataFolderName : dataFolder;
+  }
   bool locked() const { return lockState == kLockedText; }
   const std::string& caption(int row) const { return captions(row); }
 };

@@ -55,7 +55,7 @@ std::string FileCommands::dialogFolder() const {
 
 void FileCommands::generateDatFolder() {
   guard("mdifrmMain->GenerateDatFolder", [&] {
-    const auto folder = state_.programFolder / kDataFolderName;
+    const auto folder = state_.dataFolderPath();
     std::error_code ec;
     if (!std::filesystem::is_directory(folder, ec)) {
       std::filesystem::create_directories(folder, ec);

@@ -17,7 +17,6 @@ namespace q7 {
 inline constexpr const char* kDataFilter = "Data File(*.dat)|*.dat";
 inline constexpr const char* kTemplateFileName = "dhcpqec.def";
 inline constexpr const char* kDefaultsFileName = "DefRadioSet.def";
-inline constexpr const char* kDataFolderName = "Data";
 inline constexpr const char* kUntitledName = "Untitled.dat";
 
 class FileCommands {

@@ -171,7 +171,7 @@ void ProfileFile::setBuiltIn(const std::string& text) {
 std::vector<std::string> ProfileFile::loadLines() const {
   std::string text;
   readWhole(path_, text);
-  return splitLines(text);
+  return splitLines(decode_ ? decode_(text) : text);
 }
 
 std::vector<std::string> ProfileFile::linesFor(const std::string& section) const {

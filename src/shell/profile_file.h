@@ -6,6 +6,7 @@
 // a write changes only that key's line (creating section or key when missing) and goes to disk at
 // once. A write that cannot reach the disk keeps the value in memory.
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -29,6 +30,10 @@ class ProfileFile {
   // From now on writes only change the values kept in memory: the file on
   // disk stays as it is (one that could not be read whole is never replaced).
   void keepOnDisk() { keepOnDisk_ = true; }
+  // Reads pass the file's bytes through `decode` (to UTF-8) before parsing them.
+  void decodeWith(std::function<std::string(const std::string&)> decode) {
+    decode_ = std::move(decode);
+  }
 
   // Trimmed value of `key`, cut to `longest` characters (UTF-8 code points);
   // `fallback` when the key is absent (the default is cut and trimmed alike).
@@ -55,6 +60,7 @@ class ProfileFile {
   std::filesystem::path path_;
   std::vector<std::string> builtIn_;
   bool keepOnDisk_ = false;
+  std::function<std::string(const std::string&)> decode_;
   std::map<std::string, std::string> unsaved_;  // "section\nkey" in lower case -> value
 };
 

@@ -45,7 +45,7 @@ Startup::Startup(AppState& state, StartupHost& host, FileCommands& files, Status
     : state_(state), host_(host), files_(files), status_(status) {}
 
 StartupOutcome Startup::run() {
-  state_.settings = ProfileFile(state_.programFolder / kSettingsFile);
+  state_.settings = ProfileFile(state_.settingsPath());
   state_.settings.setBuiltIn(builtInSettings());
   guardDamagedSettings();
   if (!firstRunCheck()) return StartupOutcome::CloseAtOnce;

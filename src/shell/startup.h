@@ -43,7 +43,9 @@ class StartupHost {
   virtual void applyChannelLock(bool locked) = 0;
 };
 
-enum class StartupOutcome { CloseAtOnce, Started };
+// Failed: a step of the sequence failed; the window still shows, with the
+// error list, so that the user sees what went wrong.
+enum class StartupOutcome { CloseAtOnce, Started, Failed };
 
 class Startup {
  public:

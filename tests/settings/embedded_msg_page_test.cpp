@@ -143,6 +143,20 @@ TEST_F(SerialNumbers, FileIsReadUpToTheFirstMissingOrEmptyKey) {
   EXPECT_EQ(cut, (std::vector<std::string>{std::string(99, '7')}));
 }
 
+TEST_F(SerialNumbers, FileInUtf8OrInTheLocalChineseCodePage) {
+  // "对讲机01" in UTF-8 and in GB18030.
+  const std::string utf8 =
+      "\xe5\xaf\xb9\xe8\xae\xb2\xe6\x9c\xba"
+      "01";
+  const std::string gb18030 =
+      "\xb6\xd4\xbd\xb2\xbb\xfa"
+      "01";
+  for (const std::string& serial : {utf8, gb18030}) {
+    EXPECT_EQ(readSerialNumbers(writeFile("[SerialNo]\r\n1=" + serial + "\r\n")),
+              (std::vector<std::string>{utf8}));
+  }
+}
+
 TEST_F(SerialNumbers, ItemsShowFourDigitNumbers) {
   EXPECT_EQ(serialItemText(1, "SN1"), "0001 -- SN1");
   EXPECT_EQ(serialItemText(10000, "X -- Y"), "10000 -- X -- Y");

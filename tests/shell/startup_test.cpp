@@ -106,6 +106,19 @@ TEST_F(StartupTest, NormalStartRunsTheStepsInOrder) {
   EXPECT_EQ(state.port, 3);
 }
 
+TEST_F(StartupTest, UserFoldersHoldTheSettingsFileAndTheDataFolder) {
+  state.settingsFolder = dir / "config";
+  state.dataFolder = dir / "documents" / "q7cps";
+  std::filesystem::create_directories(state.settingsFolder);
+  std::ofstream(state.settingsFolder / "corvane.def") << "[Setting]\nFirRun=1\n";
+  ASSERT_EQ(startup.run(), StartupOutcome::Started);
+  EXPECT_EQ(readSetting(ProfileFile(state.settingsFolder / "corvane.def"), key::kFirRunCheck), "0");
+  EXPECT_FALSE(std::filesystem::exists(dir / "corvane.def"));
+  EXPECT_TRUE(std::filesystem::is_directory(state.dataFolder));
+  EXPECT_FALSE(std::filesystem::exists(dir / "Data"));
+  EXPECT_EQ(state.currentDataPath, state.dataFolder / "Untitled.dat");
+}
+
 TEST_F(StartupTest, LanguageAndFontRules) {
   const std::tuple<const char*, int, const char*> cases[] = {
       {"Language=7\n", kEnglish, "Times New Roman"},

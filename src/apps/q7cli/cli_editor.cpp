@@ -7,13 +7,12 @@
 
 #include "cli_radio.h"
 #include "shell/error_report.h"
+#include "shell/file_commands.h"
 #include "shell/shipped_files.h"
 
 namespace q7::cli {
 namespace {
 
-constexpr const char* kSettingsFileName = "corvane.def";
-constexpr const char* kTemplateFileName = "dhcpqec.def";
 constexpr int kInvalidFileFormat = 321;
 
 std::string openReason(const std::filesystem::path& path, const Failure& failure) {
@@ -56,7 +55,7 @@ CliEditor::CliEditor(const std::filesystem::path& dataFile, int language) {
   } catch (const Failure& failure) {
     throw std::runtime_error(openReason(dataFile, failure));
   }
-  state_.programFolder = programFolder();
+  state_.useLocations(programLocations());
   state_.language = language;
   state_.captions = CaptionTable(language);
   useSettings();
@@ -75,7 +74,7 @@ CliEditor::~CliEditor() {
 }
 
 void CliEditor::useSettings() {
-  state_.settings = ProfileFile(state_.programFolder / kSettingsFileName);
+  state_.settings = ProfileFile(state_.settingsPath());
   if (state_.settings.exists()) return;
   builtInSettingsCopy_ = writeBuiltInSettings();
   state_.settings = ProfileFile(builtInSettingsCopy_);

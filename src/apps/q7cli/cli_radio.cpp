@@ -9,8 +9,10 @@
 #include <stdexcept>
 
 #include "comm/port_names.h"
+#include "shell/app_state.h"
 #include "shell/error_report.h"
 #include "shell/setting_keys.h"
+#include "shell/ui/standard_folders.h"
 
 namespace q7::cli {
 namespace {
@@ -45,14 +47,16 @@ std::string lineFailure(const PosixSerialLink& link) {
 
 }  // namespace
 
-std::filesystem::path programFolder() {
+FileLocations programLocations() {
   std::error_code ec;
   const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-  return ec ? std::filesystem::current_path() : exe.parent_path();
+  return prepareFileLocations(ec ? std::filesystem::current_path() : exe.parent_path());
 }
 
 ProfileFile programSettings() {
-  return ProfileFile(programFolder() / "corvane.def");
+  AppState state;
+  state.useLocations(programLocations());
+  return ProfileFile(state.settingsPath());
 }
 
 TransferRanges transferRanges(const RadioOptions& options, const ProfileFile& settings,

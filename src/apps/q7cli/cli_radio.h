@@ -1,5 +1,5 @@
 #pragma once
-// What the read and write verbs share: the settings file beside the program,
+// What the read and write verbs share: the program's settings file,
 // the port, the address ranges, the transfer with its progress bar on stderr,
 // the optional traffic trace, Ctrl+C as the stop request and the line that
 // says how the transfer ended.
@@ -12,14 +12,16 @@
 #include "comm/posix_serial_link.h"
 #include "comm/radio_transfer.h"
 #include "shell/caption_table.h"
+#include "shell/file_locations.h"
 #include "shell/profile_file.h"
 
 namespace q7::cli {
 
-// The folder of the running program, where its shipped files lie.
-std::filesystem::path programFolder();
+// Where the running program's files are: the shipped ones, the settings file
+// and the data folder, found as the desktop program finds them.
+FileLocations programLocations();
 
-// The settings file corvane.def in the folder of the running program.
+// The settings file corvane.def the desktop program also reads.
 ProfileFile programSettings();
 
 // The read and write ranges of the settings file, with --start/--end applied

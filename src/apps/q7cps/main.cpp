@@ -5,15 +5,18 @@
 #include "shell/app_state.h"
 #include "shell/ui/main_window.h"
 #include "shell/ui/qt_prompts.h"
+#include "shell/ui/standard_folders.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   q7::AppState state;
-  state.programFolder = QCoreApplication::applicationDirPath().toStdString();
+  state.useLocations(
+      q7::prepareFileLocations(QCoreApplication::applicationDirPath().toStdString()));
   q7::QtPrompts prompts;
   q7::MainWindow window(state, prompts);
   prompts.setParent(&window);
-  if (!window.start()) return 0;
+  // A failed start still shows the window, with the error list.
+  if (window.start() == q7::StartupOutcome::CloseAtOnce) return 0;
   q7::installQtTranslations(app, state.language);
   window.show();
   return app.exec();

@@ -244,15 +244,25 @@ void MainWindow::tlbMdiFrmMain_ButtonClick(const QString& key) {
   });
 }
 
-bool MainWindow::start() {
-  bool started = false;
-  guard("mdifrmMain->MDIForm_Load",
-        [&] { started = Startup(state_, *this, files_, *this).run() == StartupOutcome::Started; });
-  if (started) {
+StartupOutcome MainWindow::start() {
+  StartupOutcome outcome = StartupOutcome::Failed;
+  guard("mdifrmMain->MDIForm_Load", [&] { outcome = Startup(state_, *this, files_, *this).run(); });
+  if (outcome == StartupOutcome::Started) {
     files_.markUnchanged();
     tmrChLock_->start();
+  } else if (outcome == StartupOutcome::Failed) {
+    keepOnlyExit();
   }
-  return started;
+  return outcome;
+}
+
+// The windows behind the other entries may not exist after a failed start.
+void MainWindow::keepOnlyExit() {
+  setSoftFace();
+  static const QStringList kKept = {"mnuFile", "mnuExit", "tlbExit", "mnuHelp", "mnuAboutSoft"};
+  for (const auto& [name, a] : actions_) a->setEnabled(kKept.contains(name));
+  guard("mdifrmMain->MDIForm_Load", [&] { files_.markUnchanged(); });
+  state_.quitWithoutAsking = true;
 }
 
 void MainWindow::setPanelText(int panel, const std::string& text) {

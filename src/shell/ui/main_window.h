@@ -40,8 +40,9 @@ class MainWindow : public QMainWindow,
   MainWindow(AppState& state, Prompts& prompts);
   ~MainWindow() override;
 
-  // Runs the start-up sequence; false when the program must end at once.
-  bool start();
+  // Runs the start-up sequence. After a failure only the entries that need
+  // no prepared window stay enabled: Exit, About and the file menu itself.
+  StartupOutcome start();
   // Starts the program anew after a language change (replaceable for tests).
   void setRestarter(std::function<void()> restart) { restart_ = std::move(restart); }
 
@@ -91,6 +92,7 @@ class MainWindow : public QMainWindow,
   void showChannelWindow() override;
   void applyChannelLock(bool locked) override;
 
+  void keepOnlyExit();
   void fitScreen();
   void buildMenus();
   void buildToolBar();

@@ -35,7 +35,10 @@ std::optional<std::string> chosen(const QString& name) {
 QString qtFileFilter(const std::string& filter) {
   const QStringList parts = qs(filter).split('|');
   QStringList filters;
-  for (int i = 0; i + 1 < parts.size(); i += 2) filters << parts[i] + " (" + parts[i + 1] + ")";
+  // Qt separates the patterns of one filter with spaces.
+  for (int i = 0; i + 1 < parts.size(); i += 2) {
+    filters << parts[i] + " (" + QString(parts[i + 1]).replace(';', ' ') + ")";
+  }
   return filters.join(";;");
 }
 

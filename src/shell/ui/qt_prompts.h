@@ -21,7 +21,8 @@ class QtPrompts : public Prompts {
   QPointer<QWidget> parent_;
 };
 
-// "Data File(*.dat)|*.dat" -> "Data File(*.dat) (*.dat)", the form Qt's dialogs take.
+// "Data File(*.dat)|*.dat" -> "Data File(*.dat) (*.dat)", the form Qt's dialogs
+// take; several patterns "*.txt;*.ini" become "*.txt *.ini".
 QString qtFileFilter(const std::string& filter);
 
 }  // namespace q7

@@ -44,7 +44,7 @@ class MainWindowRadioTest : public ::testing::Test {
     errorReporter().clear();
     state.programFolder = dir.path();
     window = std::make_unique<MainWindow>(state, prompts);
-    EXPECT_TRUE(window->start());
+    EXPECT_EQ(window->start(), StartupOutcome::Started);
     EXPECT_TRUE(test::activate(window.get()));
   }
   ~MainWindowRadioTest() override { state.closing = true; }

@@ -4,12 +4,12 @@
 
 #include <QAbstractItemView>
 #include <QAction>
-#include <QLabel>
-#include <QTableWidget>
 #include <QHeaderView>
+#include <QLabel>
 #include <QMenu>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QTableWidget>
 #include <QToolBar>
 #include <fstream>
 
@@ -43,7 +43,7 @@ class MainWindowTest : public ::testing::Test {
     shipped({{"FirRun", "0"}, {"COM", "4"}, {"Language", std::to_string(language)}});
     auto window = std::make_unique<MainWindow>(state, prompts);
     window->setRestarter([this] { ++restarts; });
-    EXPECT_TRUE(window->start());
+    EXPECT_EQ(window->start(), StartupOutcome::Started);
     return window;
   }
   QString text(MainWindow& w, const char* name) { return w.action(name)->text(); }
@@ -165,7 +165,7 @@ TEST_F(MainWindowTest, LockFaceTogglesCheckMarkStatusAndSetting) {
 TEST_F(MainWindowTest, StoredLockIsOnFromTheFirstMoment) {
   shipped({{"FirRun", "0"}, {"Language", "3"}, {"ChannelLock", "ShowLock"}});
   MainWindow w(state, prompts);
-  ASSERT_TRUE(w.start());
+  ASSERT_EQ(w.start(), StartupOutcome::Started);
   EXPECT_TRUE(w.action("mnuLockFace")->isChecked());
   EXPECT_EQ(w.panelText(kNoticePanel), "Interface Locked");
   ASSERT_NE(w.channelWindow(), nullptr);
@@ -187,6 +187,40 @@ TEST_F(MainWindowTest, FirstReportShowsTheErrorList) {
   EXPECT_EQ(list->objectName(), "frmShowErr");
   state.closing = true;
   errorReporter().clear();
+}
+
+// A main window whose memory view cannot be prepared, as a failing start-up step.
+class WindowFailingAtMemoryView : public MainWindow {
+ public:
+  using MainWindow::MainWindow;
+
+ private:
+  void initMemoryGrid() override { throw Failure(err::kInternal, "memory view"); }
+};
+
+TEST_F(MainWindowTest, FailedStartShowsTheWindowWithTheErrorListAndOnlyExit) {
+  shipped({{"FirRun", "0"}, {"Language", "3"}});
+  WindowFailingAtMemoryView w(state, prompts);
+  ASSERT_EQ(w.start(), StartupOutcome::Failed);
+  auto* list = w.findChild<ErrorListWindow*>();
+  ASSERT_NE(list, nullptr);
+  EXPECT_EQ(list->entryCount(), 2);
+  EXPECT_EQ(w.action("mnuFile")->text(), "&File");
+  for (const char* name : {"mnuFileOpen", "mnuFileSave", "mnuReadFre", "tlbRead", "mnuSet"})
+    EXPECT_FALSE(w.action(name)->isEnabled()) << name;
+  w.show();
+  w.action("mnuExit")->trigger();
+  EXPECT_FALSE(w.isVisible());
+  EXPECT_TRUE(prompts.questions.empty());
+  errorReporter().clear();
+}
+
+TEST_F(MainWindowTest, SettingsNotPreparedYetCloseAtOnceWithoutAWindow) {
+  shipped({{"FirRun", "2"}});
+  MainWindow w(state, prompts);
+  EXPECT_EQ(w.start(), StartupOutcome::CloseAtOnce);
+  EXPECT_EQ(w.findChild<ErrorListWindow*>(), nullptr);
+  EXPECT_EQ(readSetting(ProfileFile(dir / "corvane.def"), key::kFirRunCheck), "1");
 }
 
 TEST(AboutBox, TextsAndFontsPerLanguage) {
