@@ -15,6 +15,11 @@ inline std::vector<std::uint8_t> fileBytes(const std::filesystem::path& path) {
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
+inline std::string fileBytesText(const std::filesystem::path& path) {
+  const auto bytes = fileBytes(path);
+  return {bytes.begin(), bytes.end()};
+}
+
 // A data file whose every radio byte is distinct from its neighbours, with a
 // valid model, a plausible band (400-470 MHz) and key bytes the write leaves as they are.
 inline std::filesystem::path patternFile(const TempDir& dir) {
