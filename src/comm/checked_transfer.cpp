@@ -42,9 +42,13 @@ CheckedWrite CheckedTransfer::write(CodeplugImage& image, int port, const Transf
   if (safeguards_.verify) {
     beginStage(result.stage = WriteStage::Verify);
     const AddressRange written = clampToRadio(ranges.write);
-    result.outcome = readAside(result.readBack, port, {written, ranges.write});
+    CodeplugImage radio;
+    result.outcome = readAside(radio, port, {written, ranges.write});
     if (result.outcome != TransferOutcome::Succeeded) return result;
-    result.differing = differingAddresses(image, result.readBack, written);
+    result.differing = differingAddresses(image, radio, written);
+    result.readBack = image;
+    std::copy(radio.bytes().begin() + written.start, radio.bytes().begin() + written.end + 1,
+              result.readBack.bytes().begin() + written.start);
   }
   result.stage = WriteStage::Done;
   return result;

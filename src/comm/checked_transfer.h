@@ -39,7 +39,8 @@ struct CheckedWrite {
   std::string backupFailure;
   // After a read-back: the addresses that differ (none: verified).
   std::optional<std::vector<int>> differing;
-  CodeplugImage readBack;  // the radio's bytes of the written range after it
+  // The image sent, with the written range as the radio holds it after the write.
+  CodeplugImage readBack;
 
   bool succeeded() const { return stage == WriteStage::Done; }
   bool verified() const { return differing && differing->empty(); }

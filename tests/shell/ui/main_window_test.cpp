@@ -4,12 +4,12 @@
 
 #include <QAbstractItemView>
 #include <QAction>
-#include <QLabel>
-#include <QTableWidget>
 #include <QHeaderView>
+#include <QLabel>
 #include <QMenu>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QTableWidget>
 #include <QToolBar>
 #include <fstream>
 
@@ -101,7 +101,7 @@ TEST_F(MainWindowTest, MenuOrderShortcutsAndToolbar) {
     fileEntries << (a->isSeparator() ? "-" : a->objectName());
   }
   EXPECT_EQ(fileEntries, (QStringList{"mnuFileNew", "mnuFileOpen", "mnuFileSave", "mnuFileSaveAs",
-                                      "-", "mnuExit"}));
+                                      "-", "mnuCompare", "-", "mnuExit"}));
   QStringList languages;
   for (QAction* a : w->findChild<QMenu*>("mnuLangSetting")->actions()) {
     languages << a->objectName();
