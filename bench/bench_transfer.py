@@ -49,10 +49,12 @@ def main():
         template = os.path.join(bin_dir, "dhcpqec.def")
         cases = [
             ("read", "q7cli",
-             lambda dev: ["read", "--port", dev, "-o", image, "--start", "0", "--end", "3FF"],
+             lambda dev: ["read", "--port", dev, "-o", image, "--start", "0", "--end", "3FF",
+                         "--no-backup"],
              ["--image", template]),
             ("write", "q7cli",
-             lambda dev: ["write", "--port", dev, image, "--start", "0", "--end", "3FF"], []),
+             lambda dev: ["write", "--port", dev, image, "--start", "0", "--end", "3FF",
+                         "--no-backup", "--no-verify"], []),
             ("gui-rd", "q7bench_gui", lambda dev: ["read", dev, image], ["--image", template]),
             ("gui-wr", "q7bench_gui", lambda dev: ["write", dev, image], []),
         ]

@@ -61,6 +61,9 @@ int main(int argc, char** argv) {
   q7::AppState state;
   state.settings = q7::ProfileFile(settings);
   state.settings.write("Ports", "1", argv[2]);
+  // The bare transfer is timed: no backup read before it, no read-back after it.
+  state.settings.write("Setting", "Backups", "0");
+  state.settings.write("Setting", "Verify", "0");
   state.port = 1;
   state.ranges = {0x3FF, 0, 0x3FF, 0, 0x3FF, 0, 0x3FF, "03FF", "0000", "03FF", "0000", "03FF"};
   NoEditors views;

@@ -103,7 +103,9 @@ std::vector<std::uint8_t> RadioSimulator::writeBlock(std::span<const std::uint8_
   const int address = addressOf(frame);
   for (std::size_t i = kHeader; i < frame.size(); ++i) {
     const std::size_t at = static_cast<std::size_t>(address) + i - kHeader;
-    if (at < memory_.size()) memory_[at] = frame[i];
+    if (at >= memory_.size()) continue;
+    const bool corrupted = static_cast<int>(at) == faults_.corruptWrite;
+    memory_[at] = corrupted ? static_cast<std::uint8_t>(~frame[i]) : frame[i];
   }
   return {kAck};
 }

@@ -24,6 +24,7 @@ struct RadioFaults {
   int corruptFrame = 0;      // the reply to frame k arrives with its first byte inverted
   int stopAfterFrame = 0;    // frames after k are not heard
   int hangUpAfterFrame = 0;  // the line goes dead after frame k
+  int corruptWrite = -1;     // a byte written to this address is stored inverted
 };
 
 class RadioSimulator {

@@ -24,6 +24,7 @@ class RadioTransfer {
 
   void setObserver(TransferObserver* observer) { observer_ = observer ? observer : &silent_; }
   void setHooks(TransferHooks hooks) { hooks_ = std::move(hooks); }
+  const TransferHooks& hooks() const { return hooks_; }
   TrafficLog& log() { return log_; }
   ProtocolScript& protocol() { return protocol_; }
 

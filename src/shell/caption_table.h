@@ -25,7 +25,7 @@ std::span<const CaptionRow> captionRows();
 
 class CaptionTable {
  public:
-  static constexpr int kRows = 460;
+  static constexpr int kRows = 480;
   explicit CaptionTable(int language = kEnglish);
 
   int language() const { return language_; }

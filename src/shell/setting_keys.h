@@ -33,6 +33,10 @@ inline constexpr SettingKey kReadEndAddr{"ReadEndAddr", "1FFF", 14};
 inline constexpr SettingKey kWriteStartAddr{"WriteStartAddr", "0000", 14};
 inline constexpr SettingKey kWriteEndAddr{"WriteEndAddr", "1FFF", 14};
 inline constexpr SettingKey kChannelLock{"ChannelLock", "ShowNo", 14};
+// "0" turns off the backup kept of every read and before every write.
+inline constexpr SettingKey kBackups{"Backups", "1", 2};
+// "0" turns off the read-back that checks every write.
+inline constexpr SettingKey kVerify{"Verify", "1", 2};
 }  // namespace key
 
 inline std::string readSetting(const ProfileFile& file, const SettingKey& k) {
@@ -52,6 +56,11 @@ inline long readSettingColour(const ProfileFile& file, const SettingKey& k) {
 
 inline bool writeSetting(ProfileFile& file, const SettingKey& k, const std::string& value) {
   return file.write(kSettingSection, k.name, value);
+}
+
+// A switch of the settings file: on unless the key holds 0.
+inline bool settingOn(const ProfileFile& file, const SettingKey& k) {
+  return readSetting(file, k) != "0";
 }
 
 }  // namespace q7

@@ -155,7 +155,7 @@ TEST(CliCommandLine, APortHeldByAnotherProgramIsInUseAndFreeAgainAfterARun) {
   test::TempDir dir;
   SimProcess sim({"--baud", "0"});
   const auto out = dir / "read.dat";
-  const std::string read = "read --port " + sim.device() + " -o " + quoted(out);
+  const std::string read = "read --no-backup --port " + sim.device() + " -o " + quoted(out);
   {
     const int held = ::open(sim.device().c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
     ASSERT_GE(held, 0);

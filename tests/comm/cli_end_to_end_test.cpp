@@ -4,6 +4,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "comm/pattern_file.h"
 #include "comm/radio_transfer.h"
 #include "comm/sim_process.h"
 #include "shell/codeplug_image.h"
@@ -13,31 +14,11 @@
 namespace q7 {
 namespace {
 
+using test::patternFile;
 using test::runCli;
 using test::SimProcess;
 
-std::vector<std::uint8_t> fileBytes(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-// A data file whose every radio byte is distinct from its neighbours, with a
-// valid model, a plausible band (400-470 MHz) and key bytes the write leaves as they are.
-std::filesystem::path patternFile(const test::TempDir& dir) {
-  CodeplugImage image;
-  for (std::size_t i = 0; i < kRadioSize; ++i) image[i] = static_cast<std::uint8_t>(i * 13 + 7);
-  const std::uint8_t fixed[] = {0x01, 0x02, 0x03, 0x04};
-  std::copy(std::begin(fixed), std::end(fixed), image.bytes().begin() + 0x360);
-  image[0x367] |= 0x01;
-  image[0x379] = 0;  // the one model there is
-  image[0x37A] = 0x40;
-  image[0x37B] = 0x00;
-  image[0x37C] = 0x47;
-  image[0x37D] = 0x00;
-  const auto path = dir / "pattern.dat";
-  writeDataFile(path, image);
-  return path;
-}
+using test::fileBytes;
 
 TEST(CliEndToEnd, ReadGivesTheRadiosMemoryAsADataFile) {
   test::TempDir dir;
@@ -46,7 +27,7 @@ TEST(CliEndToEnd, ReadGivesTheRadiosMemoryAsADataFile) {
   const auto output = dir / "read.dat";
   const auto result =
       runCli("read --port " + sim.device() + " -o '" + output.string() +
-                 "' --start 0 --end 3FF --trace '" + (dir / "trace.txt").string() + "'",
+                 "' --start 0 --end 3FF --no-backup --trace '" + (dir / "trace.txt").string() + "'",
              dir / "err.txt");
   EXPECT_EQ(result.exitCode, 0) << result.errorOutput;
   EXPECT_NE(result.errorOutput.find("Read Successful"), std::string::npos);
@@ -60,9 +41,9 @@ TEST(CliEndToEnd, WriteStoresTheFileInTheRadio) {
   const auto source = patternFile(dir);
   const auto saved = dir / "saved.dat";
   SimProcess sim({"--class", "31", "--save", saved.string(), "--baud", "0"});
-  const auto result =
-      runCli("write --port " + sim.device() + " '" + source.string() + "' --start 10 --end 37F",
-             dir / "err.txt");
+  const auto result = runCli("write --port " + sim.device() + " '" + source.string() +
+                                 "' --start 10 --end 37F --no-backup",
+                             dir / "err.txt");
   EXPECT_EQ(result.exitCode, 0) << result.errorOutput;
   EXPECT_NE(result.errorOutput.find("Write Successful"), std::string::npos);
   sim.stop();
@@ -87,9 +68,9 @@ TEST(CliEndToEnd, AFailedReadWritesNoFileAndSaysWhy) {
   test::TempDir dir;
   SimProcess sim({"--hangup-after", "3", "--baud", "0"});
   const auto output = dir / "read.dat";
-  const auto result =
-      runCli("read --port " + sim.device() + " -o '" + output.string() + "' --start 0 --end 3FF",
-             dir / "err.txt");
+  const auto result = runCli("read --port " + sim.device() + " -o '" + output.string() +
+                                 "' --start 0 --end 3FF --no-backup",
+                             dir / "err.txt");
   EXPECT_EQ(result.exitCode, 1);
   EXPECT_FALSE(std::filesystem::exists(output));
   EXPECT_NE(result.errorOutput.find("q7cli read: Communication failed"), std::string::npos)
@@ -112,8 +93,8 @@ TEST(CliEndToEnd, AWriteCutOffAmidItsBlocksSaysTheRadioIsPartlyWritten) {
   test::TempDir dir;
   const auto source = patternFile(dir);
   SimProcess sim({"--hangup-after", "30", "--baud", "0"});
-  const auto result =
-      runCli("write --port " + sim.device() + " '" + source.string() + "'", dir / "err.txt");
+  const auto result = runCli(
+      "write --no-backup --port " + sim.device() + " '" + source.string() + "'", dir / "err.txt");
   EXPECT_EQ(result.exitCode, 1);
   const std::string last =
       result.errorOutput.substr(result.errorOutput.rfind('\n', result.errorOutput.size() - 2) + 1);

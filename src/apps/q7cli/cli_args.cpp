@@ -50,7 +50,8 @@ void addAddress(CLI::App& verb, const std::string& name, std::optional<long>& ta
 
 const char* const kHelpFooter =
     "P is a port number (see \"q7cli ports\") or a serial device path.\n"
-    "Exit status: 0 success, 1 transfer failed, 2 usage or file error, 130 stopped.";
+    "Exit status: 0 success, 1 transfer failed, 2 usage or file error,\n"
+    "3 written but the read-back differs, 130 stopped.";
 
 CLI::App* addVerb(CLI::App& app, const std::string& name, const std::string& description) {
   CLI::App* verb = app.add_subcommand(name, description);
@@ -67,6 +68,14 @@ void addRadioOptions(CLI::App& verb, RadioOptions& options) {
   verb.add_option("--trace", options.trace, "write the traffic log to FILE")
       ->type_name("FILE")
       ->check(outputFile());
+  verb.add_flag("--no-backup", options.noBackup, "keep no backup of the radio's memory");
+  verb.add_option("--backup-folder", options.backupFolder,
+                  "where backups go (default: Data/Backups beside the program)")
+      ->type_name("DIR");
+}
+
+void addVerifyOption(CLI::App& verb, RadioOptions& options) {
+  verb.add_flag("--no-verify", options.noVerify, "skip the read-back check after the write");
 }
 
 const CLI::Validator& outputFile() {

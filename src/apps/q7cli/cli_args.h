@@ -12,6 +12,7 @@ namespace q7::cli {
 inline constexpr int kExitSuccess = 0;
 inline constexpr int kExitTransferFailed = 1;
 inline constexpr int kExitUsage = 2;
+inline constexpr int kExitNotVerified = 3;
 inline constexpr int kExitStopped = 130;
 
 // The help text's last lines: what P means and the exit codes.
@@ -22,13 +23,19 @@ struct RadioOptions {
   std::optional<long> start;
   std::optional<long> end;
   std::string trace;
+  bool noBackup = false;
+  bool noVerify = false;
+  std::string backupFolder;
 };
 
 // A verb's command, with the help footer.
 CLI::App* addVerb(CLI::App& app, const std::string& name, const std::string& description);
 
-// --port P (required), --start HEX and --end HEX (000..3FF), --trace FILE.
+// --port P (required), --start HEX and --end HEX (000..3FF), --trace FILE,
+// --no-backup and --backup-folder DIR.
 void addRadioOptions(CLI::App& verb, RadioOptions& options);
+// --no-verify: a write without the read-back check.
+void addVerifyOption(CLI::App& verb, RadioOptions& options);
 
 // A file the verb will write: its folder exists and is writable, and the
 // name is not a folder, a device or a pipe.

@@ -98,6 +98,7 @@ class CliRadio::Progress : public TransferObserver {
     onLine_ = false;
   }
   int reached() const { return shown_; }
+  void restart() { shown_ = -1; }
   bool anyStepDone() const { return shown_ >= 0; }
 
   void setProgress(int percent) override {
@@ -150,6 +151,20 @@ CliRadio::~CliRadio() {
   gStop = nullptr;
 }
 
+Safeguards CliRadio::safeguards(const RadioOptions& options) const {
+  Safeguards safeguards = safeguardsFrom(settings_, programFolder() / "Data");
+  safeguards.backups = safeguards.backups && !options.noBackup;
+  safeguards.verify = safeguards.verify && !options.noVerify;
+  if (!options.backupFolder.empty()) safeguards.backupFolder = options.backupFolder;
+  return safeguards;
+}
+
+void CliRadio::beginStage(WriteStage stage) {
+  progress_->endLine();
+  progress_->restart();
+  stage_ = stage;
+}
+
 void CliRadio::endProgress() {
   progress_->endLine();
 }
@@ -170,14 +185,27 @@ std::string CliRadio::failureReason(TransferOutcome outcome) const {
   const std::string serialError = lineFailure(link_);
   if (!serialError.empty()) reason += " (" + serialError + ")";
   reason += " " + whereItFailed();
-  if (direction_ == Direction::Write && progress_->anyStepDone())
-    reason += "; the radio is only partly written; write it again";
-  return reason;
+  return reason + consequence();
+}
+
+std::string CliRadio::consequence() const {
+  if (direction_ == Direction::Read) return {};
+  switch (stage_) {
+    case WriteStage::Backup:
+      return "; nothing was written";
+    case WriteStage::Write:
+      return progress_->anyStepDone() ? "; the radio is only partly written; write it again" : "";
+    default:
+      return "; the radio is written but not verified";
+  }
 }
 
 std::string CliRadio::whereItFailed() const {
   const int percent = std::max(progress_->reached(), 0);
-  if (direction_ == Direction::Read) return "at " + std::to_string(percent) + "% of the read";
+  const std::string at = "at " + std::to_string(percent) + "% of the ";
+  if (direction_ == Direction::Read) return at + "read";
+  if (stage_ == WriteStage::Backup) return at + "backup read";
+  if (stage_ == WriteStage::Verify) return at + "read-back";
   if (percent >= 100) return "in the exchanges after the blocks of the write";
   return "at " + std::to_string(percent) + "% of the write";
 }

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "cli_args.h"
+#include "comm/checked_transfer.h"
 #include "comm/posix_serial_link.h"
 #include "comm/radio_transfer.h"
 #include "shell/caption_table.h"
@@ -38,6 +39,11 @@ class CliRadio {
   ~CliRadio();
 
   RadioTransfer& transfer() { return *transfer_; }
+  // The backups and read-back this transfer keeps: the settings file's
+  // switches, then the command line's.
+  Safeguards safeguards(const RadioOptions& options) const;
+  // A new stage of a write: its progress bar starts anew.
+  void beginStage(WriteStage stage);
   int port() const { return port_; }
   // Ends the progress bar's line, so that what follows stands on its own line.
   void endProgress();
@@ -50,8 +56,10 @@ class CliRadio {
 
   std::string failureReason(TransferOutcome outcome) const;
   std::string whereItFailed() const;
+  std::string consequence() const;
 
   Direction direction_;
+  WriteStage stage_ = WriteStage::Write;
   ProfileFile settings_;
   int port_ = 1;
   std::string device_;

@@ -1,5 +1,6 @@
-// "q7cli read": the radio's memory into a data file, bytes exactly as read.
-// A read that does not succeed writes no file.
+// "q7cli read": the radio's memory into a data file, bytes exactly as read,
+// and a backup of it in the backup folder. A read that does not succeed
+// writes no file.
 #include <algorithm>
 #include <iostream>
 #include <memory>
@@ -19,14 +20,17 @@ struct ReadOptions {
 int runRead(const ReadOptions& options) {
   const TransferRanges ranges = transferRanges(options.radio, programSettings(), false);
   CliRadio radio(options.radio, CliRadio::Direction::Read);
+  CheckedTransfer checked(radio.transfer(), radio.safeguards(options.radio));
   // Bytes outside the read range stay as erased memory reads: 0xFF.
   CodeplugImage image;
   std::fill(image.bytes().begin(), image.bytes().end(), std::uint8_t{0xFF});
-  const TransferOutcome outcome = radio.transfer().read(image, radio.port(), ranges);
-  if (outcome != TransferOutcome::Succeeded) return radio.failed(outcome);
+  const CheckedRead result = checked.read(image, radio.port(), ranges);
+  if (result.outcome != TransferOutcome::Succeeded) return radio.failed(result.outcome);
   radio.endProgress();
   writeDataFile(options.output, image);
   std::cerr << "Read Successful: " << options.output << "\n";
+  if (!result.backup.empty()) std::cerr << "Backup: " << result.backup.string() << "\n";
+  if (!result.backupFailure.empty()) std::cerr << "q7cli read: " << result.backupFailure << "\n";
   return kExitSuccess;
 }
 

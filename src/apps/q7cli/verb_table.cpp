@@ -4,7 +4,7 @@ namespace q7::cli {
 
 std::span<const DeclareVerb> verbs() {
   static constexpr DeclareVerb kVerbs[] = {
-      declarePorts, declareRead, declareWrite, declareShow, declareNormalize,
+      declarePorts, declareRead, declareWrite, declareShow, declareNormalize, declareDiff,
   };
   return kVerbs;
 }

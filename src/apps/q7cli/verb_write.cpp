@@ -2,7 +2,8 @@
 // sends after opening the file and choosing Write: the file is opened in the
 // editor (with the refresh's corrections), the channel table and the key
 // lists are committed when the port is open, and the band is the one the
-// editor selected from the file.
+// editor selected from the file. Before the write the radio's memory is read
+// and kept as a backup; after it the written range is read back and compared.
 #include <iostream>
 #include <memory>
 
@@ -18,6 +19,17 @@ struct WriteOptions {
   std::string input;
 };
 
+int reportVerify(const CheckedWrite& result) {
+  if (!result.differing) return kExitSuccess;
+  if (result.verified()) {
+    std::cerr << "Verified\n";
+    return kExitSuccess;
+  }
+  std::cerr << "q7cli write: verify failed: the radio differs from what was sent at "
+            << addressList(*result.differing) << "\n";
+  return kExitNotVerified;
+}
+
 int runWrite(const WriteOptions& options) {
   const TransferRanges ranges = transferRanges(options.radio, programSettings(), true);
   CliEditor opened(options.input, kEnglish);
@@ -28,12 +40,18 @@ int runWrite(const WriteOptions& options) {
   hooks.commitKeyLists = [&] { editor.commitKeyLists(); };
   hooks.bandLimits = [&] { return editor.modelBand().limits; };
   radio.transfer().setHooks(hooks);
-  const TransferOutcome outcome =
-      radio.transfer().write(opened.state().image, radio.port(), ranges);
-  if (outcome != TransferOutcome::Succeeded) return radio.failed(outcome);
+  CheckedTransfer checked(radio.transfer(), radio.safeguards(options.radio));
+  checked.setStageObserver([&](WriteStage stage) { radio.beginStage(stage); });
+  const CheckedWrite result = checked.write(opened.state().image, radio.port(), ranges);
   radio.endProgress();
+  if (!result.backup.empty()) std::cerr << "Backup: " << result.backup.string() << "\n";
+  if (!result.backupFailure.empty()) {
+    std::cerr << "q7cli write: " << result.backupFailure << "; nothing was written\n";
+    return kExitTransferFailed;
+  }
+  if (result.outcome != TransferOutcome::Succeeded) return radio.failed(result.outcome);
   std::cerr << "Write Successful: " << options.input << "\n";
-  return kExitSuccess;
+  return reportVerify(result);
 }
 
 }  // namespace
@@ -42,6 +60,7 @@ Verb declareWrite(CLI::App& app) {
   auto options = std::make_shared<WriteOptions>();
   CLI::App* verb = addVerb(app, "write", "write a data file into the radio");
   addRadioOptions(*verb, options->radio);
+  addVerifyOption(*verb, options->radio);
   verb->add_option("file", options->input, "the data file to write into the radio")
       ->type_name("FILE.dat")
       ->required();

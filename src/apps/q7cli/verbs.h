@@ -22,5 +22,6 @@ Verb declareRead(CLI::App& app);
 Verb declareWrite(CLI::App& app);
 Verb declareShow(CLI::App& app);
 Verb declareNormalize(CLI::App& app);
+Verb declareDiff(CLI::App& app);
 
 }  // namespace q7::cli

@@ -39,6 +39,8 @@ const std::map<std::string, Setter>& valueOptions() {
        [](SimOptions& o, const std::string& v) { o.faults.ignoreFrame = number(v); }},
       {"--corrupt-frame",
        [](SimOptions& o, const std::string& v) { o.faults.corruptFrame = number(v); }},
+      {"--corrupt-write",
+       [](SimOptions& o, const std::string& v) { o.faults.corruptWrite = number(v, 16); }},
       {"--stop-after",
        [](SimOptions& o, const std::string& v) { o.faults.stopAfterFrame = number(v); }},
       {"--hangup-after",
@@ -55,7 +57,7 @@ const char* const kSimUsage =
     "usage: q7sim [--link PATH] [--image FILE.dat] [--save FILE.dat] [--stats FILE]\n"
     "             [--baud N] [--class N] [--version HEX] [--pair RR,WW]\n"
     "             [--mute] [--ignore-frame K] [--corrupt-frame K] [--stop-after K]\n"
-    "             [--hangup-after K] [--reply-delay MS]\n"
+    "             [--hangup-after K] [--reply-delay MS] [--corrupt-write HEX]\n"
     "Plays a radio on a pseudo-terminal and prints the terminal's path.\n";
 
 SimOptions parseSimOptions(int argc, char** argv) {

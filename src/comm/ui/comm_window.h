@@ -8,6 +8,7 @@
 #include <QDialog>
 #include <optional>
 
+#include "comm/checked_transfer.h"
 #include "comm/radio_transfer.h"
 #include "comm/ui/qt_serial_link.h"
 #include "shell/app_state.h"
@@ -55,6 +56,8 @@ class CommWindow : public QDialog, private TransferObserver {
   // How the last read or write since the window was shown ended; empty
   // when none ran.
   std::optional<TransferOutcome> lastOutcome() const { return lastOutcome_; }
+  // The backup and read-back of the last write since the window was shown.
+  const std::optional<CheckedWrite>& lastWrite() const { return lastWrite_; }
   bool busy() const { return busy_; }
   bool panelOpen() const;
   RadioTransfer& transfer() { return transfer_; }
@@ -91,6 +94,8 @@ class CommWindow : public QDialog, private TransferObserver {
   void setStopBox(bool visible, bool checked);
   TransferHooks composedHooks();
   TransferRanges ranges() const;
+  CheckedTransfer checkedTransfer();
+  void tellBackupFailure(const std::string& failure);
 
   AppState& state_;
   Prompts& prompts_;
@@ -102,6 +107,7 @@ class CommWindow : public QDialog, private TransferObserver {
   MemoryView* memoryView_ = nullptr;
   bool busy_ = false;
   std::optional<TransferOutcome> lastOutcome_;
+  std::optional<CheckedWrite> lastWrite_;
   int doubleClicks_ = 0;
 
   QGroupBox* fraOne_;

@@ -16,6 +16,9 @@
 namespace q7 {
 namespace {
 
+constexpr int kNoticeRow = 70;
+constexpr int kBackupFailedRow = 467;
+
 void setBold(QPushButton* button, bool bold) {
   QFont font = button->font();
   font.setBold(bold);
@@ -44,6 +47,7 @@ int CommWindow::showReadWrite() {
 // panel's fields never see a key.
 int CommWindow::showWith(QPushButton* button) {
   lastOutcome_.reset();
+  lastWrite_.reset();
   for (QPushButton* b : {cmdRead_, cmdWrite_}) {
     b->setAutoDefault(b == button);
     b->setDefault(b == button);
@@ -55,6 +59,17 @@ int CommWindow::showWith(QPushButton* button) {
 TransferRanges CommWindow::ranges() const {
   const MemoryRanges& r = state_.ranges;
   return {{r.readStart, r.readEnd}, {r.writeStart, r.writeEnd}};
+}
+
+// The data folder is the folder of the default data file.
+CheckedTransfer CommWindow::checkedTransfer() {
+  return CheckedTransfer(transfer_,
+                         safeguardsFrom(state_.settings, state_.defaultDataPath.parent_path()));
+}
+
+void CommWindow::tellBackupFailure(const std::string& failure) {
+  prompts_.tell(state_.caption(kNoticeRow), state_.caption(kBackupFailedRow) + "\n" + failure,
+                PromptIcon::Exclamation);
 }
 
 TransferHooks CommWindow::composedHooks() {
@@ -109,7 +124,9 @@ void CommWindow::cmdRead_Click() {
   TransferOutcome outcome = TransferOutcome::Failed;
   const bool ran = guard("frmCommun->cmdRead_Click", [&] {
     beginSequence(cmdRead_, cmdWrite_);
-    outcome = transfer_.read(state_.image, state_.port, ranges());
+    const CheckedRead read = checkedTransfer().read(state_.image, state_.port, ranges());
+    outcome = read.outcome;
+    if (!read.backupFailure.empty()) tellBackupFailure(read.backupFailure);
   });
   lastOutcome_ = outcome;
   if (ran && outcome == TransferOutcome::PortNotOpened) return portNotOpened();
@@ -123,7 +140,8 @@ void CommWindow::cmdWrite_Click() {
   TransferOutcome outcome = TransferOutcome::Failed;
   const bool ran = guard("frmCommun->cmdWrite_Click", [&] {
     beginSequence(cmdWrite_, cmdRead_);
-    outcome = transfer_.write(state_.image, state_.port, ranges());
+    lastWrite_ = checkedTransfer().write(state_.image, state_.port, ranges());
+    outcome = lastWrite_->outcome;
   });
   lastOutcome_ = outcome;
   if (ran && outcome == TransferOutcome::PortNotOpened) return portNotOpened();

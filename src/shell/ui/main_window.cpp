@@ -56,7 +56,8 @@ constexpr Captioned kMenuCaptions[] = {
     {"mnuFileSaveAs", 24},  {"mnuExit", 25},      {"mnuProgram", 26},  {"mnuReadFre", 27},
     {"mnuWriteFre", 28},    {"mnuSet", 31},       {"mnuLockFace", 58}, {"mnuCommunicate", 32},
     {"mnuLangSetting", 33}, {"mnuLangSel0", 34},  {"mnuLangSel1", 57}, {"mnuLangSel2", 35},
-    {"mnuHelp", 36},        {"mnuAboutSoft", 38},
+    {"mnuHelp", 36},        {"mnuAboutSoft", 38}, {"mnuBackups", 460}, {"mnuVerify", 461},
+    {"mnuCompare", 462},
 };
 
 struct ToolButton {
@@ -163,6 +164,9 @@ void MainWindow::buildMenus() {
   command(addAction(file, "mnuFileSaveAs"), "mdifrmMain->mnuFileSaveAs_Click",
           [this] { files_.saveAsFile(); });
   file->addSeparator();
+  command(addAction(file, "mnuCompare"), "mdifrmMain->mnuCompare_Click",
+          [this] { compareWithFile(); });
+  file->addSeparator();
   command(addAction(file, "mnuExit"), "mdifrmMain->mnuExit_Click", [this] { exitSoft(); });
 
   QMenu* program = menu(nullptr, "mnuProgram");
@@ -182,6 +186,7 @@ void MainWindow::buildMenus() {
     lockFace->setChecked(!lockFace->isChecked());
     lock_.toggle("mdifrmMain->mnuChLock_Click");
   });
+  addSafeguardItems(settings);
   settings->addSeparator();
   QMenu* languages = menu(settings, "mnuLangSetting");
   actions_["mnuLangSetting"] = languages->menuAction();
@@ -477,6 +482,7 @@ void MainWindow::writeRadio() {
   }
   frmCommun_->showWrite();
   showOutcome(kWriteSucceededRow, kWriteFailedRow);
+  reportCheckedWrite();
 }
 
 // The status bar keeps how the transfer ended after the communication window

@@ -25,6 +25,7 @@ namespace q7 {
 
 class ChannelWindow;
 class CommWindow;
+class CompareWindow;
 class ErrorListWindow;
 class MemoryView;
 class QtSerialLink;
@@ -51,6 +52,7 @@ class MainWindow : public QMainWindow,
   SettingsPanel* optionPages() const { return optionPages_; }
   CommWindow* commWindow() const { return frmCommun_; }
   MemoryView* memoryView() const { return frmMemDat_; }
+  CompareWindow* compareWindow() const { return frmCompare_; }
   ChannelLock& channelLock() { return lock_; }
   QAction* action(const QString& name) const;
 
@@ -107,6 +109,11 @@ class MainWindow : public QMainWindow,
   void communicationPort();
   void showOutcome(int succeededRow, int failedRow);
   void aboutSoft();
+  // The dealer's safeguards and the comparison of two images.
+  void addSafeguardItems(QMenu* settings);
+  void compareWithFile();
+  void showComparison(const CodeplugImage& before, const CodeplugImage& after);
+  void reportCheckedWrite();
 
   AppState& state_;
   Prompts& prompts_;
@@ -125,6 +132,7 @@ class MainWindow : public QMainWindow,
   SettingsPanel* optionPages_ = nullptr;
   CommWindow* frmCommun_ = nullptr;
   MemoryView* frmMemDat_ = nullptr;
+  CompareWindow* frmCompare_ = nullptr;
   std::unique_ptr<QtSerialLink> portLink_;
 };
 

@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
@@ -16,9 +17,11 @@
 
 #include "channels/ui/channel_window.h"
 #include "channels/ui/flex_grid.h"
+#include "comm/pattern_file.h"
 #include "comm/sim_process.h"
 #include "comm/ui/comm_window.h"
 #include "shell/error_report.h"
+#include "shell/ui/compare_window.h"
 #include "shell/ui/main_window.h"
 #include "support/scripted_prompts.h"
 #include "support/temp_dir.h"
@@ -112,7 +115,8 @@ TEST_F(MainWindowRadioTest, CtrlREnterReadsTypedEditsCtrlWEnterWritesThemIntoThe
   shortcut(Qt::Key_W);
   EXPECT_EQ(focused, window->commWindow()->findChild<QPushButton*>("cmdWrite"));
   EXPECT_EQ(window->panelText(kNoticePanel), "Write Successful");
-  EXPECT_TRUE(prompts.messages.empty());
+  ASSERT_EQ(prompts.messages.size(), 1u);
+  EXPECT_EQ(prompts.messages[0].text, "Verified");
   const CodeplugImage radio = radioMemory();
   // 446.10000 MHz = 44610000, BCD low byte first; 88.5 Hz = 885 = 0x0375, low byte first.
   const std::uint8_t expected[] = {0x00, 0x00, 0x61, 0x44};
@@ -205,6 +209,89 @@ TEST_F(MainWindowRadioTest, ExitAfterAnEditOffersToSaveAndNotAfterARead) {
   ASSERT_EQ(prompts.questions.size(), 2u);
   EXPECT_EQ(prompts.questions[0].text, "TempData has changed,Do you want to save it now?");
   EXPECT_EQ(prompts.questions[1].text, "Are you sure want to exit?");
+}
+
+std::vector<std::string> backupNames(const std::filesystem::path& folder) {
+  std::vector<std::string> names;
+  if (!std::filesystem::exists(folder)) return names;
+  for (const auto& entry : std::filesystem::directory_iterator(folder))
+    names.push_back(entry.path().filename().string());
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+bool endsWith(const std::string& text, const std::string& end) {
+  return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+}
+
+TEST_F(MainWindowRadioTest, EveryReadAndEveryWriteLeavesABackupInTheDataFolder) {
+  pressEnterInCommWindow();
+  shortcut(Qt::Key_R);
+  pressEnterInCommWindow();
+  shortcut(Qt::Key_W);
+  const auto names = backupNames(dir / "Data" / "Backups");
+  ASSERT_EQ(names.size(), 2u);
+  EXPECT_TRUE(endsWith(names[0], "_read.dat") || endsWith(names[1], "_read.dat"));
+  EXPECT_TRUE(endsWith(names[0], "_write.dat") || endsWith(names[1], "_write.dat"));
+}
+
+TEST_F(MainWindowRadioTest, AFailedVerifyNamesTheAddressAndOffersTheComparison) {
+  test::SimProcess corrupting(
+      {"--image", (std::filesystem::path(Q7_DATA_DIR) / "Data" / "Sample.dat").string(),
+       "--corrupt-write", "130", "--baud", "0"});
+  state.settings.write("Ports", "1", corrupting.device());
+  pressEnterInCommWindow();
+  shortcut(Qt::Key_R);
+  prompts.answers = {true};
+  pressEnterInCommWindow();
+  shortcut(Qt::Key_W);
+  ASSERT_EQ(prompts.questions.size(), 1u);
+  EXPECT_EQ(prompts.questions[0].text,
+            "Verify failed: the radio differs from what was sent at:\n0x130\n\n"
+            "Compare what was sent with what the radio holds?");
+  CompareWindow* compare = window->compareWindow();
+  ASSERT_NE(compare, nullptr);
+  EXPECT_TRUE(compare->isVisible());
+  EXPECT_NE(compare->list()->toPlainText().indexOf("0x130 04 -> FB"), -1)
+      << compare->list()->toPlainText().toStdString();
+}
+
+TEST_F(MainWindowRadioTest, TheSettingsMenuTurnsBackupsAndVerifyOff) {
+  for (const char* name : {"mnuBackups", "mnuVerify"}) {
+    ASSERT_TRUE(window->action(name)->isChecked()) << name;
+    window->action(name)->trigger();
+  }
+  EXPECT_EQ(state.settings.read("Setting", "Backups", ""), "0");
+  EXPECT_EQ(state.settings.read("Setting", "Verify", ""), "0");
+  pressEnterInCommWindow();
+  shortcut(Qt::Key_R);
+  pressEnterInCommWindow();
+  shortcut(Qt::Key_W);
+  EXPECT_EQ(window->panelText(kNoticePanel), "Write Successful");
+  EXPECT_TRUE(prompts.messages.empty());
+  EXPECT_TRUE(backupNames(dir / "Data" / "Backups").empty());
+  window->action("mnuVerify")->trigger();
+  EXPECT_EQ(state.settings.read("Setting", "Verify", ""), "1");
+}
+
+TEST_F(MainWindowRadioTest, CompareWithFileListsWhatTheFileChanges) {
+  pressEnterInCommWindow();
+  shortcut(Qt::Key_R);
+  auto bytes = test::fileBytes(std::filesystem::path(Q7_DATA_DIR) / "Data" / "Sample.dat");
+  bytes[kFileHeaderSize + 0x130] = 6;  // time-out timer 90 s
+  const auto other = dir / "other.dat";
+  std::ofstream(other, std::ios::binary)
+      .write(reinterpret_cast<const char*>(bytes.data()),
+             static_cast<std::streamsize>(bytes.size()));
+  prompts.fileNames = {other.string()};
+  window->action("mnuCompare")->trigger();
+  ASSERT_NE(window->compareWindow(), nullptr);
+  EXPECT_EQ(window->compareWindow()->list()->toPlainText(),
+            "Time-out Timer[s] (cboTot) 60s -> 90s\n");
+  EXPECT_TRUE(window->compareWindow()->list()->isReadOnly());
+  prompts.fileNames = {(std::filesystem::path(Q7_DATA_DIR) / "Data" / "Sample.dat").string()};
+  window->action("mnuCompare")->trigger();
+  EXPECT_EQ(window->compareWindow()->list()->toPlainText(), "Nothing differs.");
 }
 
 }  // namespace

@@ -101,7 +101,7 @@ TEST_F(MainWindowTest, MenuOrderShortcutsAndToolbar) {
     fileEntries << (a->isSeparator() ? "-" : a->objectName());
   }
   EXPECT_EQ(fileEntries, (QStringList{"mnuFileNew", "mnuFileOpen", "mnuFileSave", "mnuFileSaveAs",
-                                      "-", "mnuExit"}));
+                                      "-", "mnuCompare", "-", "mnuExit"}));
   QStringList languages;
   for (QAction* a : w->findChild<QMenu*>("mnuLangSetting")->actions()) {
     languages << a->objectName();

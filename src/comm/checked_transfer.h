@@ -1,0 +1,77 @@
+#pragma once
+// Reads and writes with a dealer's safeguards around them: a backup of every
+// image read, a backup of the radio's memory read before every write (a write
+// whose backup fails does not start), and a read-back of the written range
+// after every write, compared with what was sent.
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "comm/radio_transfer.h"
+#include "shell/backup_store.h"
+#include "shell/profile_file.h"
+
+namespace q7 {
+
+struct Safeguards {
+  bool backups = true;
+  bool verify = true;
+  std::filesystem::path backupFolder;
+};
+
+// The switches of the settings file and the backup folder of `dataFolder`.
+Safeguards safeguardsFrom(const ProfileFile& settings, const std::filesystem::path& dataFolder);
+
+// Where a write ended.
+enum class WriteStage { Backup, Write, Verify, Done };
+
+struct CheckedRead {
+  TransferOutcome outcome = TransferOutcome::Failed;
+  std::filesystem::path backup;  // empty when none was saved
+  std::string backupFailure;     // why the backup could not be saved
+};
+
+struct CheckedWrite {
+  TransferOutcome outcome = TransferOutcome::Failed;
+  WriteStage stage = WriteStage::Backup;
+  std::filesystem::path backup;
+  std::string backupFailure;
+  // After a read-back: the addresses that differ (none: verified).
+  std::optional<std::vector<int>> differing;
+  // The image sent, with the written range as the radio holds it after the write.
+  CodeplugImage readBack;
+
+  bool succeeded() const { return stage == WriteStage::Done; }
+  bool verified() const { return differing && differing->empty(); }
+};
+
+class CheckedTransfer {
+ public:
+  CheckedTransfer(RadioTransfer& transfer, Safeguards safeguards)
+      : transfer_(transfer), safeguards_(std::move(safeguards)) {}
+
+  // Told when a stage begins, so a progress display can start anew.
+  void setStageObserver(std::function<void(WriteStage)> observer) {
+    onStage_ = std::move(observer);
+  }
+
+  CheckedRead read(CodeplugImage& image, int port, const TransferRanges& ranges);
+  CheckedWrite write(CodeplugImage& image, int port, const TransferRanges& ranges);
+
+ private:
+  // A read into an image of erased memory that runs none of the display hooks.
+  TransferOutcome readAside(CodeplugImage& into, int port, const TransferRanges& ranges);
+  void saveBackup(const CodeplugImage& image, BackupKind kind, std::filesystem::path& path,
+                  std::string& failure) const;
+  void beginStage(WriteStage stage);
+
+  RadioTransfer& transfer_;
+  Safeguards safeguards_;
+  std::function<void(WriteStage)> onStage_;
+};
+
+// "0x1A5, 0x2F0" ...: the addresses as the check names them.
+std::string addressList(const std::vector<int>& addresses);
+
+}  // namespace q7

@@ -1,0 +1,90 @@
+// The main window's part of a dealer's safeguards: the check marks that turn
+// backups and the read-back on and off, File -> Compare with File..., and
+// what the user is told after a write: the backup that could not be taken,
+// "Verified", or the addresses that differ with the comparison offered.
+#include <QAction>
+#include <QMenu>
+
+#include "comm/checked_transfer.h"
+#include "comm/ui/comm_window.h"
+#include "shell/image_compare.h"
+#include "shell/setting_keys.h"
+#include "shell/ui/compare_window.h"
+#include "shell/ui/main_window.h"
+
+namespace q7 {
+namespace {
+
+constexpr int kNoticeRow = 70;
+constexpr int kVerifiedRow = 463;
+constexpr int kVerifyFailedRow = 464;
+constexpr int kOfferCompareRow = 465;
+constexpr int kBackupReadFailedRow = 466;
+constexpr int kBackupFailedRow = 467;
+constexpr int kCompareRow = 468;
+constexpr int kNothingDiffersRow = 469;
+constexpr int kReadBackFailedRow = 470;
+
+struct SafeguardItem {
+  const char* action;
+  const SettingKey& key;
+};
+const SafeguardItem kSafeguardItems[] = {
+    {"mnuBackups", key::kBackups},
+    {"mnuVerify", key::kVerify},
+};
+
+}  // namespace
+
+void MainWindow::addSafeguardItems(QMenu* settings) {
+  settings->addSeparator();
+  for (const SafeguardItem& item : kSafeguardItems) {
+    QAction* a = addAction(settings, item.action);
+    a->setCheckable(true);
+    a->setChecked(settingOn(state_.settings, item.key));
+    const SettingKey& key = item.key;
+    connect(a, &QAction::toggled, this,
+            [this, &key](bool on) { writeSetting(state_.settings, key, on ? "1" : "0"); });
+  }
+}
+
+void MainWindow::compareWithFile() {
+  const auto chosen =
+      prompts_.openFileName(kDataFilter, state_.defaultDataPath.parent_path().string());
+  if (!chosen || chosen->empty()) return;
+  CodeplugImage other = state_.image;
+  other.loadFileLayout(readImageFile(*chosen, state_.image.size()));
+  showComparison(files_.pendingImage(), other);
+}
+
+void MainWindow::showComparison(const CodeplugImage& before, const CodeplugImage& after) {
+  const ImageDifferences differences = compareImages(state_, before, after);
+  if (!frmCompare_) frmCompare_ = new CompareWindow(this);
+  frmCompare_->showList(state_.caption(kCompareRow), differences.empty()
+                                                         ? state_.caption(kNothingDiffersRow)
+                                                         : toPlainText(differences));
+}
+
+void MainWindow::reportCheckedWrite() {
+  const std::optional<CheckedWrite>& write = frmCommun_->lastWrite();
+  if (!write || write->outcome == TransferOutcome::PortNotOpened) return;
+  const std::string& notice = state_.caption(kNoticeRow);
+  if (!write->backupFailure.empty()) {
+    prompts_.tell(notice, state_.caption(kBackupFailedRow) + "\n" + write->backupFailure,
+                  PromptIcon::Exclamation);
+  } else if (write->stage == WriteStage::Backup) {
+    prompts_.tell(notice, state_.caption(kBackupReadFailedRow), PromptIcon::Exclamation);
+  } else if (write->stage == WriteStage::Verify) {
+    prompts_.tell(notice, state_.caption(kReadBackFailedRow), PromptIcon::Exclamation);
+  } else if (write->verified()) {
+    prompts_.tell(notice, state_.caption(kVerifiedRow), PromptIcon::Information);
+  } else if (write->differing && prompts_.askYesNo(notice,
+                                                   state_.caption(kVerifyFailedRow) + "\n" +
+                                                       addressList(*write->differing) + "\n\n" +
+                                                       state_.caption(kOfferCompareRow),
+                                                   PromptIcon::Exclamation)) {
+    showComparison(state_.image, write->readBack);
+  }
+}
+
+}  // namespace q7
