@@ -152,7 +152,7 @@ CliRadio::~CliRadio() {
 }
 
 Safeguards CliRadio::safeguards(const RadioOptions& options) const {
-  Safeguards safeguards = safeguardsFrom(settings_, programFolder() / "Data");
+  Safeguards safeguards = safeguardsFrom(settings_, programLocations().dataFolder);
   safeguards.backups = safeguards.backups && !options.noBackup;
   safeguards.verify = safeguards.verify && !options.noVerify;
   if (!options.backupFolder.empty()) safeguards.backupFolder = options.backupFolder;
