@@ -1,9 +1,9 @@
 // q7cli against q7sim through a real pseudo-terminal.
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
+#include <algorithm>
 
+#include "comm/pattern_file.h"
 #include "comm/radio_transfer.h"
 #include "comm/sim_process.h"
 #include "shell/codeplug_image.h"
@@ -16,28 +16,8 @@ namespace {
 using test::runCli;
 using test::SimProcess;
 
-std::vector<std::uint8_t> fileBytes(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-// A data file whose every radio byte is distinct from its neighbours, with a
-// valid model, a plausible band (400-470 MHz) and key bytes the write leaves as they are.
-std::filesystem::path patternFile(const test::TempDir& dir) {
-  CodeplugImage image;
-  for (std::size_t i = 0; i < kRadioSize; ++i) image[i] = static_cast<std::uint8_t>(i * 13 + 7);
-  const std::uint8_t fixed[] = {0x01, 0x02, 0x03, 0x04};
-  std::copy(std::begin(fixed), std::end(fixed), image.bytes().begin() + 0x360);
-  image[0x367] |= 0x01;
-  image[0x379] = 0;  // the one model there is
-  image[0x37A] = 0x40;
-  image[0x37B] = 0x00;
-  image[0x37C] = 0x47;
-  image[0x37D] = 0x00;
-  const auto path = dir / "pattern.dat";
-  writeDataFile(path, image);
-  return path;
-}
+using test::fileBytes;
+using test::patternFile;
 
 TEST(CliEndToEnd, ReadGivesTheRadiosMemoryAsADataFile) {
   test::TempDir dir;
@@ -121,6 +101,22 @@ TEST(CliEndToEnd, AWriteCutOffAmidItsBlocksSaysTheRadioIsPartlyWritten) {
   EXPECT_NE(last.find("hung up"), std::string::npos) << last;
   EXPECT_NE(last.find("% of the write"), std::string::npos) << last;
   EXPECT_NE(last.find("the radio is only partly written; write it again"), std::string::npos);
+}
+
+TEST(CliEndToEnd, CtrlCStopsAReadWithExitCode130OneLineAndNoFile) {
+  test::TempDir dir;
+  SimProcess sim({"--mute", "--baud", "0"});
+  const auto output = dir / "read.dat";
+  test::CliProcess cli({"read", "--port", sim.device(), "-o", output.string()});
+  // The hint comes once the retries begin: Ctrl+C is taken from then on.
+  ASSERT_TRUE(cli.waitForLine("Ctrl+C stops"));
+  cli.signal(SIGINT);
+  const auto result = cli.finish();
+  EXPECT_EQ(result.exitCode, 130);
+  EXPECT_EQ(std::count(result.errorOutput.begin(), result.errorOutput.end(), '\n'), 1)
+      << result.errorOutput;
+  EXPECT_EQ(result.errorOutput.rfind("q7cli read: stopped", 0), 0u) << result.errorOutput;
+  EXPECT_FALSE(std::filesystem::exists(output));
 }
 
 }  // namespace
