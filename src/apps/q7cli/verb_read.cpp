@@ -25,7 +25,7 @@ int runRead(const ReadOptions& options) {
   const TransferOutcome outcome = radio.transfer().read(image, radio.port(), ranges);
   if (outcome != TransferOutcome::Succeeded) return radio.failed(outcome);
   radio.endProgress();
-  writeDataFile(options.output, image);
+  saveDataFile(options.output, image);
   std::cerr << "Read Successful: " << options.output << "\n";
   return kExitSuccess;
 }
