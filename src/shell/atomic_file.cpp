@@ -14,7 +14,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-inline constexpr int kCharacterDevice = 320;  // "cannot use a character device name"
 inline constexpr int kSaved = 0;
 inline constexpr int kMostLinks = 40;
 
@@ -33,7 +32,7 @@ fs::path realTarget(fs::path path) {
 
 // The failure number when the existing file must not be replaced, else 0.
 int refusal(const fs::path& target, const struct stat& info) {
-  if (S_ISCHR(info.st_mode) || S_ISBLK(info.st_mode)) return kCharacterDevice;
+  if (S_ISCHR(info.st_mode) || S_ISBLK(info.st_mode)) return err::kDeviceName;
   if (!S_ISREG(info.st_mode)) return err::kPathAccess;
   // A file marked read-only stays as it is, even for a user allowed to replace it.
   if ((info.st_mode & 0222) == 0 || ::access(target.c_str(), W_OK) != 0) return err::kPermission;

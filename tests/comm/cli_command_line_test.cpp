@@ -174,5 +174,45 @@ TEST(CliCommandLine, APortHeldByAnotherProgramIsInUseAndFreeAgainAfterARun) {
   }
 }
 
+struct SaveCase {
+  const char* target;
+  const char* cause;
+};
+
+// Output names that pass the checks before the work but fail at the save.
+const SaveCase kSaveCases[] = {
+    {"read-only.dat", "permission refused"},
+    {"into-missing-folder.dat", "the folder does not exist"},
+    {"loop.dat", "not a regular file"},
+};
+
+void prepareSaveTargets(const test::TempDir& dir) {
+  std::ofstream(dir / "read-only.dat") << "kept";
+  std::filesystem::permissions(dir / "read-only.dat", std::filesystem::perms::owner_read);
+  std::filesystem::create_symlink(dir / "gone" / "x.dat", dir / "into-missing-folder.dat");
+  std::filesystem::create_symlink(dir / "loop.dat", dir / "loop.dat");
+}
+
+TEST(CliCommandLine, ASaveThatFailsNamesItsCauseOnOneLine) {
+  test::TempDir dir;
+  prepareSaveTargets(dir);
+  SimProcess sim({"--baud", "0"});
+  const std::string verbs[] = {"normalize " + quoted(sampleFile(dir)) + " -o",
+                               "read --no-backup --port " + sim.device() + " -o"};
+  for (const std::string& verb : verbs) {
+    for (const SaveCase& c : kSaveCases) {
+      const auto result = runCli(verb + " " + quoted(dir / c.target), dir / "err.txt");
+      EXPECT_EQ(result.exitCode, 2) << verb << " " << c.target;
+      const auto said = result.errorOutput.substr(result.errorOutput.rfind("q7cli"));
+      EXPECT_EQ(lineCount(said), 1) << result.errorOutput;
+      EXPECT_NE(said.find("cannot save " + (dir / c.target).string() + ": " + c.cause),
+                std::string::npos)
+          << said;
+    }
+  }
+  EXPECT_EQ(fileText(dir / "read-only.dat"), "kept");
+  EXPECT_FALSE(std::filesystem::exists(dir / "gone"));
+}
+
 }  // namespace
 }  // namespace q7

@@ -1,8 +1,7 @@
 // q7cli against q7sim through a real pseudo-terminal.
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
+#include <algorithm>
 
 #include "comm/pattern_file.h"
 #include "comm/radio_transfer.h"
@@ -102,6 +101,22 @@ TEST(CliEndToEnd, AWriteCutOffAmidItsBlocksSaysTheRadioIsPartlyWritten) {
   EXPECT_NE(last.find("hung up"), std::string::npos) << last;
   EXPECT_NE(last.find("% of the write"), std::string::npos) << last;
   EXPECT_NE(last.find("the radio is only partly written; write it again"), std::string::npos);
+}
+
+TEST(CliEndToEnd, CtrlCStopsAReadWithExitCode130OneLineAndNoFile) {
+  test::TempDir dir;
+  SimProcess sim({"--mute", "--baud", "0"});
+  const auto output = dir / "read.dat";
+  test::CliProcess cli({"read", "--port", sim.device(), "-o", output.string()});
+  // The hint comes once the retries begin: Ctrl+C is taken from then on.
+  ASSERT_TRUE(cli.waitForLine("Ctrl+C stops"));
+  cli.signal(SIGINT);
+  const auto result = cli.finish();
+  EXPECT_EQ(result.exitCode, 130);
+  EXPECT_EQ(std::count(result.errorOutput.begin(), result.errorOutput.end(), '\n'), 1)
+      << result.errorOutput;
+  EXPECT_EQ(result.errorOutput.rfind("q7cli read: stopped", 0), 0u) << result.errorOutput;
+  EXPECT_FALSE(std::filesystem::exists(output));
 }
 
 }  // namespace

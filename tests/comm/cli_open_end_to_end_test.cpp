@@ -5,6 +5,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "comm/pattern_file.h"
 #include "comm/sim_process.h"
 #include "shell/codeplug_report.h"
 #include "support/opened_file.h"
@@ -15,10 +16,7 @@ namespace {
 
 using test::runCli;
 
-std::vector<std::uint8_t> fileBytes(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+using test::fileBytes;
 
 std::string fileText(const std::filesystem::path& path) {
   const auto bytes = fileBytes(path);

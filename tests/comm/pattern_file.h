@@ -1,5 +1,6 @@
 #pragma once
-// Data files for the command-line tests against the simulator.
+// Files for the tests that drive q7cli against q7sim: a file's bytes, and a
+// data file whose every radio byte differs from its neighbours.
 #include <filesystem>
 #include <fstream>
 #include <iterator>

@@ -80,4 +80,67 @@ inline CommandResult runCli(const std::string& arguments, const std::filesystem:
   return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, text.str()};
 }
 
+// q7cli running beside the test, its error output read line by line, so that
+// the test can act when a line appears (press Ctrl+C, say).
+class CliProcess {
+ public:
+  explicit CliProcess(const std::vector<std::string>& arguments) {
+    int err[2];
+    if (pipe(err) != 0) throw std::runtime_error("pipe");
+    pid_ = fork();
+    if (pid_ == 0) {
+      dup2(err[1], STDERR_FILENO);
+      ::close(err[0]);
+      ::close(err[1]);
+      const std::string program = binaryPath("q7cli").string();
+      std::vector<char*> argv = {const_cast<char*>(program.c_str())};
+      for (const std::string& a : arguments) argv.push_back(const_cast<char*>(a.c_str()));
+      argv.push_back(nullptr);
+      execv(argv[0], argv.data());
+      _exit(127);
+    }
+    ::close(err[1]);
+    errors_ = fdopen(err[0], "r");
+  }
+  ~CliProcess() {
+    if (pid_ > 0) {
+      kill(pid_, SIGKILL);
+      waitpid(pid_, nullptr, 0);
+    }
+    if (errors_) fclose(errors_);
+  }
+  CliProcess(const CliProcess&) = delete;
+  CliProcess& operator=(const CliProcess&) = delete;
+
+  // Reads error output up to a line holding `text`; false when it ended first.
+  bool waitForLine(const std::string& text) {
+    for (std::string line = nextLine(); !line.empty(); line = nextLine())
+      if (line.find(text) != std::string::npos) return true;
+    return false;
+  }
+  void signal(int number) { kill(pid_, number); }
+  // Waits for the end; the exit code, and the error output after what was read.
+  CommandResult finish() {
+    std::string rest;
+    for (std::string line = nextLine(); !line.empty(); line = nextLine()) rest += line;
+    int status = 0;
+    waitpid(pid_, &status, 0);
+    pid_ = -1;
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, rest};
+  }
+
+ private:
+  std::string nextLine() {
+    std::string line;
+    for (int c = fgetc(errors_); c != EOF; c = fgetc(errors_)) {
+      line += static_cast<char>(c);
+      if (c == '\n') break;
+    }
+    return line;
+  }
+
+  pid_t pid_ = -1;
+  FILE* errors_ = nullptr;
+};
+
 }  // namespace q7::test

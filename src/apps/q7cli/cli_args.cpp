@@ -4,7 +4,9 @@
 
 #include <filesystem>
 
+#include "shell/error_report.h"
 #include "shell/profile_file.h"
+#include "shell/save_failure_cause.h"
 
 namespace q7::cli {
 namespace {
@@ -82,6 +84,14 @@ const CLI::Validator& outputFile() {
   static const CLI::Validator validator([](std::string& text) { return checkOutputFile(text); }, "",
                                         "output file");
   return validator;
+}
+
+void saveDataFile(const std::string& path, const CodeplugImage& image) {
+  try {
+    writeDataFile(path, image);
+  } catch (const Failure& failure) {
+    throw std::runtime_error("cannot save " + path + ": " + saveFailureCause(failure.number()));
+  }
 }
 
 }  // namespace q7::cli

@@ -7,6 +7,8 @@
 #include <optional>
 #include <string>
 
+#include "shell/codeplug_image.h"
+
 namespace q7::cli {
 
 inline constexpr int kExitSuccess = 0;
@@ -40,5 +42,9 @@ void addVerifyOption(CLI::App& verb, RadioOptions& options);
 // A file the verb will write: its folder exists and is writable, and the
 // name is not a folder, a device or a pipe.
 const CLI::Validator& outputFile();
+
+// Saves `image` as the data file `path`; a failure throws std::runtime_error
+// with one line that names the path and the cause.
+void saveDataFile(const std::string& path, const CodeplugImage& image);
 
 }  // namespace q7::cli

@@ -4,11 +4,9 @@
 // A file that cannot be opened writes nothing.
 #include <iostream>
 #include <memory>
-#include <stdexcept>
 
 #include "cli_args.h"
 #include "cli_editor.h"
-#include "shell/error_report.h"
 #include "verbs.h"
 
 namespace q7::cli {
@@ -22,11 +20,7 @@ struct NormalizeOptions {
 int runNormalize(const NormalizeOptions& options) {
   CliEditor opened(options.input, kEnglish);
   opened.editor().storeChannels();
-  try {
-    writeDataFile(options.output, opened.state().image);
-  } catch (const Failure&) {
-    throw std::runtime_error("cannot write " + options.output);
-  }
+  saveDataFile(options.output, opened.state().image);
   std::cerr << "Saved: " << options.output << "\n";
   return kExitSuccess;
 }

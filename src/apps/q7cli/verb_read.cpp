@@ -27,7 +27,7 @@ int runRead(const ReadOptions& options) {
   const CheckedRead result = checked.read(image, radio.port(), ranges);
   if (result.outcome != TransferOutcome::Succeeded) return radio.failed(result.outcome);
   radio.endProgress();
-  writeDataFile(options.output, image);
+  saveDataFile(options.output, image);
   std::cerr << "Read Successful: " << options.output << "\n";
   if (!result.backup.empty()) std::cerr << "Backup: " << result.backup.string() << "\n";
   if (!result.backupFailure.empty()) std::cerr << "q7cli read: " << result.backupFailure << "\n";
