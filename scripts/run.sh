@@ -3,8 +3,23 @@
 # desktop program. Set Q7_NO_SIM=1 to use a real programming cable instead.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+# True when the X display or the Wayland session named by the environment answers.
+display_reachable() {
+  [ -n "${WAYLAND_DISPLAY:-}" ] && return 0
+  local host="${DISPLAY%%:*}" number="${DISPLAY#*:}"
+  number="${number%%.*}"
+  if [ -z "$host" ] || [ "$host" = unix ]; then
+    [ -S "/tmp/.X11-unix/X$number" ]
+  else
+    timeout 2 bash -c ">/dev/tcp/$host/$((6000 + number))" 2>/dev/null
+  fi
+}
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   echo "q7cps: no display found (DISPLAY is not set); start it from a desktop session, or run scripts/setup.sh (it installs xvfb) and then: xvfb-run scripts/run.sh"
+  exit 1
+fi
+if ! display_reachable; then
+  echo "q7cps: the display $DISPLAY does not answer; check DISPLAY, or run without one: xvfb-run scripts/run.sh"
   exit 1
 fi
 scripts/setup.sh
@@ -23,4 +38,17 @@ if [ -z "${Q7_NO_SIM:-}" ]; then
   fi
   sed -i 's/^COM=.*/COM=1\r/' "$bin/corvane.def"
 fi
-"$bin/q7cps" "$@"
+program="$(realpath "$bin/q7cps")"
+# True while a copy of the program runs: a language change restarts it detached.
+program_running() {
+  local exe
+  for exe in /proc/[0-9]*/exe; do
+    [ "$(readlink "$exe" 2>/dev/null)" = "$program" ] && return 0
+  done
+  return 1
+}
+status=0
+"$program" "$@" || status=$?
+# The simulator stays until the last copy of the program has ended.
+while program_running; do sleep 1; done
+exit "$status"
