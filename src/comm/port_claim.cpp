@@ -38,7 +38,8 @@ std::string openFailureText(const std::string& device, int error) {
   if (error == EACCES || error == EPERM)
     text +=
         " (the user needs the right to use serial ports: add the user to the dialout group"
-        " with \"sudo usermod -aG dialout $USER\", then log in again)";
+        " with \"sudo usermod -aG dialout $USER\", then log in again; once the package is"
+        " installed, its udev rule gives the logged-in user USB programming cables)";
   return text;
 }
 
