@@ -1,13 +1,16 @@
 // The whole program against a simulated radio, driven the way a dealer drives
 // it: shortcuts, the toolbar, Enter on the communication window, typing into
 // the channel grid; the edits must end up in the radio's memory.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -18,10 +21,12 @@
 #include "channels/ui/channel_window.h"
 #include "channels/ui/flex_grid.h"
 #include "comm/pattern_file.h"
+#include "comm/port_claim.h"
 #include "comm/sim_process.h"
 #include "comm/ui/comm_window.h"
 #include "shell/error_report.h"
 #include "shell/ui/compare_window.h"
+#include "shell/ui/error_list_window.h"
 #include "shell/ui/main_window.h"
 #include "support/scripted_prompts.h"
 #include "support/temp_dir.h"
@@ -292,6 +297,37 @@ TEST_F(MainWindowRadioTest, CompareWithFileListsWhatTheFileChanges) {
   prompts.fileNames = {(std::filesystem::path(Q7_DATA_DIR) / "Data" / "Sample.dat").string()};
   window->action("mnuCompare")->trigger();
   EXPECT_EQ(window->compareWindow()->list()->toPlainText(), "Nothing differs.");
+}
+
+// A port another program holds: the read stops before a byte is sent, the
+// reason names the holder, and the port dialog opens to pick another port.
+TEST_F(MainWindowRadioTest, ReadingAPortAnotherProgramHoldsSaysItIsInUse) {
+  const int holder = ::open(sim.device().c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+  ASSERT_GE(holder, 0);
+  ASSERT_EQ(claimPort(holder), PortClaim::Taken);
+  std::optional<test::ModalAnswer> portDialog, commWindow;
+  QString dialogTitle;
+  answer.emplace([&](QWidget* modal) {
+    portDialog.emplace([&](QWidget* dialog) {
+      dialogTitle = dialog->windowTitle();
+      commWindow.emplace([](QWidget* w) { QTest::keyClick(w, Qt::Key_Escape); });
+      QTest::keyClick(dialog, Qt::Key_Escape);
+    });
+    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : modal,
+                    Qt::Key_Return);
+  });
+  shortcut(Qt::Key_R);
+  releasePort(holder);
+  ::close(holder);
+  EXPECT_EQ(dialogTitle, "Communication Port");
+  auto* errorList = window->findChild<ErrorListWindow*>();
+  ASSERT_NE(errorList, nullptr);
+  EXPECT_TRUE(errorList->isVisible());
+  const auto items =
+      errorList->findChild<QListWidget*>("listShowErr")
+          ->findItems(QString::fromStdString(sim.device() + ": in use by another program"),
+                      Qt::MatchContains);
+  EXPECT_EQ(items.size(), 1);
 }
 
 }  // namespace
