@@ -3,7 +3,8 @@
 # test machine; CI does not run it): builds it with cpack, installs it, and as a
 # fresh non-root user starts q7cps with its desktop entry's command on a virtual
 # display, reads a simulated radio (Ctrl+R, Enter) and saves the data file
-# (Ctrl+S). Screenshots go to $OUT. The package is removed at the end.
+# (Ctrl+S, Enter on the question whether to save, a name typed into Save As). Screenshots go to $OUT.
+# The package is removed at the end.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 OUT=${OUT:-/tmp/q7cps-package-check}
@@ -15,8 +16,7 @@ apt-get install -y -qq --no-install-recommends xdotool imagemagick >/dev/null
 (cd build && cpack -G DEB >/dev/null)
 deb=$(ls "$PWD"/build/q7cps_*_amd64.deb | head -1)
 apt-get install -y -qq "$deb" >/dev/null
-sim=""
-trap 'if [ -n "$sim" ]; then kill "$sim" 2>/dev/null || true; fi; apt-get remove -y -qq q7cps >/dev/null' EXIT
+trap 'pkill -u "$user" q7sim || true; apt-get remove -y -qq q7cps >/dev/null' EXIT
 id "$user" >/dev/null 2>&1 || useradd -m "$user"
 rm -rf "$OUT" && mkdir -p "$OUT" && chmod 777 "$OUT"
 as_user() { runuser -u "$user" -- env -i HOME="$home" PATH=/usr/bin:/bin LANG=C.UTF-8 "$@"; }
@@ -29,7 +29,7 @@ printf '\r\n[Ports]\r\n1=%s\r\n' "$home/radio" >>"$settings"
 sed -i 's/^COM=.*/COM=1\r/' "$settings"
 
 as_user q7sim --link "$home/radio" --image /usr/share/q7cps/Data/Sample.dat >/dev/null &
-sim=$!
+
 for _ in $(seq 50); do [ -e "$home/radio" ] && break; sleep 0.1; done
 
 command=$(sed -n 's/^Exec=//p' /usr/share/applications/q7cps.desktop)
@@ -40,15 +40,18 @@ as_user xvfb-run -a -s "-screen 0 1280x1024x24" bash -c "
   focus() { xdotool search --name 'TARN Q7' | head -1 | xargs -I{} xdotool windowfocus --sync {}; }
   focus; xdotool key ctrl+r; sleep 2; import -window root $OUT/2-read-window.png
   xdotool key Return; sleep 8; import -window root $OUT/3-read-done.png
-  xdotool key Escape; sleep 1; focus; xdotool key ctrl+s; sleep 3; import -window root $OUT/4-saved.png
+  xdotool key Escape; sleep 1; focus; xdotool key ctrl+s; sleep 2; import -window root $OUT/4-save-question.png
+  # A data file not saved before goes to Save As, on the data folder with no name.
+  xdotool key Return; sleep 3; import -window root $OUT/5-save-as.png
+  xdotool type radio.dat; xdotool key Return; sleep 2; import -window root $OUT/6-saved.png
   kill \$app"
 
 fail=0
 check() { if eval "$2"; then echo "ok: $1"; else echo "FAIL: $1"; fail=1; fi; }
 check "the settings were stored (FirRun 0)" "grep -q '^FirRun=0' '$settings'"
 check "the data folder is in the user's documents" "test -d '$home/Documents/q7cps'"
-check "the data file was saved" "test -s '$home/Documents/q7cps/Untitled.dat'"
+check "the data file was saved" "test -s '$home/Documents/q7cps/radio.dat'"
 check "the saved file holds the simulated radio's memory" \
-  "cmp -s -i 16:16 '$home/Documents/q7cps/Untitled.dat' /usr/share/q7cps/Data/Sample.dat"
+  "cmp -s -i 16:16 '$home/Documents/q7cps/radio.dat' /usr/share/q7cps/Data/Sample.dat"
 echo "screenshots: $OUT"
 exit $fail
