@@ -19,26 +19,40 @@ inline std::filesystem::path binaryPath(const std::string& name) {
   return std::filesystem::path(Q7_BIN_DIR) / name;
 }
 
+// A child running one of the built programs with `arguments`, its output
+// stream `childFd` (standard output or error) piped back to the test.
+struct Child {
+  pid_t pid = -1;
+  FILE* output = nullptr;
+};
+
+inline Child startChild(const std::string& name, const std::vector<std::string>& arguments,
+                        int childFd) {
+  int pipeFds[2];
+  if (pipe(pipeFds) != 0) throw std::runtime_error("pipe");
+  const pid_t pid = fork();
+  if (pid == 0) {
+    dup2(pipeFds[1], childFd);
+    ::close(pipeFds[0]);
+    ::close(pipeFds[1]);
+    const std::string program = binaryPath(name).string();
+    std::vector<char*> argv = {const_cast<char*>(program.c_str())};
+    for (const std::string& a : arguments) argv.push_back(const_cast<char*>(a.c_str()));
+    argv.push_back(nullptr);
+    execv(argv[0], argv.data());
+    _exit(127);
+  }
+  ::close(pipeFds[1]);
+  return {pid, fdopen(pipeFds[0], "r")};
+}
+
 class SimProcess {
  public:
   // Starts q7sim with `arguments`; returns once it has printed its device.
   explicit SimProcess(const std::vector<std::string>& arguments) {
-    int out[2];
-    if (pipe(out) != 0) throw std::runtime_error("pipe");
-    pid_ = fork();
-    if (pid_ == 0) {
-      dup2(out[1], STDOUT_FILENO);
-      ::close(out[0]);
-      ::close(out[1]);
-      const std::string program = binaryPath("q7sim").string();
-      std::vector<char*> argv = {const_cast<char*>(program.c_str())};
-      for (const std::string& a : arguments) argv.push_back(const_cast<char*>(a.c_str()));
-      argv.push_back(nullptr);
-      execv(argv[0], argv.data());
-      _exit(127);
-    }
-    ::close(out[1]);
-    FILE* stream = fdopen(out[0], "r");
+    const Child child = startChild("q7sim", arguments, STDOUT_FILENO);
+    pid_ = child.pid;
+    FILE* stream = child.output;
     char line[256] = {};
     if (!stream || !fgets(line, sizeof line, stream))
       throw std::runtime_error("q7sim did not start");
@@ -85,22 +99,9 @@ inline CommandResult runCli(const std::string& arguments, const std::filesystem:
 class CliProcess {
  public:
   explicit CliProcess(const std::vector<std::string>& arguments) {
-    int err[2];
-    if (pipe(err) != 0) throw std::runtime_error("pipe");
-    pid_ = fork();
-    if (pid_ == 0) {
-      dup2(err[1], STDERR_FILENO);
-      ::close(err[0]);
-      ::close(err[1]);
-      const std::string program = binaryPath("q7cli").string();
-      std::vector<char*> argv = {const_cast<char*>(program.c_str())};
-      for (const std::string& a : arguments) argv.push_back(const_cast<char*>(a.c_str()));
-      argv.push_back(nullptr);
-      execv(argv[0], argv.data());
-      _exit(127);
-    }
-    ::close(err[1]);
-    errors_ = fdopen(err[0], "r");
+    const Child child = startChild("q7cli", arguments, STDERR_FILENO);
+    pid_ = child.pid;
+    errors_ = child.output;
   }
   ~CliProcess() {
     if (pid_ > 0) {
