@@ -24,6 +24,8 @@ constexpr Millis kStopCheck{50};
 // (a reply frame is far shorter), so a line that never stops talking cannot
 // fill the memory.
 constexpr std::size_t kReadLimit = 512;
+// What a read or a write of a line whose far end has gone says.
+constexpr const char* kHungUp = "the line hung up (cable unplugged or device gone)";
 
 Millis remaining(TimePoint deadline) {
   return std::chrono::ceil<Millis>(deadline - std::chrono::steady_clock::now());
@@ -105,6 +107,9 @@ void PosixSerialLink::send(std::span<const std::uint8_t> bytes) {
     } else if (n < 0 && (errno == EAGAIN || errno == EINTR)) {
       pollfd p{fd_, POLLOUT, 0};
       ::poll(&p, 1, static_cast<int>(kStopCheck.count()));
+    } else if (errno == EIO || errno == ENXIO || errno == ENODEV) {
+      // The far end is gone: the same cause a read of a hung-up line names.
+      throw Failure(err::kDeviceIo, std::string("serial write: ") + kHungUp);
     } else {
       throw Failure(err::kDeviceIo, std::string("serial write: ") + std::strerror(errno));
     }
@@ -129,7 +134,7 @@ bool PosixSerialLink::pump(std::size_t wanted) {
     }
     if (n < 0 && errno == EINTR) continue;
     if (n < 0 && errno == EAGAIN) return true;
-    lastError_ = "the line hung up (cable unplugged or device gone)";
+    lastError_ = kHungUp;
     return false;
   }
   return true;

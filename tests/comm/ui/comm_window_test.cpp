@@ -41,6 +41,8 @@ class CommWindowTest : public ::testing::Test {
  protected:
   CommWindowTest() {
     state.settings = ProfileFile(dir / "corvane.def");
+    // Backups go beside the data file, inside this test's own folder.
+    state.defaultDataPath = dir / "Data" / "Untitled.dat";
     state.captions = CaptionTable(kEnglish);
     state.port = 1;
     state.ranges.readStart = 0;
