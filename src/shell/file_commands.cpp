@@ -16,9 +16,6 @@ constexpr int kSaveFailedRow = 84;
 constexpr int kFileNameRow = 85;
 constexpr int kSaveAsFailedRow = 86;
 
-// The radio bytes a data file keeps: what decides whether the image changed.
-constexpr std::size_t kFirstFiledByte = kFileHeaderSize;
-
 // Model byte and band limits: New keeps them (indices 889..893).
 constexpr std::array<std::size_t, 5> kKeptByNew = {890, 891, 892, 893, 889};
 
@@ -98,7 +95,7 @@ void FileCommands::newFile() {
     }
     useDefaultDataPath();
     newFileSol();
-    markUnchanged();
+    markReplaced();
   });
 }
 
@@ -116,7 +113,7 @@ void FileCommands::openFile(const std::string& requested) {
     if (views_) views_->showImage();
     state_.currentDataPath = path;
     showFilePath();
-    markUnchanged();
+    markReplaced();
   });
   if (!opened) {
     prompts_.tell(caption(kNoticeRow), caption(kWrongFileRow), PromptIcon::Critical);
@@ -176,11 +173,33 @@ void FileCommands::markUnchanged() {
   unchanged_ = pendingImage();
 }
 
+void FileCommands::markReplaced() {
+  markUnchanged();
+  history_.reset(unchanged_);
+}
+
 bool FileCommands::changedSinceMarked() {
-  const CodeplugImage pending = pendingImage();
-  const auto now = pending.bytes().subspan(kFirstFiledByte, kRadioSize - kFirstFiledByte);
-  const auto then = unchanged_.bytes().subspan(kFirstFiledByte, kRadioSize - kFirstFiledByte);
-  return !std::equal(now.begin(), now.end(), then.begin(), then.end());
+  return !sameFiledBytes(pendingImage(), unchanged_);
+}
+
+bool FileCommands::recordEdit() {
+  return history_.record(pendingImage());
+}
+
+void FileCommands::undo() {
+  if (history_.canUndo()) showStep(history_.undo());
+}
+
+void FileCommands::redo() {
+  if (history_.canRedo()) showStep(history_.redo());
+}
+
+// The step is shown as an opened file is; what the display settles of it is
+// the step from then on, so showing it is not taken for a new change.
+void FileCommands::showStep(const CodeplugImage& step) {
+  state_.image = step;
+  if (views_) views_->showImage();
+  history_.settle(pendingImage());
 }
 
 bool FileCommands::offerToSave() {

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "shell/app_state.h"
+#include "shell/edit_history.h"
 #include "shell/editor_views.h"
 #include "shell/prompts.h"
 #include "shell/status_panels.h"
@@ -42,8 +43,11 @@ class FileCommands {
   // The image as Save or Write would send it now, with the grid's channels
   // encoded; the live image is left as it is.
   CodeplugImage pendingImage();
-  // Takes the image as the one last opened, read, saved or written.
+  // Takes the image as the one last saved or written.
   void markUnchanged();
+  // Takes the image as the one last opened, started with New or read: the
+  // start of the changes Undo can take back.
+  void markReplaced();
   // True when the image differs from the one last opened, read, saved or written.
   bool changedSinceMarked();
   // Before the image is replaced or the program ends: where it changed, asks
@@ -51,12 +55,22 @@ class FileCommands {
   // user declined, or the file was saved).
   bool offerToSave();
 
+  // After the user changed something: keeps the image as a step of the
+  // history when it differs from the last one; true when it did.
+  bool recordEdit();
+  bool canUndo() const { return history_.canUndo(); }
+  bool canRedo() const { return history_.canRedo(); }
+  // Shows the step before (after) the current one, as an opened file is shown.
+  void undo();
+  void redo();
+
  private:
   void showFilePath();
   bool isShippedFile(const std::filesystem::path& path) const;
   std::string dialogFolder() const;
   // Both image arrays from template bytes in file layout (the template stays unshifted).
   void loadTemplate(std::span<const std::uint8_t> bytes);
+  void showStep(const CodeplugImage& step);
   std::string caption(int row) const { return state_.caption(row); }
 
   AppState& state_;
@@ -64,6 +78,7 @@ class FileCommands {
   StatusPanels& status_;
   EditorViews* views_ = nullptr;
   CodeplugImage unchanged_;
+  EditHistory history_;
 };
 
 }  // namespace q7

@@ -57,7 +57,7 @@ constexpr Captioned kMenuCaptions[] = {
     {"mnuWriteFre", 28},    {"mnuSet", 31},       {"mnuLockFace", 58}, {"mnuCommunicate", 32},
     {"mnuLangSetting", 33}, {"mnuLangSel0", 34},  {"mnuLangSel1", 57}, {"mnuLangSel2", 35},
     {"mnuHelp", 36},        {"mnuAboutSoft", 38}, {"mnuBackups", 460}, {"mnuVerify", 461},
-    {"mnuCompare", 462},
+    {"mnuCompare", 462},    {"mnuEdit", 471},     {"mnuUndo", 472},    {"mnuRedo", 473},
 };
 
 struct ToolButton {
@@ -116,6 +116,7 @@ MainWindow::MainWindow(AppState& state, Prompts& prompts)
   connect(tmrChLock_, &QTimer::timeout, this, [this] { lock_.idleCheck(); });
   connect(tmrChLockBlink_, &QTimer::timeout, this, [this] { lock_.blink(); });
   errorReporter().setListener([this](const std::string& line) { showErrorLine(line); });
+  watchUserInput();
 }
 
 MainWindow::~MainWindow() {
@@ -168,6 +169,12 @@ void MainWindow::buildMenus() {
           [this] { compareWithFile(); });
   file->addSeparator();
   command(addAction(file, "mnuExit"), "mdifrmMain->mnuExit_Click", [this] { exitSoft(); });
+
+  QMenu* edit = menu(nullptr, "mnuEdit");
+  command(addAction(edit, "mnuUndo", QKeySequence("Ctrl+Z")), "mdifrmMain->mnuUndo_Click",
+          [this] { undo(); });
+  command(addAction(edit, "mnuRedo", QKeySequence("Ctrl+Y")), "mdifrmMain->mnuRedo_Click",
+          [this] { redo(); });
 
   QMenu* program = menu(nullptr, "mnuProgram");
   command(addAction(program, "mnuReadFre", QKeySequence("Ctrl+R")), "mdifrmMain->mnuReadFre_Click",
@@ -253,7 +260,8 @@ StartupOutcome MainWindow::start() {
   StartupOutcome outcome = StartupOutcome::Failed;
   guard("mdifrmMain->MDIForm_Load", [&] { outcome = Startup(state_, *this, files_, *this).run(); });
   if (outcome == StartupOutcome::Started) {
-    files_.markUnchanged();
+    files_.markReplaced();
+    showEditState();
     tmrChLock_->start();
   } else if (outcome == StartupOutcome::Failed) {
     keepOnlyExit();
@@ -266,7 +274,7 @@ void MainWindow::keepOnlyExit() {
   setSoftFace();
   static const QStringList kKept = {"mnuFile", "mnuExit", "tlbExit", "mnuHelp", "mnuAboutSoft"};
   for (const auto& [name, a] : actions_) a->setEnabled(kKept.contains(name));
-  guard("mdifrmMain->MDIForm_Load", [&] { files_.markUnchanged(); });
+  guard("mdifrmMain->MDIForm_Load", [&] { files_.markReplaced(); });
   state_.quitWithoutAsking = true;
 }
 
@@ -413,7 +421,7 @@ void MainWindow::setSoftFace() {
     for (const ToolButton& b : kToolButtons) {
       action(QString("tlb") + b.key)->setText(qs(state_.caption(b.row)));
     }
-    setWindowTitle(qs(state_.caption(kTitleRow)));
+    showTitle();
     setPanelText(kNoticePanel, state_.caption(kReadyRow));
     showPortPanel();
     setPanelText(kFilePanel, state_.caption(kFileNameRow) + state_.currentDataPath.string());
@@ -468,7 +476,7 @@ void MainWindow::showErrorLine(const std::string& line) {
 
 void MainWindow::readRadio() {
   frmCommun_->showRead();
-  showOutcome(kReadSucceededRow, kReadFailedRow);
+  if (showOutcome(kReadSucceededRow, kReadFailedRow)) files_.markReplaced();
 }
 
 // The pending tone edit reaches the channel table first; an image without a
@@ -481,18 +489,19 @@ void MainWindow::writeRadio() {
     return;
   }
   frmCommun_->showWrite();
-  showOutcome(kWriteSucceededRow, kWriteFailedRow);
+  if (showOutcome(kWriteSucceededRow, kWriteFailedRow)) files_.markUnchanged();
   reportCheckedWrite();
 }
 
 // The status bar keeps how the transfer ended after the communication window
-// has gone; the image read or written is the one a later change is measured from.
-void MainWindow::showOutcome(int succeededRow, int failedRow) {
+// has gone. True after a success: the image read or written is the one a
+// later change is measured from.
+bool MainWindow::showOutcome(int succeededRow, int failedRow) {
   const auto outcome = frmCommun_->lastOutcome();
-  if (!outcome || *outcome == TransferOutcome::PortNotOpened) return;
+  if (!outcome || *outcome == TransferOutcome::PortNotOpened) return false;
   const bool succeeded = *outcome == TransferOutcome::Succeeded;
   setPanelText(kNoticePanel, state_.caption(succeeded ? succeededRow : failedRow));
-  if (succeeded) files_.markUnchanged();
+  return succeeded;
 }
 
 void MainWindow::communicationPort() {

@@ -107,13 +107,21 @@ class MainWindow : public QMainWindow,
   void readRadio();
   void writeRadio();
   void communicationPort();
-  void showOutcome(int succeededRow, int failedRow);
+  bool showOutcome(int succeededRow, int failedRow);
   void aboutSoft();
   // The dealer's safeguards and the comparison of two images.
   void addSafeguardItems(QMenu* settings);
   void compareWithFile();
   void showComparison(const CodeplugImage& before, const CodeplugImage& after);
   void reportCheckedWrite();
+  // Undo and Redo, and the title's mark of a changed image.
+  void watchUserInput();
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void recordUserChange();
+  void undo();
+  void redo();
+  void showEditState();
+  void showTitle();
 
   AppState& state_;
   Prompts& prompts_;
@@ -134,6 +142,7 @@ class MainWindow : public QMainWindow,
   MemoryView* frmMemDat_ = nullptr;
   CompareWindow* frmCompare_ = nullptr;
   std::unique_ptr<QtSerialLink> portLink_;
+  bool changeCheckQueued_ = false;
 };
 
 }  // namespace q7

@@ -1,0 +1,216 @@
+// Undo and Redo over each kind of change a user makes, through the doors a
+// user uses: typing into the grid, keys on an option list, a dialog opened
+// from an option page, the Delete All button, the band list; Ctrl+Z, Ctrl+Y
+// and the Edit menu; the title's asterisk while the image differs from the
+// file last opened or saved.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+#include <functional>
+
+#include "channels/ui/channel_window.h"
+#include "channels/ui/flex_grid.h"
+#include "shell/edit_history.h"
+#include "shell/error_report.h"
+#include "shell/ui/main_window.h"
+#include "support/scripted_prompts.h"
+#include "support/temp_dir.h"
+#include "support/ui/modal_answer.h"
+#include "support/ui/window_focus.h"
+
+namespace q7 {
+namespace {
+
+const QString kTitle = "TARN Q7";
+const QString kChangedTitle = "TARN Q7 *";
+
+// Public, so that the table of changes below can drive it.
+class MainWindowUndoTest : public ::testing::Test {
+ public:
+  MainWindowUndoTest() {
+    for (const char* name : {"corvane.def", "dhcpqec.def", "DefRadioSet.def"}) {
+      std::filesystem::copy_file(std::filesystem::path(Q7_DATA_DIR) / name, dir / name);
+    }
+    std::filesystem::copy_file(std::filesystem::path(Q7_DATA_DIR) / "Data" / "Sample.dat", sample);
+    ProfileFile settings(dir / "corvane.def");
+    settings.write("Setting", "FirRun", "0");
+    settings.write("Setting", "Language", "3");
+    settings.write("Setting", "COM", "1");
+    for (int port = 1; port <= 16; ++port)
+      settings.write("Ports", std::to_string(port), (dir / "none").string());
+    errorReporter().clear();
+    state.programFolder = dir.path();
+    window = std::make_unique<MainWindow>(state, prompts);
+    EXPECT_EQ(window->start(), StartupOutcome::Started);
+    EXPECT_TRUE(test::activate(window.get()));
+  }
+  ~MainWindowUndoTest() override { state.closing = true; }
+
+  // What the input queued has run, and after it the look for a change.
+  static void settle() { QTest::qWait(20); }
+  void shortcut(Qt::Key key) {
+    test::activate(window.get());
+    QTest::keyClick(window.get(), key, Qt::ControlModifier);
+    settle();
+  }
+  void openSample() {
+    prompts.fileNames.push_back(sample.string());
+    shortcut(Qt::Key_O);
+  }
+  // Edit, then the entry, clicked with the mouse.
+  void clickEditEntry(const char* entry) {
+    test::activate(window.get());
+    QMenuBar* bar = window->menuBar();
+    auto* edit = window->findChild<QMenu*>("mnuEdit");
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(edit->menuAction()).center());
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(edit));
+    QTest::mouseClick(edit, Qt::LeftButton, {},
+                      edit->actionGeometry(window->action(entry)).center());
+    settle();
+  }
+  template <class Widget>
+  Widget* child(const char* name) {
+    auto* widget = window->channelWindow()->findChild<Widget*>(name);
+    EXPECT_NE(widget, nullptr) << name;
+    return widget;
+  }
+  // The option page that holds `widget` comes to the front by a click on its tab.
+  void showPageOf(QWidget* widget) {
+    auto* tabs = child<QTabWidget>("sstabSetMode");
+    for (int i = 0; i < tabs->count(); ++i) {
+      if (!tabs->widget(i)->isAncestorOf(widget)) continue;
+      QTest::mouseClick(tabs->tabBar(), Qt::LeftButton, {}, tabs->tabBar()->tabRect(i).center());
+    }
+  }
+  void pressDownOn(QComboBox* list) {
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_Down);
+    settle();
+  }
+  FlexGrid* grid() { return child<FlexGrid>("vsfgGridCh"); }
+  void typeIntoCell(int row, int column, const char* text) {
+    test::activate(window.get());
+    QTest::mouseClick(grid()->viewport(), Qt::LeftButton, {},
+                      grid()->cellRect(row, column).center());
+    QWidget* editor = QApplication::focusWidget();
+    QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(editor, text);
+    QTest::keyClick(editor, Qt::Key_Return);
+    settle();
+  }
+  CodeplugImage shown() { return window->files().pendingImage(); }
+
+  test::TempDir dir;
+  std::filesystem::path sample = dir / "Sample.dat";
+  AppState state;
+  test::ScriptedPrompts prompts;
+  std::unique_ptr<MainWindow> window;
+};
+
+struct UserChange {
+  const char* name;
+  std::function<void(MainWindowUndoTest&)> make;
+};
+
+TEST_F(MainWindowUndoTest, EachKindOfChangeIsUndoneAndRedone) {
+  const UserChange changes[] = {
+      {"typed into the grid", [](auto& t) { t.typeIntoCell(1, 1, "440"); }},
+      {"an option list turned with the keys",
+       [](auto& t) {
+         auto* list = t.template child<QComboBox>("cboTot");
+         t.showPageOf(list);
+         t.pressDownOn(list);
+       }},
+      {"a step of the volume dialog",
+       [](auto& t) {
+         auto* button = t.template child<QPushButton>("cmdTwoWayVolSet");
+         t.showPageOf(button);
+         test::ModalAnswer answer([](QWidget* dialog) {
+           auto* step = dialog->findChild<QComboBox*>("cboVolumeDat(1)");
+           step->setFocus();
+           QTest::keyClick(step, Qt::Key_Down);
+           QTest::mouseClick(dialog->findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
+         });
+         QTest::mouseClick(button, Qt::LeftButton);
+         EXPECT_TRUE(answer.answered());
+         // Without a window manager the main window is given the focus back.
+         EXPECT_TRUE(test::workElsewhere(t.window.get()));
+       }},
+      {"every channel deleted",
+       [](auto& t) {
+         QTest::mouseClick(t.template child<QPushButton>("cmdDelAllCh"), Qt::LeftButton);
+       }},
+      {"another band", [](auto& t) { t.pressDownOn(t.template child<QComboBox>("cboFrequency")); }},
+  };
+  for (const UserChange& change : changes) {
+    SCOPED_TRACE(change.name);
+    openSample();
+    EXPECT_FALSE(window->action("mnuUndo")->isEnabled()) << "nothing before the Open";
+    EXPECT_EQ(window->windowTitle(), kTitle);
+    const CodeplugImage opened = shown();
+    change.make(*this);
+    settle();
+    const CodeplugImage changed = shown();
+    ASSERT_FALSE(sameFiledBytes(changed, opened));
+    EXPECT_EQ(window->windowTitle(), kChangedTitle);
+
+    shortcut(Qt::Key_Z);
+    EXPECT_TRUE(sameFiledBytes(shown(), opened));
+    EXPECT_EQ(window->windowTitle(), kTitle);
+    EXPECT_FALSE(window->action("mnuUndo")->isEnabled());
+
+    clickEditEntry("mnuRedo");
+    EXPECT_TRUE(sameFiledBytes(shown(), changed));
+    EXPECT_EQ(window->windowTitle(), kChangedTitle);
+    EXPECT_FALSE(window->action("mnuRedo")->isEnabled());
+
+    clickEditEntry("mnuUndo");
+    EXPECT_TRUE(sameFiledBytes(shown(), opened));
+    shortcut(Qt::Key_Y);
+    EXPECT_TRUE(sameFiledBytes(shown(), changed));
+  }
+  EXPECT_TRUE(errorReporter().lines().empty());
+}
+
+TEST_F(MainWindowUndoTest, StepsGoBackOneAtATimeAndASaveClearsOnlyTheAsterisk) {
+  openSample();
+  const CodeplugImage opened = shown();
+  typeIntoCell(1, 1, "440");
+  const CodeplugImage first = shown();
+  const QString channel2 = grid()->cellText(2, 1);
+  typeIntoCell(2, 1, "441");
+  EXPECT_EQ(grid()->cellText(2, 1), "441");
+
+  prompts.fileNames.push_back((dir / "saved.dat").string());
+  prompts.answers = {true};  // Save asks whether to save the data first
+  shortcut(Qt::Key_S);
+  ASSERT_TRUE(std::filesystem::exists(dir / "saved.dat"));
+  EXPECT_EQ(window->windowTitle(), kTitle);
+
+  shortcut(Qt::Key_Z);
+  EXPECT_TRUE(sameFiledBytes(shown(), first));
+  EXPECT_EQ(grid()->cellText(2, 1), channel2);
+  EXPECT_EQ(window->windowTitle(), kChangedTitle) << "it now differs from the saved file";
+  shortcut(Qt::Key_Z);
+  EXPECT_TRUE(sameFiledBytes(shown(), opened));
+  EXPECT_FALSE(window->action("mnuUndo")->isEnabled());
+}
+
+TEST_F(MainWindowUndoTest, TheEditMenuComesAfterFileWithItsShortcuts) {
+  QStringList menus;
+  for (QAction* a : window->menuBar()->actions()) menus << a->menu()->objectName();
+  EXPECT_EQ(menus, (QStringList{"mnuFile", "mnuEdit", "mnuProgram", "mnuSet", "mnuHelp"}));
+  EXPECT_EQ(window->action("mnuUndo")->text(), "&Undo");
+  EXPECT_EQ(window->action("mnuUndo")->shortcut(), QKeySequence("Ctrl+Z"));
+  EXPECT_EQ(window->action("mnuRedo")->shortcut(), QKeySequence("Ctrl+Y"));
+}
+
+}  // namespace
+}  // namespace q7
