@@ -84,13 +84,13 @@ std::int64_t divideHalfEven(std::int64_t numerator, std::int64_t denominator) {
   return quotient;
 }
 
-std::string decimalText(std::int64_t value, int decimals) {
+std::string decimalText(std::int64_t value, int decimals, TrailingZeros zeros) {
   if (decimals <= 0) return std::to_string(value);
   const std::int64_t scale = pow10(decimals);
   const std::int64_t magnitude = std::llabs(value);
   std::string fraction = std::to_string(magnitude % scale);
   fraction.insert(0, static_cast<std::size_t>(decimals) - fraction.size(), '0');
-  fraction.erase(fraction.find_last_not_of('0') + 1);
+  if (zeros == TrailingZeros::Dropped) fraction.erase(fraction.find_last_not_of('0') + 1);
   std::string text = (value < 0 ? "-" : "") + std::to_string(magnitude / scale);
   return fraction.empty() ? text : text + "." + fraction;
 }

@@ -21,9 +21,13 @@ std::optional<std::int64_t> scaledHalfEven(std::string_view text, int decimals);
 // (denominator > 0).
 std::int64_t divideHalfEven(std::int64_t numerator, std::int64_t denominator);
 
-// value ÷ 10^decimals as decimal text without trailing zeros:
-// (44600625, 5) gives "446.00625", (44610000, 5) "446.1", (44600000, 5) "446".
-std::string decimalText(std::int64_t value, int decimals);
+enum class TrailingZeros { Dropped, Kept };
+
+// value ÷ 10^decimals as decimal text, by default without trailing zeros:
+// (44600625, 5) gives "446.00625", (44610000, 5) "446.1", (44600000, 5) "446";
+// with the zeros kept, every place is shown: (10, 1) gives "1.0".
+std::string decimalText(std::int64_t value, int decimals,
+                        TrailingZeros zeros = TrailingZeros::Dropped);
 
 // Shows a numeric cell text through a grid format string of '#' (optional
 // digit) and '0' (required digit) placeholders with an optional decimal point:

@@ -3,6 +3,7 @@
 #include <array>
 #include <memory>
 
+#include "settings/flag_scope.h"
 #include "settings/option_kinds.h"
 #include "settings/page_list.h"
 
@@ -93,7 +94,7 @@ const ListOption kHoldTimes[] = {
 void addKeyList(OptionPages& pages, const ListOption& list, const std::shared_ptr<bool>& busy) {
   pages.addControl(list.control, listState(list), [option = list, busy](OptionPages& p) {
     if (*busy) return;
-    const ScopedFlag guard(*busy);
+    const FlagScope guard(*busy);
     writeList(p, option);
     p.select(option.control, p.control(option.control).selected);
   });

@@ -2,6 +2,7 @@
 
 #include <bit>
 
+#include "channels/decimal_text.h"
 #include "settings/volume_table.h"
 
 namespace q7 {
@@ -47,15 +48,6 @@ int VolumeCoding::value(int position, int) const {
   return volumeCode(position);
 }
 
-std::string decimalText(int number, int decimals) {
-  std::string digits = std::to_string(number);
-  if (decimals <= 0) return digits;
-  const std::size_t places = static_cast<std::size_t>(decimals);
-  if (digits.size() <= places) digits.insert(0, places + 1 - digits.size(), '0');
-  digits.insert(digits.size() - places, ".");
-  return digits;
-}
-
 std::vector<std::string> buildItems(const ItemList& items, const CaptionTable& captions) {
   std::vector<std::string> texts;
   for (int row = items.firstRow; row >= 0 && row < items.firstRow + items.rowCount; ++row)
@@ -64,7 +56,8 @@ std::vector<std::string> buildItems(const ItemList& items, const CaptionTable& c
   const std::string prefix = n.prefixRow >= 0 ? captions(n.prefixRow) + n.joint : n.joint;
   const std::string suffix = n.suffixRow >= 0 ? captions(n.suffixRow) : std::string();
   for (int i = n.first; i <= n.last; ++i)
-    texts.push_back(prefix + decimalText(n.scale * i + n.add, n.decimals) + suffix);
+    texts.push_back(prefix + decimalText(n.scale * i + n.add, n.decimals, TrailingZeros::Kept) +
+                    suffix);
   return texts;
 }
 

@@ -103,8 +103,6 @@ struct ItemList {
 };
 
 std::vector<std::string> buildItems(const ItemList& items, const CaptionTable& captions);
-// The text of one number with the given decimals: 45, 2 -> "0.45".
-std::string decimalText(int number, int decimals);
 
 // The loading rule of an option without a validity check.
 inline constexpr int kNoCheck = -1;

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "settings/flag_scope.h"
 #include "settings/init_order.h"
 #include "settings/page_list.h"
 #include "shell/error_report.h"
@@ -22,7 +23,7 @@ OptionPages::OptionPages(CodeplugImage& image, const CaptionTable& captions,
 }
 
 void OptionPages::initOpt() {
-  const ScopedFlag loading(loading_);
+  const FlagScope loading(loading_);
   for (const char* step : initOrder()) {
     const auto found = loadSteps_.find(std::string_view(step));
     if (found != loadSteps_.end()) found->second(*this);

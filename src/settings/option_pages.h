@@ -43,18 +43,6 @@ using PageHandler = std::function<void(OptionPages&)>;
 // Adds one page's controls and load steps to the model.
 using PageRegistration = void (*)(OptionPages&);
 
-// Sets a flag for as long as it lives (busy flags, the loading flag).
-class ScopedFlag {
- public:
-  explicit ScopedFlag(bool& flag) : flag_(flag) { flag_ = true; }
-  ~ScopedFlag() { flag_ = false; }
-  ScopedFlag(const ScopedFlag&) = delete;
-  ScopedFlag& operator=(const ScopedFlag&) = delete;
-
- private:
-  bool& flag_;
-};
-
 // Name of an element of a control array: "cboVoxCmpDat(3)".
 std::string elementName(std::string_view array, int index);
 

@@ -57,6 +57,16 @@ TEST(DecimalText, ShowsFrequenciesWithoutTrailingZeros) {
   EXPECT_EQ(decimalText(42, 0), "42");
 }
 
+// The numbers of the option lists show every place.
+TEST(DecimalText, KeptZerosShowEveryPlace) {
+  constexpr auto kept = TrailingZeros::Kept;
+  EXPECT_EQ(decimalText(0, 2, kept), "0.00");
+  EXPECT_EQ(decimalText(5, 2, kept), "0.05");
+  EXPECT_EQ(decimalText(1275, 2, kept), "12.75");
+  EXPECT_EQ(decimalText(15, 1, kept), "1.5");
+  EXPECT_EQ(decimalText(270, 0, kept), "270");
+}
+
 TEST(DecimalText, FormatsCellsLikeTheGridFormats) {
   struct Case {
     const char* format;

@@ -6,23 +6,8 @@
 namespace q7 {
 namespace {
 
+using test::LoadCase;
 using test::Pages;
-
-struct LoadCase {
-  const char* control;
-  std::uint16_t address;
-  std::uint8_t stored;
-  const char* shown;
-  std::uint8_t after;
-};
-
-void expectLoads(const LoadCase& c) {
-  Pages t;
-  t.image[c.address] = c.stored;
-  t.pages.initOpt();
-  EXPECT_EQ(t.shown(c.control), c.shown) << c.control << " " << int(c.stored);
-  EXPECT_EQ(t.image[c.address], c.after) << c.control << " " << int(c.stored);
-}
 
 TEST(CommonPage, LoadingShowsTheStoredChoiceAndCorrectsOutOfRangeBytes) {
   const LoadCase cases[] = {
@@ -50,7 +35,7 @@ TEST(CommonPage, LoadingShowsTheStoredChoiceAndCorrectsOutOfRangeBytes) {
       {"cboTwoWayVolumeLevel", 0x3E6, 10, "10", 10},
       {"cboTwoWayVolumeLevel", 0x3E6, 0, "Off", 0},
   };
-  for (const LoadCase& c : cases) expectLoads(c);
+  test::expectLoads(cases);
 }
 
 TEST(CommonPage, TailEliminationIsOneHotWithOffAsNoBit) {
@@ -61,7 +46,7 @@ TEST(CommonPage, TailEliminationIsOneHotWithOffAsNoBit) {
       {"cboTailDel", 0x36B, 0x01, "1--120 Degree", 0x01},
       {"cboTailDel", 0x36B, 0xC0, "7--240 + Freq", 0x40},
   };
-  for (const LoadCase& c : cases) expectLoads(c);
+  test::expectLoads(cases);
 
   Pages t;
   t.image[0x36A] = 0x0C;
@@ -85,7 +70,7 @@ TEST(CommonPage, EmergencyChannelKeepsTheBitsItDoesNotOwn) {
       {"cboAlarmCh", 0x3E3, 0x3F, "Selected CH", 0x3F},
       {"cboAlarmCh", 0x3E3, 0xEF, "Fixed CH: 16", 0xEF},
   };
-  for (const LoadCase& c : cases) expectLoads(c);
+  test::expectLoads(cases);
 
   Pages t;
   t.image[0x3E3] = 0xA5;

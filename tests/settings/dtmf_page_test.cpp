@@ -6,15 +6,8 @@
 namespace q7 {
 namespace {
 
+using test::LoadCase;
 using test::SignallingPages;
-
-struct LoadCase {
-  const char* control;
-  std::uint16_t address;
-  std::uint8_t stored;
-  const char* shown;
-  std::uint8_t after;
-};
 
 TEST(DtmfPage, LoadingShowsTheStoredChoiceAndCorrectsOutOfRangeBytes) {
   const LoadCase cases[] = {
@@ -41,13 +34,7 @@ TEST(DtmfPage, LoadingShowsTheStoredChoiceAndCorrectsOutOfRangeBytes) {
       {"cboDtmfCloseSort", 0x1FA, 0xFE, "Tx Inhibit", 0x00},
       {"cboDtmfCloseSort", 0x1FA, 0x03, "Tx/Rx Inhibit", 0x01},
   };
-  for (const LoadCase& c : cases) {
-    SignallingPages t;
-    t.image[c.address] = c.stored;
-    t.pages.initOpt();
-    EXPECT_EQ(t.shown(c.control), c.shown) << c.control << " " << int(c.stored);
-    EXPECT_EQ(t.image[c.address], c.after) << c.control << " " << int(c.stored);
-  }
+  test::expectLoads<SignallingPages>(cases);
 }
 
 TEST(DtmfPage, GroupCharactersAreCodedAndAnythingElseIsOff) {

@@ -74,14 +74,6 @@ TEST(ItemList, CaptionRowsThenNumbers) {
   EXPECT_EQ(buildItems(alarm, english)[16], "Fixed CH: 16");
 }
 
-TEST(ItemList, DecimalText) {
-  EXPECT_EQ(decimalText(0, 2), "0.00");
-  EXPECT_EQ(decimalText(5, 2), "0.05");
-  EXPECT_EQ(decimalText(1275, 2), "12.75");
-  EXPECT_EQ(decimalText(15, 1), "1.5");
-  EXPECT_EQ(decimalText(270, 0), "270");
-}
-
 // A model holding one option of each generic kind.
 struct GenericPages {
   CodeplugImage image;

@@ -9,14 +9,7 @@ namespace {
 using test::Pages;
 
 TEST(ScanPage, LoadingCorrectsOutOfRangeBytes) {
-  struct Case {
-    const char* control;
-    std::uint16_t address;
-    std::uint8_t stored;
-    const char* shown;
-    std::uint8_t after;
-  };
-  const Case cases[] = {
+  const test::LoadCase cases[] = {
       {"cboScanPriChSort", 0x160, 3, "None", 0},
       {"cboScanPriChSort", 0x160, 2, "Selected", 2},
       {"cboPriCh", 0x161, 17, "Off", 0},
@@ -28,13 +21,7 @@ TEST(ScanPage, LoadingCorrectsOutOfRangeBytes) {
       {"cboScanTxDly", 0x167, 251, "3s", 3},
       {"cboScanTxDly", 0x167, 0, "0s", 0},
   };
-  for (const Case& c : cases) {
-    Pages t;
-    t.image[c.address] = c.stored;
-    t.pages.initOpt();
-    EXPECT_EQ(t.shown(c.control), c.shown) << c.control << " " << int(c.stored);
-    EXPECT_EQ(t.image[c.address], c.after) << c.control << " " << int(c.stored);
-  }
+  test::expectLoads(cases);
 }
 
 TEST(ScanPage, PriorityChannelCountsOnlyForFixedPriority) {

@@ -5,28 +5,15 @@
 #include <string>
 #include <vector>
 
-#include "settings/option_pages.h"
-#include "settings/page_list.h"
+#include "pages_fixture.h"
 
 namespace q7::test {
 
 inline constexpr PageRegistration kSignallingPages[] = {addDtmfPage, addTwoTonePage,
                                                         addEmbeddedMsgPage};
 
-struct SignallingPages {
-  CodeplugImage image;
-  CaptionTable captions{kEnglish};
-  OptionPages pages{image, captions, kSignallingPages};
-
-  explicit SignallingPages(std::uint8_t fill = 0x00) {
-    for (std::uint8_t& b : image.bytes()) b = fill;
-  }
-  // The item a list shows; "" without a selection.
-  std::string shown(const std::string& list) const {
-    const ControlState& state = pages.control(list);
-    return state.selected < 0 ? std::string()
-                              : state.items.at(static_cast<std::size_t>(state.selected));
-  }
+struct SignallingPages : Pages {
+  explicit SignallingPages(std::uint8_t fill = 0x00) : Pages(fill, kSignallingPages) {}
   const std::string& text(const std::string& box) const { return pages.control(box).text; }
   // The position of an item text in a list (-1 when absent).
   int positionOf(const std::string& list, const std::string& item) const {

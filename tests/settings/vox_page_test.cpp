@@ -57,25 +57,12 @@ TEST(VoxPage, ToolTipIsTheLevelsVoltage) {
 }
 
 TEST(VoxPage, GainDelayAndInhibit) {
-  struct Case {
-    const char* control;
-    std::uint16_t address;
-    std::uint8_t stored;
-    const char* shown;
-    std::uint8_t after;
-  };
-  const Case cases[] = {
+  const test::LoadCase cases[] = {
       {"cboVoxLevel", 0x13A, 11, "Off", 0},        {"cboVoxLevel", 0x13A, 10, "10", 10},
       {"cboVoxDly", 0x13B, 9, "1.5s", 3},          {"cboVoxDly", 0x13B, 5, "3.0s", 5},
       {"cboVoxRxForbid", 0x138, 0xFF, "On", 0xFF}, {"cboVoxRxForbid", 0x138, 0xFE, "Off", 0xFE},
   };
-  for (const Case& c : cases) {
-    Pages t;
-    t.image[c.address] = c.stored;
-    t.pages.initOpt();
-    EXPECT_EQ(t.shown(c.control), c.shown) << c.control << int(c.stored);
-    EXPECT_EQ(t.image[c.address], c.after) << c.control << int(c.stored);
-  }
+  test::expectLoads(cases);
   Pages t(0xFF);
   t.pages.initOpt();
   t.pages.choose("cboVoxRxForbid", 0);

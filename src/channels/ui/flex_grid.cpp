@@ -11,14 +11,13 @@
 #include "channels/decimal_text.h"
 #include "shell/ui/cell_drop_down.h"
 #include "shell/ui/qt_text.h"
+#include "shell/ui/twips.h"
 
 namespace q7 {
 namespace {
 
-constexpr int kTwipsPerPixel = 15;
-
 int pixels(int twips) {
-  return std::max(twips / kTwipsPerPixel, 1);
+  return std::max(twipsToPixels(twips), 1);
 }
 
 }  // namespace

@@ -15,6 +15,7 @@
 #include "shell/error_report.h"
 #include "shell/setting_keys.h"
 #include "shell/ui/qt_text.h"
+#include "shell/ui/twips.h"
 
 namespace q7 {
 namespace {
@@ -22,15 +23,10 @@ namespace {
 constexpr int kCaptionWindow = 102, kCaptionFrame = 156, kCaptionRead = 100, kCaptionWrite = 101;
 constexpr int kBlinkMs = 100;
 
-// Layout heights in twips, at 15 twips a pixel.
-constexpr int kTwipsPerPixel = 15;
+// Layout heights in twips.
 constexpr int kFraOneTwips = 1935, kFraRdWrDatTwips = 2385, kFraTwoTwips = 5685;
 constexpr int kOpenMarginTwips = 600, kClosedMarginTwips = 550;
 constexpr int kWidth = 420;
-
-constexpr int px(int twips) {
-  return twips / kTwipsPerPixel;
-}
 
 // The address fields of the panel: control, label, settings key and the
 // range value and text each one sets.
@@ -93,7 +89,7 @@ CommWindow::CommWindow(AppState& state, Prompts& prompts, EditorViews& views, QW
 
 void CommWindow::buildControls() {
   fraOne_ = new QGroupBox(this);
-  fraOne_->setGeometry(8, 0, kWidth - 16, px(kFraOneTwips));
+  fraOne_->setGeometry(8, 0, kWidth - 16, twipsToPixels(kFraOneTwips));
   fraOne_->installEventFilter(this);
   cmdRead_ = new QPushButton(fraOne_);
   cmdRead_->setGeometry(16, 22, 100, 28);
@@ -151,7 +147,8 @@ void CommWindow::buildControls() {
 
 void CommWindow::buildRangePanel() {
   fraRdWrDat_ = new QGroupBox("Read Write Data", this);
-  fraRdWrDat_->setGeometry(8, px(kFraOneTwips), kWidth - 16, px(kFraRdWrDatTwips));
+  fraRdWrDat_->setGeometry(8, twipsToPixels(kFraOneTwips), kWidth - 16,
+                           twipsToPixels(kFraRdWrDatTwips));
   int y = 22;
   for (const AddressField& field : kAddressFields) {
     (new QLabel(field.label, fraRdWrDat_))->setGeometry(12, y, 110, 20);
@@ -168,9 +165,10 @@ void CommWindow::buildRangePanel() {
   connect(chkNotShowProg_, &QCheckBox::toggled, this,
           [this](bool on) { transfer_.log().setSuppressed(on); });
   fraTwo_ = new QGroupBox("Communication Data", this);
-  fraTwo_->setGeometry(8, px(kFraOneTwips + kFraRdWrDatTwips), kWidth - 16, px(kFraTwoTwips));
+  fraTwo_->setGeometry(8, twipsToPixels(kFraOneTwips + kFraRdWrDatTwips), kWidth - 16,
+                       twipsToPixels(kFraTwoTwips));
   listRtData_ = new QListWidget(fraTwo_);
-  listRtData_->setGeometry(8, 20, kWidth - 32, px(kFraTwoTwips) - 28);
+  listRtData_->setGeometry(8, 20, kWidth - 32, twipsToPixels(kFraTwoTwips) - 28);
 }
 
 void CommWindow::initFace() {
@@ -217,7 +215,7 @@ void CommWindow::setAddressFields(const MemoryRanges& ranges) {
 }
 
 bool CommWindow::panelOpen() const {
-  return height() > px(kFraTwoTwips) + px(kFraOneTwips);
+  return height() > twipsToPixels(kFraTwoTwips) + twipsToPixels(kFraOneTwips);
 }
 
 void CommWindow::fraOne_DblClick() {
@@ -232,8 +230,9 @@ void CommWindow::fraOne_DblClick() {
 void CommWindow::showPanel(bool open) {
   fraRdWrDat_->setVisible(open);
   fraTwo_->setVisible(open);
-  setFixedHeight(open ? px(kFraTwoTwips + kFraOneTwips + kFraRdWrDatTwips + kOpenMarginTwips)
-                      : px(kFraOneTwips + kClosedMarginTwips));
+  setFixedHeight(
+      open ? twipsToPixels(kFraTwoTwips + kFraOneTwips + kFraRdWrDatTwips + kOpenMarginTwips)
+           : twipsToPixels(kFraOneTwips + kClosedMarginTwips));
 }
 
 bool CommWindow::eventFilter(QObject* watched, QEvent* event) {

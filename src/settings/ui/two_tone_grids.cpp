@@ -12,12 +12,11 @@
 #include "shell/error_report.h"
 #include "shell/ui/cell_drop_down.h"
 #include "shell/ui/qt_text.h"
+#include "shell/ui/twips.h"
 
 namespace q7 {
 
 namespace {
-
-constexpr int kTwipsPerPixel = 15;
 
 QStringList texts(const std::vector<std::string>& items) {
   QStringList list;
@@ -103,10 +102,10 @@ QTableWidget* TwoToneGrids::makeGrid(int index, QWidget* parent) {
   }));
   for (int column = 0; column < kTwoToneColumns; ++column) {
     grid->setColumnWidth(column,
-                         kTwoToneColumnWidths[static_cast<std::size_t>(column)] / kTwipsPerPixel);
+                         twipsToPixels(kTwoToneColumnWidths[static_cast<std::size_t>(column)]));
   }
   for (int row = 0; row < kTwoToneRowsPerGrid; ++row) {
-    grid->setRowHeight(row, kTwoToneRowHeight / kTwipsPerPixel);
+    grid->setRowHeight(row, twipsToPixels(kTwoToneRowHeight));
     for (int column = 0; column < kTwoToneColumns; ++column) {
       auto* item = new QTableWidgetItem;
       item->setTextAlignment(Qt::AlignCenter);
