@@ -4,7 +4,7 @@
 # time from a seed corpus of the shipped files. FUZZ_SECONDS sets the time.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-seconds="${FUZZ_SECONDS:-60}"
+seconds="${FUZZ_SECONDS:-45}"
 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
       -DCMAKE_CXX_COMPILER=clang++ -DQ7_GUI=OFF -DQ7_SANITIZE=ON -DQ7_FUZZ=ON \
       -DBUILD_TESTING=OFF >/dev/null
