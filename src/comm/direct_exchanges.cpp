@@ -1,6 +1,8 @@
 #include "comm/direct_exchanges.h"
 
+#include <algorithm>
 #include <cmath>
+#include <span>
 
 namespace q7 {
 namespace {
@@ -10,7 +12,6 @@ const std::string kShortTimeout = "Rx: 未收到数据";
 
 constexpr std::size_t kClassByte = 0x3D4 - kParameterStart;
 constexpr std::size_t kVersionByte = 0x3D3 - kParameterStart;
-constexpr int kEarpieceClass = 100;
 
 // One image byte taken over into the radio's parameter area (exchange 4):
 // the whole byte, or only the bits of `mask`.
@@ -83,6 +84,63 @@ DirectExchange versionRegion(const Region& region, const CodeplugImage& image) {
   return x;
 }
 
+using Exchanges = std::vector<DirectExchange>;
+
+Exchanges earpieceVolumeExchanges(const Bytes&, const CodeplugImage& image, CommandPair) {
+  return {earpieceVolume(image)};
+}
+
+Exchanges radioParameterExchanges(const Bytes& parameters, const CodeplugImage& image,
+                                  CommandPair pair) {
+  return {radioParameters(parameters, image, pair)};
+}
+
+Exchanges versionRegionExchanges(const Bytes&, const CodeplugImage& image, CommandPair) {
+  Exchanges exchanges;
+  for (const Region& region : kVersionRegions) exchanges.push_back(versionRegion(region, image));
+  return exchanges;
+}
+
+// What the radio says of itself in its parameter area.
+struct RadioKind {
+  int radioClass;
+  int version;
+};
+
+struct ClassRange {
+  int first, last;
+};
+// The classes of radio the exchanges tell apart.
+constexpr ClassRange kEarpieceRadios{100, 100};
+constexpr ClassRange kRadiosWithReceiver{22, 99};
+// Of that range, the one that takes no parameters.
+constexpr int kReceiverWithoutParameters[] = {31};
+constexpr ClassRange kVersionedRadios{100, 149};
+
+// A row: the exchanges sent to the radios of a class range (but not the
+// excluded classes) whose version byte, masked, equals the value.
+struct ClassExchange {
+  ClassRange classes;
+  std::span<const int> excluded;
+  std::uint8_t versionMask;
+  std::uint8_t versionValue;
+  Exchanges (*exchanges)(const Bytes& parameters, const CodeplugImage& image, CommandPair pair);
+
+  bool calledFor(const RadioKind& radio) const {
+    return radio.radioClass >= classes.first && radio.radioClass <= classes.last &&
+           std::find(excluded.begin(), excluded.end(), radio.radioClass) == excluded.end() &&
+           (radio.version & versionMask) == versionValue;
+  }
+};
+
+// In the order they are sent; bits 3..5 of the version byte = 101 call for
+// the regions.
+const ClassExchange kClassExchanges[] = {
+    {kEarpieceRadios, {}, 0x00, 0x00, earpieceVolumeExchanges},
+    {kRadiosWithReceiver, kReceiverWithoutParameters, 0x00, 0x00, radioParameterExchanges},
+    {kVersionedRadios, {}, 0x38, 0x28, versionRegionExchanges},
+};
+
 }  // namespace
 
 std::array<std::uint8_t, 2> bandLimitBcd(long limit) {
@@ -117,14 +175,12 @@ DirectExchange parameterReadExchange(CommandPair pair) {
 
 std::vector<DirectExchange> parameterExchanges(const Bytes& parameters, const CodeplugImage& image,
                                                CommandPair pair) {
-  const int radioClass = parameters.at(kClassByte);
-  const int version = parameters.at(kVersionByte);
+  const RadioKind radio{parameters.at(kClassByte), parameters.at(kVersionByte)};
   std::vector<DirectExchange> exchanges;
-  if (radioClass == kEarpieceClass) exchanges.push_back(earpieceVolume(image));
-  if (radioClass >= 22 && radioClass <= 99 && radioClass != 31)
-    exchanges.push_back(radioParameters(parameters, image, pair));
-  if (radioClass >= 100 && radioClass <= 149 && (version & 0x38) == 0x28)
-    for (const Region& region : kVersionRegions) exchanges.push_back(versionRegion(region, image));
+  for (const ClassExchange& row : kClassExchanges) {
+    if (!row.calledFor(radio)) continue;
+    for (DirectExchange& x : row.exchanges(parameters, image, pair)) exchanges.push_back(x);
+  }
   return exchanges;
 }
 
