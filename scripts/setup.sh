@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(cmake ninja-build g++ qt6-base-dev qt6-serialport-dev libgl-dev libgtest-dev libcli11-dev
+packages=(cmake ninja-build g++ qt6-base-dev qt6-serialport-dev libgl-dev libgtest-dev libcli11-dev nlohmann-json3-dev
           fonts-noto-cjk qt6-translations-l10n xvfb dpkg-dev clang libclang-rt-14-dev)
 missing=()
 for p in "${packages[@]}"; do
