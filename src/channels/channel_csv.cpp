@@ -283,7 +283,9 @@ void CsvReader::readTones(const CsvRow& row, ChannelEntry& entry) {
   const ToneCodec& tones = grid_.tones();
   const PlanTones texts = planTones(plan, tones.offText());
   if (!texts.fault.empty()) return row.fault(texts.fault);
-  for (const auto& [field, tone] : {std::pair{kRToneFreq, texts.tx}, {kCToneFreq, texts.rx}}) {
+  // TSQL takes both tones from cToneFreq.
+  const Field txField = plan.mode == "TSQL" ? kCToneFreq : kRToneFreq;
+  for (const auto& [field, tone] : {std::pair{txField, texts.tx}, {kCToneFreq, texts.rx}}) {
     const std::string wrong = toneFault(tones, tone);
     if (!wrong.empty()) return row.fault(kFixedNames[field], wrong);
   }
