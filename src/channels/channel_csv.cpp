@@ -218,9 +218,8 @@ void CsvReader::readRow(const CsvRow& row) {
   ChannelEntry entry;
   if (!row.field(kFrequency).empty()) {
     const auto rx = frequency(row, kFrequency, row.field(kFrequency));
-    if (!rx) return;
-    entry.rx = *rx;
-    readTx(row, entry);
+    entry.rx = rx.value_or(0);
+    if (rx) readTx(row, entry);
     readTones(row, entry);
     readOptions(row, entry);
   }

@@ -7,6 +7,7 @@ constexpr CaptionRow kCaptionRows[] = {
 #include "shell/captions/channels.inc"
 #include "shell/captions/comm.inc"
 #include "shell/captions/dealer.inc"
+#include "shell/captions/fleet.inc"
 #include "shell/captions/settings.inc"
 #include "shell/captions/shell.inc"
 };

@@ -52,12 +52,12 @@ struct Captioned {
   int row;
 };
 constexpr Captioned kMenuCaptions[] = {
-    {"mnuFile", 20},        {"mnuFileNew", 21},   {"mnuFileOpen", 22}, {"mnuFileSave", 23},
-    {"mnuFileSaveAs", 24},  {"mnuExit", 25},      {"mnuProgram", 26},  {"mnuReadFre", 27},
-    {"mnuWriteFre", 28},    {"mnuSet", 31},       {"mnuLockFace", 58}, {"mnuCommunicate", 32},
-    {"mnuLangSetting", 33}, {"mnuLangSel0", 34},  {"mnuLangSel1", 57}, {"mnuLangSel2", 35},
-    {"mnuHelp", 36},        {"mnuAboutSoft", 38}, {"mnuBackups", 460}, {"mnuVerify", 461},
-    {"mnuCompare", 462},
+    {"mnuFile", 20},        {"mnuFileNew", 21},   {"mnuFileOpen", 22},  {"mnuFileSave", 23},
+    {"mnuFileSaveAs", 24},  {"mnuExit", 25},      {"mnuProgram", 26},   {"mnuReadFre", 27},
+    {"mnuWriteFre", 28},    {"mnuSet", 31},       {"mnuLockFace", 58},  {"mnuCommunicate", 32},
+    {"mnuLangSetting", 33}, {"mnuLangSel0", 34},  {"mnuLangSel1", 57},  {"mnuLangSel2", 35},
+    {"mnuHelp", 36},        {"mnuAboutSoft", 38}, {"mnuBackups", 460},  {"mnuVerify", 461},
+    {"mnuCompare", 462},    {"mnuExportCh", 450}, {"mnuImportCh", 451},
 };
 
 struct ToolButton {
@@ -166,6 +166,10 @@ void MainWindow::buildMenus() {
   file->addSeparator();
   command(addAction(file, "mnuCompare"), "mdifrmMain->mnuCompare_Click",
           [this] { compareWithFile(); });
+  command(addAction(file, "mnuExportCh"), "mdifrmMain->mnuExportCh_Click",
+          [this] { exportChannels(); });
+  command(addAction(file, "mnuImportCh"), "mdifrmMain->mnuImportCh_Click",
+          [this] { importChannels(); });
   file->addSeparator();
   command(addAction(file, "mnuExit"), "mdifrmMain->mnuExit_Click", [this] { exitSoft(); });
 

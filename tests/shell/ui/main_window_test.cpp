@@ -100,8 +100,9 @@ TEST_F(MainWindowTest, MenuOrderShortcutsAndToolbar) {
   for (QAction* a : w->findChild<QMenu*>("mnuFile")->actions()) {
     fileEntries << (a->isSeparator() ? "-" : a->objectName());
   }
-  EXPECT_EQ(fileEntries, (QStringList{"mnuFileNew", "mnuFileOpen", "mnuFileSave", "mnuFileSaveAs",
-                                      "-", "mnuCompare", "-", "mnuExit"}));
+  EXPECT_EQ(fileEntries,
+            (QStringList{"mnuFileNew", "mnuFileOpen", "mnuFileSave", "mnuFileSaveAs", "-",
+                         "mnuCompare", "mnuExportCh", "mnuImportCh", "-", "mnuExit"}));
   QStringList languages;
   for (QAction* a : w->findChild<QMenu*>("mnuLangSetting")->actions()) {
     languages << a->objectName();
