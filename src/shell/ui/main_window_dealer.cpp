@@ -34,6 +34,7 @@ constexpr int kCsvFilesRow = 452;
 constexpr int kTableFaultsRow = 453;
 constexpr int kTableNotSavedRow = 454;
 constexpr int kTableNotReadRow = 474;
+constexpr int kLockedImportRow = 475;
 
 struct SafeguardItem {
   const char* action;
@@ -95,10 +96,13 @@ void MainWindow::exportChannels() {
 }
 
 void MainWindow::importChannels() {
+  const std::string& notice = state_.caption(kNoticeRow);
+  // The locked grid takes no edit: an import would change nothing.
+  if (state_.locked())
+    return prompts_.tell(notice, state_.caption(kLockedImportRow), PromptIcon::Exclamation);
   const std::string filter = state_.caption(kCsvFilesRow) + "|*.csv";
   const auto chosen = prompts_.openFileName(filter, state_.defaultDataPath.parent_path().string());
   if (!chosen || chosen->empty()) return;
-  const std::string& notice = state_.caption(kNoticeRow);
   const auto table = readWholeFile(*chosen);
   if (!table)
     return prompts_.tell(notice, state_.caption(kTableNotReadRow) + "\n" + *chosen,

@@ -75,6 +75,15 @@ TEST_F(MainWindowChannelsTest, ExportWritesTheChannelsTheGridShows) {
   EXPECT_TRUE(prompts.messages.empty());
 }
 
+TEST_F(MainWindowChannelsTest, AnExportThatCannotBeSavedSaysWhy) {
+  const auto path = dir / "no such folder" / "channels.csv";
+  choose("mnuExportCh", path);
+  ASSERT_EQ(prompts.messages.size(), 1u);
+  const std::string text = prompts.messages[0].text;
+  EXPECT_EQ(text.rfind("无法保存信道表:\n" + path.string() + "\n", 0), 0u) << text;
+  EXPECT_GT(text.size(), ("无法保存信道表:\n" + path.string() + "\n").size()) << text;
+}
+
 TEST_F(MainWindowChannelsTest, ImportReplacesTheChannelsAndSaveStoresThem) {
   std::ofstream(dir / "plan.csv") << kHeader
                                   << "1,,446.006250,,0,TSQL,88.5,88.5,023,NN,FM,High,,\n"
@@ -107,6 +116,19 @@ TEST_F(MainWindowChannelsTest, ATableWithFaultsIsListedAndChangesNothing) {
             "row 3 Mode: AM is not FM or NFM");
   EXPECT_EQ(shown(3, 1), "435");
   EXPECT_EQ(shown(2, 1), "446.01875");
+}
+
+TEST_F(MainWindowChannelsTest, ALockedChannelInterfaceRefusesTheImport) {
+  std::ofstream(dir / "plan.csv") << kHeader << "1,,440.000000,,0,,88.5,88.5,023,NN,FM,High,,\n";
+  window->action("mnuLockFace")->trigger();
+  choose("mnuImportCh", dir / "plan.csv");
+  ASSERT_EQ(prompts.messages.size(), 1u);
+  EXPECT_EQ(prompts.messages[0].text, "信道界面已锁定，解锁后才能导入信道。");
+  EXPECT_EQ(shown(1, 1), "446.00625");
+  window->action("mnuLockFace")->trigger();
+  choose("mnuImportCh", dir / "plan.csv");
+  EXPECT_EQ(prompts.messages.size(), 1u);
+  EXPECT_EQ(shown(1, 1), "440");
 }
 
 }  // namespace
