@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <limits>
 #include <map>
 #include <optional>
 
@@ -254,11 +255,11 @@ void CsvReader::readTx(const CsvRow& row, ChannelEntry& entry) {
   const std::int64_t tx = duplex == "split" ? *shift
                           : duplex == "+"   ? static_cast<std::int64_t>(entry.rx) + *shift
                                             : static_cast<std::int64_t>(entry.rx) - *shift;
-  if (tx < 0 || outsideBand(static_cast<std::int32_t>(tx), grid_.band())) {
-    const std::string txText = tx < 0 ? offset : megahertz6(tx);
-    return row.fault("Offset", "TX " + bandFault(txText, -1, grid_.band()));
-  }
-  entry.tx = static_cast<std::int32_t>(tx);
+  const auto held = static_cast<std::int32_t>(
+      std::clamp<std::int64_t>(tx, -1, std::numeric_limits<std::int32_t>::max()));
+  const std::string outside = bandFault(tx < 0 ? "below 0" : megahertz6(tx), held, grid_.band());
+  if (!outside.empty()) return row.fault("Offset", "TX " + outside);
+  entry.tx = held;
 }
 
 bool threeOctalDigits(const std::string& code) {
