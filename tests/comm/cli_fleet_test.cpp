@@ -214,5 +214,31 @@ TEST(CliFleet, AChannelTableWithFaultsNamesEachAndWritesNothing) {
   }
 }
 
+TEST(CliFleet, AnInputThatCannotBeReadEndsWithOneLine) {
+  const test::TempDir dir;
+  const auto missing = dir / "missing.json";
+  const std::pair<std::string, std::string> cases[] = {
+      {"import " + quote(missing) + " -o " + quote(dir / "out.dat"),
+       "q7cli import: " + missing.string() + ": no such file\n"},
+      {"import " + quote(dir.path()) + " -o " + quote(dir / "out.dat"),
+       "q7cli import: " + dir.path().string() +
+           ": not a regular file (a folder, a device or a pipe)\n"},
+      {"export " + quote(missing) + " -o " + quote(dir / "out.json"),
+       "q7cli export: " + missing.string() + ": no such file\n"},
+  };
+  for (const auto& [arguments, line] : cases) {
+    const auto result = cli(dir, arguments);
+    EXPECT_EQ(result.exitCode, 2) << arguments;
+    EXPECT_EQ(result.errorOutput, line) << arguments;
+  }
+  const auto result = cli(dir, "import --base " + quote(kSample) + " " + quote(missing) + " -o " +
+                                   quote(dir / "out.dat"));
+  EXPECT_EQ(result.exitCode, 2);
+  EXPECT_NE(result.errorOutput.find("--base requires --channels"), std::string::npos)
+      << result.errorOutput;
+  EXPECT_FALSE(std::filesystem::exists(dir / "out.dat"));
+  EXPECT_FALSE(std::filesystem::exists(dir / "out.json"));
+}
+
 }  // namespace
 }  // namespace q7
