@@ -122,6 +122,37 @@ TEST(CliFleet, AHandWrittenTableBuildsItsChannels) {
   for (std::size_t i = std::size(want); i < channels.size(); ++i) EXPECT_EQ(channels[i]["rx"], -1);
 }
 
+TEST(CliFleet, EachTonePlanOfATableGivesItsTones) {
+  struct Plan {
+    const char* columns;  // Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,CrossMode,RxDtcsCode
+    const char* txTone;
+    const char* rxTone;
+  };
+  const Plan plans[] = {
+      {",88.5,88.5,023,NN,,", "None", "None"},
+      {"Tone,100.0,88.5,023,NN,,", "100.0", "None"},
+      {"TSQL,88.5,123.0,023,NN,,", "123.0", "123.0"},
+      {"DTCS,88.5,88.5,023,NR,,", "D023N", "D023I"},
+      {"Cross,67.0,88.5,023,NR,Tone->DTCS,754", "67.0", "D754I"},
+      {"Cross,88.5,88.5,114,RN,DTCS->,023", "D114I", "None"},
+      {"Cross,88.5,88.5,023,NN,->Tone,023", "None", "88.5"},
+      {"Cross,88.5,88.5,023,NN,DTCS->DTCS,754", "D023N", "D754N"},
+      {"Cross,71.9,94.8,023,NN,Tone->Tone,023", "71.9", "94.8"},
+  };
+  const test::TempDir dir;
+  std::string table =
+      "Location,Frequency,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,CrossMode,RxDtcsCode\n";
+  for (std::size_t i = 0; i < std::size(plans); ++i)
+    table += std::to_string(i + 1) + ",446.000000," + plans[i].columns + "\n";
+  writeText(dir / "tones.csv", table);
+  run(dir, "import --channels " + quote(dir / "tones.csv") + " -o " + quote(dir / "tones.dat"));
+  const auto channels = shown(dir, dir / "tones.dat")["channels"];
+  for (std::size_t i = 0; i < std::size(plans); ++i) {
+    EXPECT_EQ(channels[i]["txTone"], plans[i].txTone) << plans[i].columns;
+    EXPECT_EQ(channels[i]["rxTone"], plans[i].rxTone) << plans[i].columns;
+  }
+}
+
 struct FaultCase {
   const char* what;
   std::vector<std::pair<std::string, std::string>> edits;  // text replaced in the exported file
