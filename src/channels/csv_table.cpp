@@ -1,9 +1,11 @@
 #include "channels/csv_table.h"
 
-#include <algorithm>
+#include <string_view>
 
 namespace q7 {
 namespace {
+
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 bool needsQuotes(const std::string& field) {
   return field.find_first_of(",\"\r\n") != std::string::npos;
@@ -33,7 +35,9 @@ std::vector<CsvRecord> parseCsv(const std::string& text) {
     record.clear();
     any = false;
   };
-  for (std::size_t i = 0; i < text.size(); ++i) {
+  // Spreadsheets may begin the file with the UTF-8 byte order mark.
+  const std::size_t start = text.starts_with(kByteOrderMark) ? kByteOrderMark.size() : 0;
+  for (std::size_t i = start; i < text.size(); ++i) {
     const char c = text[i];
     if (quoted) {
       if (c != '"') {

@@ -8,7 +8,8 @@ namespace q7 {
 
 using CsvRecord = std::vector<std::string>;
 
-// The records of a table; a quote left open runs to the end of the text.
+// The records of a table; a quote left open runs to the end of the text, and
+// a byte order mark at its start is skipped.
 std::vector<CsvRecord> parseCsv(const std::string& text);
 // One record as a line, ending in a line break.
 std::string csvLine(const CsvRecord& fields);

@@ -94,12 +94,13 @@ TEST(CliFleet, AnEditedFleetFileChangesThatValue) {
 
 TEST(CliFleet, AHandWrittenTableBuildsItsChannels) {
   const test::TempDir dir;
+  // As a spreadsheet saves it: a byte order mark, CR LF line ends, quoted fields.
   writeText(dir / "plan.csv",
-            "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,"
-            "DtcsPolarity,Mode,Power,Skip,Comment\n"
-            "1,,446.006250,,0.000000,TSQL,88.5,88.5,023,NN,FM,High,,\n"
-            "2,,440.000000,+,5.000000,DTCS,88.5,88.5,023,NN,NFM,Low,S,\n"
-            "3,,430.000000,split,440.000000,Tone,100.0,88.5,023,NN,FM,High,,\n");
+            "\xEF\xBB\xBFLocation,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,"
+            "DtcsPolarity,Mode,Power,Skip,Comment\r\n"
+            "1,\"Base, north\",446.006250,,0.000000,TSQL,88.5,88.5,023,NN,FM,High,,\r\n"
+            "2,,440.000000,+,5.000000,DTCS,88.5,88.5,023,NN,NFM,Low,S,\"says \"\"hi\"\"\"\r\n"
+            "3,,430.000000,split,440.000000,Tone,100.0,88.5,023,NN,FM,High,,\r\n");
   run(dir, "import --channels " + quote(dir / "plan.csv") + " -o " + quote(dir / "plan.dat"));
   const auto channels = shown(dir, dir / "plan.dat")["channels"];
   struct Want {
