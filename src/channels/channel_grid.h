@@ -59,6 +59,7 @@ class ChannelGrid {
   const GridLayout& layout() const { return layout_; }
   const ToneCodec& tones() const { return tones_; }
   const ChannelTable& table() const { return table_; }
+  const BandLimits& band() const { return band_; }
   int rows() const { return layout_.rows; }
   int columns() const { return layout_.columns; }
   // Throws Failure outside rows 1..rows, columns 1..columns.

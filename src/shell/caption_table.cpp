@@ -8,6 +8,7 @@ constexpr CaptionRow kCaptionRows[] = {
 #include "shell/captions/comm.inc"
 #include "shell/captions/dealer.inc"
 #include "shell/captions/edit.inc"
+#include "shell/captions/fleet.inc"
 #include "shell/captions/settings.inc"
 #include "shell/captions/shell.inc"
 };

@@ -29,6 +29,7 @@ class CodeplugEditor {
   void storeForWrite();
 
   const ChannelGrid& grid() const { return grid_; }
+  ChannelGrid& grid() { return grid_; }
   const OptionPages& pages() const { return pages_; }
   OptionPages& pages() { return pages_; }
   const ImageModelBand& modelBand() const { return modelBand_; }

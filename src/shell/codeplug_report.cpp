@@ -1,22 +1,9 @@
 #include "shell/codeplug_report.h"
 
-#include <array>
-#include <set>
-
-#include "settings/two_tone.h"
-#include "settings/two_tone_page.h"
 #include "settings/volume_steps.h"
 
 namespace q7 {
 namespace {
-
-constexpr int kModelNameRow = 16;
-constexpr int kCustomBandRow = 115;
-constexpr int kInfoLines = 2;
-constexpr const char* kInfoLineArray = "txtInfo";
-
-constexpr std::array<const char*, kTwoToneColumns> kTwoToneFields = {
-    "", "toneAFre", "toneATime", "toneBFre", "toneBTime", "interval"};
 
 ReportValue modelReport(const CodeplugEditor& editor, const AppState& state) {
   const ImageModelBand& loaded = editor.modelBand();
@@ -91,18 +78,6 @@ ReportValue controlReport(const ControlState& control) {
   }
 }
 
-// Controls that have a section of their own: the information lines and the
-// two-tone grid cells.
-std::set<std::string> controlsReportedElsewhere() {
-  std::set<std::string> names;
-  for (int line = 1; line <= kInfoLines; ++line) names.insert(elementName(kInfoLineArray, line));
-  for (int grid = 0; grid < kTwoToneGrids; ++grid)
-    for (int row = 1; row <= kTwoToneRowsPerGrid; ++row)
-      for (int column = kToneAFreColumn; column < kTwoToneColumns; ++column)
-        names.insert(twoToneCellName(grid, row, column));
-  return names;
-}
-
 ReportValue optionsReport(const OptionPages& pages) {
   const std::set<std::string> skipped = controlsReportedElsewhere();
   ReportValue options = ReportValue::object();
@@ -144,6 +119,16 @@ ReportValue volumeReport(const CodeplugImage& image) {
 }
 
 }  // namespace
+
+std::set<std::string> controlsReportedElsewhere() {
+  std::set<std::string> names;
+  for (int line = 1; line <= kInfoLines; ++line) names.insert(elementName(kInfoLineArray, line));
+  for (int grid = 0; grid < kTwoToneGrids; ++grid)
+    for (int row = 1; row <= kTwoToneRowsPerGrid; ++row)
+      for (int column = kToneAFreColumn; column < kTwoToneColumns; ++column)
+        names.insert(twoToneCellName(grid, row, column));
+  return names;
+}
 
 ReportValue codeplugReport(const CodeplugEditor& editor, const AppState& state) {
   return ReportValue::object()

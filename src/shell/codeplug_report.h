@@ -4,11 +4,30 @@
 // column positions and texts), the two information lines, every option
 // control by its name, the two-tone records and the ten volume steps. The
 // editor must have shown the image (CodeplugEditor::showImage) first.
+#include <array>
+#include <set>
+#include <string>
+
+#include "settings/two_tone.h"
+#include "settings/two_tone_page.h"
 #include "shell/app_state.h"
 #include "shell/codeplug_editor.h"
 #include "shell/report_value.h"
 
 namespace q7 {
+
+// Caption rows of the model name and of the custom band entry.
+inline constexpr int kModelNameRow = 16;
+inline constexpr int kCustomBandRow = 115;
+inline constexpr int kInfoLines = 2;
+inline constexpr const char* kInfoLineArray = "txtInfo";
+// The names of the two-tone record fields, by two-tone grid column.
+inline constexpr std::array<const char*, kTwoToneColumns> kTwoToneFields = {
+    "", "toneAFre", "toneATime", "toneBFre", "toneBTime", "interval"};
+
+// Controls that have a section of their own: the information lines and the
+// two-tone grid cells.
+std::set<std::string> controlsReportedElsewhere();
 
 ReportValue codeplugReport(const CodeplugEditor& editor, const AppState& state);
 

@@ -3,7 +3,10 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 
+#include "shell/atomic_file.h"
 #include "shell/error_report.h"
 #include "shell/profile_file.h"
 #include "shell/save_failure_cause.h"
@@ -92,6 +95,25 @@ void saveDataFile(const std::string& path, const CodeplugImage& image) {
   } catch (const Failure& failure) {
     throw std::runtime_error("cannot save " + path + ": " + saveFailureCause(failure.number()));
   }
+}
+
+void saveTextFile(const std::string& path, const std::string& text) {
+  const int failure = writeFileAtomically(path, text);
+  if (failure != 0)
+    throw std::runtime_error("cannot save " + path + ": " + saveFailureCause(failure));
+}
+
+std::string readTextFile(const std::string& path) {
+  std::error_code ec;
+  const auto status = std::filesystem::status(path, ec);
+  if (!std::filesystem::exists(status)) throw std::runtime_error(path + ": no such file");
+  if (!std::filesystem::is_regular_file(status))
+    throw std::runtime_error(path + ": not a regular file (a folder, a device or a pipe)");
+  std::ifstream file(path, std::ios::binary);
+  if (!file.is_open()) throw std::runtime_error(path + ": cannot be read");
+  std::stringstream text;
+  text << file.rdbuf();
+  return text.str();
 }
 
 }  // namespace q7::cli

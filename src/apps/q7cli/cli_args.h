@@ -46,5 +46,10 @@ const CLI::Validator& outputFile();
 // Saves `image` as the data file `path`; a failure throws std::runtime_error
 // with one line that names the path and the cause.
 void saveDataFile(const std::string& path, const CodeplugImage& image);
+// Writes a text file in one step; a failure throws as saveDataFile does.
+void saveTextFile(const std::string& path, const std::string& text);
+// The whole of a regular file; throws std::runtime_error with one line
+// ("radio.json: no such file") when it cannot be read.
+std::string readTextFile(const std::string& path);
 
 }  // namespace q7::cli

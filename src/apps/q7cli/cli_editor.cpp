@@ -55,6 +55,14 @@ CliEditor::CliEditor(const std::filesystem::path& dataFile, int language) {
   } catch (const Failure& failure) {
     throw std::runtime_error(openReason(dataFile, failure));
   }
+  open(language, bytes);
+}
+
+CliEditor::CliEditor(int language) {
+  open(language, {});
+}
+
+void CliEditor::open(int language, std::span<const std::uint8_t> bytes) {
   state_.useLocations(programLocations());
   state_.language = language;
   state_.captions = CaptionTable(language);
@@ -62,7 +70,7 @@ CliEditor::CliEditor(const std::filesystem::path& dataFile, int language) {
   loadTemplate();
   editor_ = std::make_unique<CodeplugEditor>(state_);
   editor_->initialise();
-  state_.image.loadFileLayout(bytes);
+  if (!bytes.empty()) state_.image.loadFileLayout(bytes);
   editor_->showImage();
   showReportedFailures();
 }

@@ -2,9 +2,12 @@
 // A data file opened in the desktop program's editor, without a display: the
 // settings file and template beside the program (their built-in copies when
 // either is missing), the file loaded as Open loads it, and the display
-// refresh run over it with every correction it makes to the image.
+// refresh run over it with every correction it makes to the image. Without
+// a data file the editor holds the template, as after File -> New.
+#include <cstdint>
 #include <filesystem>
 #include <memory>
+#include <span>
 
 #include "shell/app_state.h"
 #include "shell/codeplug_editor.h"
@@ -16,6 +19,8 @@ class CliEditor {
   // Throws std::runtime_error with a one-line reason for a file that cannot
   // be opened (missing, not a regular file, unreadable, shorter than a data file).
   CliEditor(const std::filesystem::path& dataFile, int language);
+  // The template opened as File -> New opens it.
+  explicit CliEditor(int language);
   ~CliEditor();
   CliEditor(const CliEditor&) = delete;
   CliEditor& operator=(const CliEditor&) = delete;
@@ -24,6 +29,7 @@ class CliEditor {
   CodeplugEditor& editor() { return *editor_; }
 
  private:
+  void open(int language, std::span<const std::uint8_t> bytes);
   void useSettings();
   void loadTemplate();
 

@@ -23,5 +23,7 @@ Verb declareWrite(CLI::App& app);
 Verb declareShow(CLI::App& app);
 Verb declareNormalize(CLI::App& app);
 Verb declareDiff(CLI::App& app);
+Verb declareExport(CLI::App& app);
+Verb declareImport(CLI::App& app);
 
 }  // namespace q7::cli

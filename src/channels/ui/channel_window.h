@@ -8,6 +8,8 @@
 // the user's clicks, edits and keys.
 #include <QWidget>
 #include <array>
+#include <string>
+#include <vector>
 
 #include "channels/channel_grid.h"
 #include "channels/model_band.h"
@@ -51,6 +53,11 @@ class ChannelWindow : public QWidget, public EditorViews {
   QWidget* sysSetFrame(int index) const;
   QWidget* modelInfoFrame() const;
   const ChannelGrid& channelGrid() const { return grid_; }
+  // The channels as a CSV table, in English (channel_csv.h).
+  std::string exportChannels();
+  // Replaces the channels with those of a CSV table and shows them; when the
+  // table has faults nothing changes and they are returned, one line each.
+  std::vector<std::string> importChannels(const std::string& table);
   BandLimits bandLimits() const { return band_; }
 
   // EditorViews

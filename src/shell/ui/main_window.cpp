@@ -58,6 +58,7 @@ constexpr Captioned kMenuCaptions[] = {
     {"mnuLangSetting", 33}, {"mnuLangSel0", 34},  {"mnuLangSel1", 57}, {"mnuLangSel2", 35},
     {"mnuHelp", 36},        {"mnuAboutSoft", 38}, {"mnuBackups", 460}, {"mnuVerify", 461},
     {"mnuCompare", 462},    {"mnuEdit", 471},     {"mnuUndo", 472},    {"mnuRedo", 473},
+    {"mnuExportCh", 450},   {"mnuImportCh", 451},
 };
 
 struct ToolButton {
@@ -167,6 +168,10 @@ void MainWindow::buildMenus() {
   file->addSeparator();
   command(addAction(file, "mnuCompare"), "mdifrmMain->mnuCompare_Click",
           [this] { compareWithFile(); });
+  command(addAction(file, "mnuExportCh"), "mdifrmMain->mnuExportCh_Click",
+          [this] { exportChannels(); });
+  command(addAction(file, "mnuImportCh"), "mdifrmMain->mnuImportCh_Click",
+          [this] { importChannels(); });
   file->addSeparator();
   command(addAction(file, "mnuExit"), "mdifrmMain->mnuExit_Click", [this] { exitSoft(); });
 

@@ -112,6 +112,8 @@ class MainWindow : public QMainWindow,
   // The dealer's safeguards and the comparison of two images.
   void addSafeguardItems(QMenu* settings);
   void compareWithFile();
+  void exportChannels();
+  void importChannels();
   void showComparison(const CodeplugImage& before, const CodeplugImage& after);
   void reportCheckedWrite();
   // Undo and Redo, and the title's mark of a changed image.

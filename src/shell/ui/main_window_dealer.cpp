@@ -1,13 +1,19 @@
 // The main window's part of a dealer's safeguards: the check marks that turn
 // backups and the read-back on and off, File -> Compare with File..., and
 // what the user is told after a write: the backup that could not be taken,
-// "Verified", or the addresses that differ with the comparison offered.
+// "Verified", or the addresses that differ with the comparison offered; and
+// File -> Export Channels... and Import Channels..., the channels as a CSV table.
 #include <QAction>
 #include <QMenu>
+#include <fstream>
+#include <sstream>
 
+#include "channels/ui/channel_window.h"
 #include "comm/checked_transfer.h"
 #include "comm/ui/comm_window.h"
+#include "shell/atomic_file.h"
 #include "shell/image_compare.h"
+#include "shell/save_failure_cause.h"
 #include "shell/setting_keys.h"
 #include "shell/ui/compare_window.h"
 #include "shell/ui/main_window.h"
@@ -24,6 +30,11 @@ constexpr int kBackupFailedRow = 467;
 constexpr int kCompareRow = 468;
 constexpr int kNothingDiffersRow = 469;
 constexpr int kReadBackFailedRow = 470;
+constexpr int kCsvFilesRow = 452;
+constexpr int kTableFaultsRow = 453;
+constexpr int kTableNotSavedRow = 454;
+constexpr int kTableNotReadRow = 474;
+constexpr int kLockedImportRow = 475;
 
 struct SafeguardItem {
   const char* action;
@@ -33,6 +44,20 @@ const SafeguardItem kSafeguardItems[] = {
     {"mnuBackups", key::kBackups},
     {"mnuVerify", key::kVerify},
 };
+
+std::optional<std::string> readWholeFile(const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
+  if (!file.is_open()) return std::nullopt;
+  std::stringstream text;
+  text << file.rdbuf();
+  return text.str();
+}
+
+std::string joinedLines(const std::vector<std::string>& lines) {
+  std::string text;
+  for (const std::string& line : lines) text += "\n" + line;
+  return text;
+}
 
 }  // namespace
 
@@ -55,6 +80,37 @@ void MainWindow::compareWithFile() {
   CodeplugImage other = state_.image;
   other.loadFileLayout(readImageFile(*chosen, state_.image.size()));
   showComparison(files_.pendingImage(), other);
+}
+
+void MainWindow::exportChannels() {
+  const std::string filter = state_.caption(kCsvFilesRow) + "|*.csv";
+  const auto chosen =
+      prompts_.saveFileName(filter, state_.defaultDataPath.parent_path().string(), "csv");
+  if (!chosen || chosen->empty()) return;
+  const int failure = writeFileAtomically(*chosen, frmChMem_->exportChannels());
+  if (failure == 0) return;
+  prompts_.tell(
+      state_.caption(kNoticeRow),
+      state_.caption(kTableNotSavedRow) + "\n" + *chosen + "\n" + saveFailureCause(failure),
+      PromptIcon::Exclamation);
+}
+
+void MainWindow::importChannels() {
+  const std::string& notice = state_.caption(kNoticeRow);
+  // The locked grid takes no edit: an import would change nothing.
+  if (state_.locked())
+    return prompts_.tell(notice, state_.caption(kLockedImportRow), PromptIcon::Exclamation);
+  const std::string filter = state_.caption(kCsvFilesRow) + "|*.csv";
+  const auto chosen = prompts_.openFileName(filter, state_.defaultDataPath.parent_path().string());
+  if (!chosen || chosen->empty()) return;
+  const auto table = readWholeFile(*chosen);
+  if (!table)
+    return prompts_.tell(notice, state_.caption(kTableNotReadRow) + "\n" + *chosen,
+                         PromptIcon::Exclamation);
+  const auto faults = frmChMem_->importChannels(*table);
+  if (!faults.empty())
+    prompts_.tell(notice, state_.caption(kTableFaultsRow) + joinedLines(faults),
+                  PromptIcon::Exclamation);
 }
 
 void MainWindow::showComparison(const CodeplugImage& before, const CodeplugImage& after) {

@@ -1,0 +1,21 @@
+// The channel window's part of File -> Export Channels... and Import
+// Channels...: the grid as a CSV table, and a table typed into the grid.
+#include "channels/channel_csv.h"
+#include "channels/grid_layout.h"
+#include "channels/ui/channel_window.h"
+
+namespace q7 {
+
+std::string ChannelWindow::exportChannels() {
+  commitPendingEdit();
+  return exportChannelsCsv(grid_, readChInfo(state_.settings, kEnglish));
+}
+
+std::vector<std::string> ChannelWindow::importChannels(const std::string& table) {
+  commitPendingEdit();
+  const auto faults = importChannelsCsv(table, grid_, readChInfo(state_.settings, kEnglish));
+  if (faults.empty()) showGrid();
+  return faults;
+}
+
+}  // namespace q7

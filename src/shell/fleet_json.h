@@ -1,0 +1,38 @@
+#pragma once
+// Fleet files: a whole image as JSON, every channel and every option by its
+// name with the text the windows show, so that a dealer can keep one radio's
+// set-up as text, change it and build data files from it.
+//
+// Import starts from the template as New does, sets the model and band,
+// opens the editor over it and then sets each value as the user would (the
+// option lists, boxes and check boxes, the information lines, the two-tone
+// cells, the volume steps and the channel grid), and stores the channels as
+// Save does. Bytes no named value gives back (bytes no control covers, a
+// list the file's bytes fill otherwise, values the windows cannot type such
+// as a frequency off the channel step) travel in "unmapped": each entry holds
+// the byte as the file holds it and as the named values leave it. The file's
+// byte goes into the template before the values are set, so a named value
+// still wins; after the store, the bits in which the two differ are set as
+// the file holds them wherever the named values left them as at export.
+#include <string>
+#include <vector>
+
+#include "shell/app_state.h"
+#include "shell/codeplug_editor.h"
+
+namespace q7 {
+
+// The fleet file of the image `editor` shows; its channels are stored into
+// the image first, as Save stores them. `state` is the editor's state; its
+// language should be English, the language fleet files are written in.
+std::string exportFleet(CodeplugEditor& editor, AppState& state);
+
+struct FleetImport {
+  std::vector<std::string> faults;  // one line each: "channel 3 rx: 999 is outside the band ..."
+  CodeplugImage image;              // the built image, when there is no fault
+};
+
+// Builds an image from a fleet file over the template and settings of `state`.
+FleetImport importFleet(const std::string& text, const AppState& state);
+
+}  // namespace q7

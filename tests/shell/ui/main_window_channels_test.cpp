@@ -1,0 +1,135 @@
+// File -> Export Channels... and Import Channels... in the desktop program,
+// driven through the menu entries with the file dialogs answered: the table
+// written holds the grid, a table read replaces the channels the grid shows
+// and the program saves, and a table with faults changes nothing.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <fstream>
+#include <sstream>
+
+#include "channels/ui/channel_window.h"
+#include "channels/ui/flex_grid.h"
+#include "shell/ui/main_window.h"
+#include "support/scripted_prompts.h"
+#include "support/temp_dir.h"
+
+namespace q7 {
+namespace {
+
+const char kHeader[] =
+    "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,"
+    "Mode,Power,Skip,Comment\n";
+
+class MainWindowChannelsTest : public ::testing::Test {
+ protected:
+  // The program in Simplified Chinese: the tables stay in English all the same.
+  MainWindowChannelsTest() {
+    for (const char* name : {"corvane.def", "dhcpqec.def", "DefRadioSet.def"})
+      std::filesystem::copy_file(std::filesystem::path(Q7_DATA_DIR) / name, dir / name);
+    ProfileFile settings(dir / "corvane.def");
+    settings.write("Setting", "FirRun", "0");
+    settings.write("Setting", "Language", "1");
+    for (int port = 1; port <= 16; ++port)
+      settings.write("Ports", std::to_string(port), (dir / "none").string());
+    state.programFolder = dir.path();
+    window = std::make_unique<MainWindow>(state, prompts);
+    EXPECT_EQ(window->start(), StartupOutcome::Started);
+    prompts.fileNames = {(std::filesystem::path(Q7_DATA_DIR) / "Data" / "Sample.dat").string()};
+    window->action("mnuFileOpen")->trigger();
+  }
+  ~MainWindowChannelsTest() override { state.closing = true; }
+
+  void choose(const char* action, const std::filesystem::path& file) {
+    prompts.fileNames = {file.string()};
+    window->action(action)->trigger();
+  }
+  QString shown(int row, int column) {
+    return window->channelWindow()->findChild<FlexGrid*>("vsfgGridCh")->cellText(row, column);
+  }
+  static std::string fileText(const std::filesystem::path& path) {
+    std::stringstream text;
+    text << std::ifstream(path, std::ios::binary).rdbuf();
+    return text.str();
+  }
+
+  test::TempDir dir;
+  AppState state;
+  test::ScriptedPrompts prompts;
+  std::unique_ptr<MainWindow> window;
+};
+
+TEST_F(MainWindowChannelsTest, MenuEntriesAreCaptionedInTheInterfaceLanguage) {
+  EXPECT_EQ(window->action("mnuExportCh")->text(), QString::fromUtf8("导出信道(&X)..."));
+  EXPECT_EQ(window->action("mnuImportCh")->text(), QString::fromUtf8("导入信道(&M)..."));
+}
+
+TEST_F(MainWindowChannelsTest, ExportWritesTheChannelsTheGridShows) {
+  choose("mnuExportCh", dir / "channels.csv");
+  const std::string table = fileText(dir / "channels.csv");
+  EXPECT_EQ(table.rfind(std::string(kHeader, sizeof kHeader - 2), 0), 0u) << table;
+  EXPECT_NE(table.find("\r\n1,,446.006250,,0.000000,,88.5,88.5,023,NN,FM,High,,,"),
+            std::string::npos)
+      << table;
+  EXPECT_NE(table.find("\r\n4,,462.562500,off,"), std::string::npos) << table;
+  EXPECT_TRUE(prompts.messages.empty());
+}
+
+TEST_F(MainWindowChannelsTest, AnExportThatCannotBeSavedSaysWhy) {
+  const auto path = dir / "no such folder" / "channels.csv";
+  choose("mnuExportCh", path);
+  ASSERT_EQ(prompts.messages.size(), 1u);
+  const std::string text = prompts.messages[0].text;
+  EXPECT_EQ(text.rfind("无法保存信道表:\n" + path.string() + "\n", 0), 0u) << text;
+  EXPECT_GT(text.size(), ("无法保存信道表:\n" + path.string() + "\n").size()) << text;
+}
+
+TEST_F(MainWindowChannelsTest, ImportReplacesTheChannelsAndSaveStoresThem) {
+  std::ofstream(dir / "plan.csv") << kHeader
+                                  << "1,,446.006250,,0,TSQL,88.5,88.5,023,NN,FM,High,,\n"
+                                     "2,,440.000000,+,5.000000,DTCS,88.5,88.5,023,NN,NFM,Low,S,\n";
+  choose("mnuImportCh", dir / "plan.csv");
+  EXPECT_TRUE(prompts.messages.empty());
+  EXPECT_EQ(shown(1, 3), "88.5");
+  EXPECT_EQ(shown(2, 1), "440");
+  EXPECT_EQ(shown(2, 2), "445");
+  EXPECT_EQ(shown(2, 4), "D023N");
+  EXPECT_EQ(shown(3, 1), "");  // Sample.dat's channel 3 is gone
+  choose("mnuFileSaveAs", dir / "plan.dat");
+  const auto saved = readImageFile(dir / "plan.dat", kDataFileSize);
+  // Channel 2 (record 0x20, file offset 0x30): RX 440, TX 445 MHz in BCD, low byte first.
+  const std::uint8_t channel2[] = {0x00, 0x00, 0x00, 0x44, 0x00, 0x00, 0x50, 0x44};
+  for (std::size_t i = 0; i < std::size(channel2); ++i)
+    EXPECT_EQ(saved[kFileHeaderSize + 0x20 + i], channel2[i]) << i;
+  EXPECT_EQ(saved[kFileHeaderSize + 0x33], 0xFF);  // channel 3 unused
+}
+
+TEST_F(MainWindowChannelsTest, ATableWithFaultsIsListedAndChangesNothing) {
+  std::ofstream(dir / "bad.csv") << kHeader
+                                 << "1,,446.006250,,0,,88.5,88.5,023,NN,FM,High,,\n"
+                                    "2,,999.000000,,0,,88.5,88.5,023,NN,AM,High,,\n";
+  choose("mnuImportCh", dir / "bad.csv");
+  ASSERT_EQ(prompts.messages.size(), 1u);
+  EXPECT_EQ(prompts.messages[0].text,
+            "信道表有以下错误，未导入任何信道:\n"
+            "row 3 Frequency: 999.000000 is outside the band 400-470\n"
+            "row 3 Mode: AM is not FM or NFM");
+  EXPECT_EQ(shown(3, 1), "435");
+  EXPECT_EQ(shown(2, 1), "446.01875");
+}
+
+TEST_F(MainWindowChannelsTest, ALockedChannelInterfaceRefusesTheImport) {
+  std::ofstream(dir / "plan.csv") << kHeader << "1,,440.000000,,0,,88.5,88.5,023,NN,FM,High,,\n";
+  window->action("mnuLockFace")->trigger();
+  choose("mnuImportCh", dir / "plan.csv");
+  ASSERT_EQ(prompts.messages.size(), 1u);
+  EXPECT_EQ(prompts.messages[0].text, "信道界面已锁定，解锁后才能导入信道。");
+  EXPECT_EQ(shown(1, 1), "446.00625");
+  window->action("mnuLockFace")->trigger();
+  choose("mnuImportCh", dir / "plan.csv");
+  EXPECT_EQ(prompts.messages.size(), 1u);
+  EXPECT_EQ(shown(1, 1), "440");
+}
+
+}  // namespace
+}  // namespace q7
