@@ -187,6 +187,7 @@ int exitCode(const Batch& batch) {
 
 int runBatch(const BatchPlan& plan) {
   checkPorts(plan.radio.ports, plan.radio);
+  // A range that ends before it starts ends the batch here, before any port is opened.
   transferRanges(plan.radio, programSettings(), true);
   BatchPlan started = plan;
   if (!started.radio.trace.empty()) {
