@@ -44,7 +44,9 @@ void DealerDesk::serve(int ports) {
     if (InterruptScope::interrupted() && !interruptTold_) {
       close();
       interruptTold_ = true;
-      say("Ctrl+C: the batch ends once the radios in hand are done; Ctrl+C again stops them\n");
+      // With one port its progress bar may hold the line: the note takes a line of its own.
+      say(std::string(ports == 1 ? "\n" : "") +
+          "Ctrl+C: the batch ends once the radios in hand are done; Ctrl+C again stops them\n");
     }
     if (!waiting_.empty()) {
       answerFront(lock);
