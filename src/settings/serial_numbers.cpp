@@ -111,6 +111,10 @@ void setSerialNumbers(OptionPages& pages, const std::vector<std::string>& serial
   pages.setEnabled(kExample, !any);
 }
 
+void chooseSerial(OptionPages& pages, int index) {
+  pages.select(kList, index);
+}
+
 bool importSeq(OptionPages& pages, Prompts& prompts, const std::string& startDir) {
   const auto chosen = prompts.openFileName(kSerialFileFilter, startDir);
   if (!chosen || chosen->empty()) return false;

@@ -35,6 +35,10 @@ void addSerialNumberControls(OptionPages& pages);
 // step buttons are disabled and the file example is enabled again.
 void setSerialNumbers(OptionPages& pages, const std::vector<std::string>& serials);
 
+// cboImportSeq_Click on number `index` (0-based) of the list: that number
+// into information line 1, as when the dealer picks it.
+void chooseSerial(OptionPages& pages, int index);
+
 // cmdImportSeq_Click: asks for the file (empty file name, starting in
 // `startDir`) and imports it; a cancelled dialog changes nothing. Returns
 // whether a file was imported.

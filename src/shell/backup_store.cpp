@@ -1,6 +1,7 @@
 #include "shell/backup_store.h"
 
 #include <algorithm>
+#include <mutex>
 #include <regex>
 #include <stdexcept>
 #include <vector>
@@ -60,6 +61,10 @@ std::string backupFileName(const std::tm& local, BackupKind kind, const std::str
 
 std::filesystem::path saveBackup(const std::filesystem::path& folder, const CodeplugImage& image,
                                  BackupKind kind, std::chrono::system_clock::time_point when) {
+  // Radios written side by side may back up in the same minute: choosing the
+  // free name and saving under it is one step, so no backup overwrites another.
+  static std::mutex choosingName;
+  const std::lock_guard<std::mutex> lock(choosingName);
   std::error_code ec;
   std::filesystem::create_directories(folder, ec);
   if (!std::filesystem::is_directory(folder))

@@ -66,13 +66,39 @@ std::string detailLine(std::string_view location, const FailureRecord& record) {
 }
 
 void ErrorReporter::report(std::string_view location, const FailureRecord& record) {
-  append(separatorLine(clock_ ? clock_() : nowText()));
-  append(detailLine(location, record));
+  const std::string separator = separatorLine(clock_ ? clock_() : nowText());
+  const std::string detail = detailLine(location, record);
+  {
+    const std::lock_guard<std::mutex> lock(lock_);
+    lines_.push_back(separator);
+    lines_.push_back(detail);
+    lastByThread_[std::this_thread::get_id()] = detail;
+  }
+  if (!listener_) return;
+  listener_(separator);
+  listener_(detail);
 }
 
-void ErrorReporter::append(const std::string& line) {
-  lines_.push_back(line);
-  if (listener_) listener_(line);
+std::vector<std::string> ErrorReporter::lines() const {
+  const std::lock_guard<std::mutex> lock(lock_);
+  return lines_;
+}
+
+void ErrorReporter::clear() {
+  const std::lock_guard<std::mutex> lock(lock_);
+  lines_.clear();
+  lastByThread_.erase(std::this_thread::get_id());
+}
+
+std::string ErrorReporter::lastOnThisThread() const {
+  const std::lock_guard<std::mutex> lock(lock_);
+  const auto found = lastByThread_.find(std::this_thread::get_id());
+  return found == lastByThread_.end() ? std::string() : found->second;
+}
+
+void ErrorReporter::forgetThisThread() {
+  const std::lock_guard<std::mutex> lock(lock_);
+  lastByThread_.erase(std::this_thread::get_id());
 }
 
 ErrorReporter& errorReporter() {

@@ -4,10 +4,15 @@
 // list under the command's fixed location text ("mdifrmMain->OpenFile") and
 // lets the program go on. The error list keeps a separator line and a detail
 // line per report; a listener (the error list window) is told of each line.
+// Transfers on several ports may report at once: the list is kept under a
+// lock, and each thread's newest detail line is kept for that thread.
 #include <functional>
+#include <map>
+#include <mutex>
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <thread>
 #include <vector>
 
 namespace q7 {
@@ -62,16 +67,21 @@ class ErrorReporter {
   using Listener = std::function<void(const std::string& line)>;
 
   void report(std::string_view location, const FailureRecord& record);
-  const std::vector<std::string>& lines() const { return lines_; }
+  std::vector<std::string> lines() const;
   // The list window was closed: its entries are gone and the count restarts.
-  void clear() { lines_.clear(); }
+  void clear();
+  // The detail line of the newest report the calling thread made since it
+  // last called clear() or forgetThisThread(); empty when none.
+  std::string lastOnThisThread() const;
+  void forgetThisThread();
   void setListener(Listener listener) { listener_ = std::move(listener); }
   // Time text source, replaceable so tests get a fixed stamp.
   void setClock(std::function<std::string()> clock) { clock_ = std::move(clock); }
 
  private:
-  void append(const std::string& line);
+  mutable std::mutex lock_;
   std::vector<std::string> lines_;
+  std::map<std::thread::id, std::string> lastByThread_;
   Listener listener_;
   std::function<std::string()> clock_;
 };

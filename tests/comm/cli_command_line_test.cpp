@@ -69,6 +69,15 @@ const UsageCase kUsageCases[] = {
     {"read --port {port} -o {dir}/missing/x.dat", "no such folder"},
     {"read --port {port} -o {out} --trace {dir}", "is a folder"},
     {"normalize {file} -o {dir}/missing/x.dat", "no such folder"},
+    {"read --port {port} --port 2 -o {out}", "--port"},
+    {"write --port {port} --port 2 {file}", "--serials"},
+    {"write --port {port} {file} --log {out}", "--serials"},
+    {"write {file} --serials {dir}/none.ini --port {port}", "none.ini"},
+    {"write {file} --serials {noserials} --port {port}", "no serial numbers"},
+    {"write {file} --serials {serials} --port {port} --port {port}", "given twice"},
+    {"write {file} --serials {serials} --port {port} --port 2 --trace {out}", "--trace"},
+    {"write {file} --serials {serials} --port {port} --start 20 --end 10", "range"},
+    {"write {file} --serials {serials} --port {port} --log {dir}", "is a folder"},
     {"show {file} --lang 4", "--lang"},
     {"frobnicate", "frobnicate"},
     {"", "subcommand"},
@@ -79,16 +88,23 @@ TEST(CliCommandLine, AWrongCommandLineEndsWithOneLineBeforeAnythingIsOpened) {
   const auto stats = dir / "stats.json";
   SimProcess sim({"--baud", "0", "--stats", stats.string()});
   const auto out = dir / "out.dat";
+  const auto serials = dir / "serials.ini";
+  std::ofstream(serials) << "[SerialNo]\n1=SN1\n";
+  const auto noSerials = dir / "other.ini";
+  std::ofstream(noSerials) << "[Other]\n1=SN1\n";
   for (const UsageCase& c : kUsageCases) {
     const std::string arguments = withWords(c.arguments, {{"{port}", sim.device()},
                                                           {"{out}", quoted(out)},
                                                           {"{file}", quoted(sampleFile(dir))},
+                                                          {"{serials}", quoted(serials)},
+                                                          {"{noserials}", quoted(noSerials)},
                                                           {"{dir}", dir.path().string()}});
     const auto result = runCli(arguments, dir / "err.txt");
     EXPECT_EQ(result.exitCode, 2) << arguments;
     EXPECT_EQ(lineCount(result.errorOutput), 1) << arguments << "\n" << result.errorOutput;
     EXPECT_NE(result.errorOutput.find(c.named), std::string::npos) << result.errorOutput;
     EXPECT_FALSE(std::filesystem::exists(out)) << arguments;
+    EXPECT_FALSE(std::filesystem::exists(dir / "batch-log.csv")) << arguments;
     std::filesystem::remove(dir / "sample.dat");
   }
   sim.stop();

@@ -1,6 +1,7 @@
 #pragma once
 // Runs q7sim (the radio on a pseudo-terminal) as a child process for a test,
-// and q7cli as a command whose exit code and error output are kept.
+// and q7cli as a command whose exit code and error output are kept, or as a
+// program beside the test that the test types into.
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -20,21 +21,32 @@ inline std::filesystem::path binaryPath(const std::string& name) {
 }
 
 // A child running one of the built programs with `arguments`, its output
-// stream `childFd` (standard output or error) piped back to the test.
+// stream `childFd` (standard output or error) piped back to the test, and
+// with `typed` its standard input piped from the test.
 struct Child {
   pid_t pid = -1;
   FILE* output = nullptr;
+  FILE* input = nullptr;
 };
 
+enum class Input { Inherited, Typed };
+
 inline Child startChild(const std::string& name, const std::vector<std::string>& arguments,
-                        int childFd) {
+                        int childFd, Input input = Input::Inherited) {
   int pipeFds[2];
+  int inputFds[2] = {-1, -1};
   if (pipe(pipeFds) != 0) throw std::runtime_error("pipe");
+  if (input == Input::Typed && pipe(inputFds) != 0) throw std::runtime_error("pipe");
   const pid_t pid = fork();
   if (pid == 0) {
     dup2(pipeFds[1], childFd);
     ::close(pipeFds[0]);
     ::close(pipeFds[1]);
+    if (input == Input::Typed) {
+      dup2(inputFds[0], STDIN_FILENO);
+      ::close(inputFds[0]);
+      ::close(inputFds[1]);
+    }
     const std::string program = binaryPath(name).string();
     std::vector<char*> argv = {const_cast<char*>(program.c_str())};
     for (const std::string& a : arguments) argv.push_back(const_cast<char*>(a.c_str()));
@@ -43,7 +55,9 @@ inline Child startChild(const std::string& name, const std::vector<std::string>&
     _exit(127);
   }
   ::close(pipeFds[1]);
-  return {pid, fdopen(pipeFds[0], "r")};
+  if (input == Input::Inherited) return {pid, fdopen(pipeFds[0], "r")};
+  ::close(inputFds[0]);
+  return {pid, fdopen(pipeFds[0], "r"), fdopen(inputFds[1], "w")};
 }
 
 class SimProcess {
@@ -95,15 +109,17 @@ inline CommandResult runCli(const std::string& arguments, const std::filesystem:
 }
 
 // q7cli running beside the test, its error output read line by line, so that
-// the test can act when a line appears (press Ctrl+C, say).
+// the test can act when a line appears (press Ctrl+C or Enter, say).
 class CliProcess {
  public:
   explicit CliProcess(const std::vector<std::string>& arguments) {
-    const Child child = startChild("q7cli", arguments, STDERR_FILENO);
+    const Child child = startChild("q7cli", arguments, STDERR_FILENO, Input::Typed);
     pid_ = child.pid;
     errors_ = child.output;
+    input_ = child.input;
   }
   ~CliProcess() {
+    endInput();
     if (pid_ > 0) {
       kill(pid_, SIGKILL);
       waitpid(pid_, nullptr, 0);
@@ -120,6 +136,16 @@ class CliProcess {
     return false;
   }
   void signal(int number) { kill(pid_, number); }
+  // Types `text` into the program's standard input.
+  void type(const std::string& text) {
+    fputs(text.c_str(), input_);
+    fflush(input_);
+  }
+  // The end of the input, as Ctrl+D at a terminal.
+  void endInput() {
+    if (input_) fclose(input_);
+    input_ = nullptr;
+  }
   // Waits for the end; the exit code, and the error output after what was read.
   CommandResult finish() {
     std::string rest;
@@ -142,6 +168,7 @@ class CliProcess {
 
   pid_t pid_ = -1;
   FILE* errors_ = nullptr;
+  FILE* input_ = nullptr;
 };
 
 }  // namespace q7::test

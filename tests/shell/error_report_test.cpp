@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <thread>
+
 namespace q7 {
 namespace {
 
@@ -39,6 +41,35 @@ TEST(ErrorReport, GuardReportsTwoLinesAndTheFailureNumber) {
   reporter.setListener(nullptr);
   reporter.setClock(nullptr);
   reporter.clear();
+}
+
+// Transfers on several ports report side by side: every report is listed,
+// and each thread names its own newest failure, not another port's.
+TEST(ErrorReport, EachThreadKeepsItsOwnNewestReport) {
+  ErrorReporter reporter;
+  constexpr int kThreads = 4;
+  constexpr int kReportsEach = 200;
+  std::vector<std::string> last(kThreads);
+  std::vector<std::thread> threads;
+  for (int t = 0; t < kThreads; ++t) {
+    threads.emplace_back([&, t] {
+      for (int n = 0; n < kReportsEach; ++n)
+        reporter.report("port->" + std::to_string(t), {err::kDeviceIo, std::to_string(n)});
+      last[t] = reporter.lastOnThisThread();
+    });
+  }
+  for (std::thread& thread : threads) thread.join();
+  EXPECT_EQ(reporter.lines().size(), 2u * kThreads * kReportsEach);
+  for (int t = 0; t < kThreads; ++t) {
+    EXPECT_NE(last[t].find("port->" + std::to_string(t) + " "), std::string::npos) << last[t];
+    EXPECT_NE(last[t].find("出错点:  " + std::to_string(kReportsEach - 1) + " "), std::string::npos)
+        << last[t];
+  }
+  EXPECT_EQ(reporter.lastOnThisThread(), "");
+  reporter.report("main->x", {err::kDeviceIo, "here"});
+  EXPECT_NE(reporter.lastOnThisThread().find("main->x"), std::string::npos);
+  reporter.forgetThisThread();
+  EXPECT_EQ(reporter.lastOnThisThread(), "");
 }
 
 }  // namespace

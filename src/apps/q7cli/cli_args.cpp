@@ -64,10 +64,16 @@ CLI::App* addVerb(CLI::App& app, const std::string& name, const std::string& des
   return verb;
 }
 
-void addRadioOptions(CLI::App& verb, RadioOptions& options) {
-  verb.add_option("--port", options.port, "port number or serial device")
-      ->type_name("P")
-      ->required();
+void addRadioOptions(CLI::App& verb, RadioOptions& options, PortCount ports) {
+  CLI::Option* port =
+      verb.add_option("--port", options.ports,
+                      ports == PortCount::One ? "port number or serial device"
+                                              : "port number or serial device; with --serials "
+                                                "it may be given again for more ports at once")
+          ->type_name("P")
+          ->allow_extra_args(false)  // one value each time, so FILE is not taken for a port
+          ->required();
+  if (ports == PortCount::One) port->expected(1);
   addAddress(verb, "--start", options.start, "first address of the range (default: settings)");
   addAddress(verb, "--end", options.end, "last address of the range (default: settings)");
   verb.add_option("--trace", options.trace, "write the traffic log to FILE")

@@ -6,6 +6,7 @@
 #include <CLI/CLI.hpp>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "shell/codeplug_image.h"
 
@@ -21,10 +22,11 @@ inline constexpr int kExitStopped = 130;
 extern const char* const kHelpFooter;
 
 struct RadioOptions {
-  std::string port;
+  std::vector<std::string> ports;  // one, or several for a batch
   std::optional<long> start;
   std::optional<long> end;
   std::string trace;
+  bool appendTrace = false;  // each radio of a batch adds its traffic
   bool noBackup = false;
   bool noVerify = false;
   std::string backupFolder;
@@ -33,9 +35,12 @@ struct RadioOptions {
 // A verb's command, with the help footer.
 CLI::App* addVerb(CLI::App& app, const std::string& name, const std::string& description);
 
+// Whether --port may be given several times.
+enum class PortCount { One, Several };
+
 // --port P (required), --start HEX and --end HEX (000..3FF), --trace FILE,
 // --no-backup and --backup-folder DIR.
-void addRadioOptions(CLI::App& verb, RadioOptions& options);
+void addRadioOptions(CLI::App& verb, RadioOptions& options, PortCount ports = PortCount::One);
 // --no-verify: a write without the read-back check.
 void addVerifyOption(CLI::App& verb, RadioOptions& options);
 

@@ -3,7 +3,6 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <csignal>
 #include <iostream>
 #include <sstream>
 #include <stdexcept>
@@ -17,12 +16,6 @@
 namespace q7::cli {
 namespace {
 
-StopFlag* gStop = nullptr;
-
-void onInterrupt(int) {
-  if (gStop) *gStop = true;
-}
-
 long settingAddress(const ProfileFile& settings, const SettingKey& key) {
   long value = 0;
   if (!parseHex(readSetting(settings, key), value)) parseHex(key.fallback, value);
@@ -34,12 +27,12 @@ bool isPortNumber(const std::string& text) {
 }
 
 // What went wrong on the line itself: the link's own words (hung up), else
-// the last failure reported during the transfer (a refused write, say).
+// the last failure this transfer's thread reported (a refused write, say).
 std::string lineFailure(const PosixSerialLink& link) {
   if (!link.lastError().empty()) return link.lastError();
-  const auto& reported = errorReporter().lines();
+  const std::string reported = errorReporter().lastOnThisThread();
   if (reported.empty()) return {};
-  std::istringstream words(reported.back());
+  std::istringstream words(reported);
   std::string line, word;
   while (words >> word) line += (line.empty() ? "" : " ") + word;
   return line;
@@ -92,9 +85,10 @@ class CliRadio::Notes : public Prompts {
 // on a write has changed the radio.
 class CliRadio::Progress : public TransferObserver {
  public:
+  Progress(std::ostream& out, bool drawn) : out_(out), drawn_(drawn) {}
   ~Progress() override { endLine(); }
   void endLine() {
-    if (onLine_) std::cerr << "\n";
+    if (onLine_) out_ << "\n";
     onLine_ = false;
   }
   int reached() const { return shown_; }
@@ -104,52 +98,52 @@ class CliRadio::Progress : public TransferObserver {
   void setProgress(int percent) override {
     if (percent == shown_) return;
     shown_ = percent;
+    if (!drawn_) return;
     onLine_ = true;
     const int filled = percent * 40 / 100;
-    std::cerr << "\r[" << std::string(filled, '#') << std::string(40 - filled, '.') << "] "
-              << percent << "%  " << std::flush;
+    out_ << "\r[" << std::string(filled, '#') << std::string(40 - filled, '.') << "] " << percent
+         << "%  " << std::flush;
   }
   void showStopBox() override {
-    if (!hinted_) std::cerr << (onLine_ ? "\n" : "") << "retrying; Ctrl+C stops\n";
+    if (!hinted_) out_ << (onLine_ ? "\n" : "") << "retrying; Ctrl+C stops\n";
     onLine_ = false;
     hinted_ = true;
   }
 
  private:
+  std::ostream& out_;
+  bool drawn_;
   int shown_ = -1;
   bool onLine_ = false;
   bool hinted_ = false;
 };
 
-CliRadio::CliRadio(const RadioOptions& options, Direction direction)
+CliRadio::CliRadio(const RadioOptions& options, const std::string& port, Direction direction,
+                   RadioOutput output)
     : direction_(direction),
       settings_(programSettings()),
       link_([this](int) { return device_; }),
       notes_(std::make_unique<Notes>()),
-      progress_(std::make_unique<Progress>()) {
-  if (isPortNumber(options.port)) {
-    port_ = std::stoi(options.port);
+      progress_(std::make_unique<Progress>(*output.out, output.progress)),
+      out_(*output.out) {
+  if (isPortNumber(port)) {
+    port_ = std::stoi(port);
     device_ = portDevice(port_, settings_, listSerialDevices());
   } else {
-    device_ = options.port;
+    device_ = port;
   }
   transfer_ = std::make_unique<RadioTransfer>(link_, clock_, captions_, *notes_);
   transfer_->setObserver(progress_.get());
   if (!options.trace.empty()) {
-    trace_.open(options.trace);
+    trace_.open(options.trace, options.appendTrace ? std::ios::app : std::ios::trunc);
     if (!trace_) throw std::invalid_argument("cannot write " + options.trace);
     transfer_->log().setSink({[this](const std::string& line) { trace_ << line << "\n"; }, {}});
   }
-  gStop = &transfer_->protocol().stopFlag();
-  std::signal(SIGINT, onInterrupt);
-  std::signal(SIGTERM, onInterrupt);
+  errorReporter().forgetThisThread();
+  stopOnInterrupt_ = std::make_unique<StopOnInterrupt>(transfer_->protocol().stopFlag());
 }
 
-CliRadio::~CliRadio() {
-  std::signal(SIGINT, SIG_DFL);
-  std::signal(SIGTERM, SIG_DFL);
-  gStop = nullptr;
-}
+CliRadio::~CliRadio() = default;
 
 Safeguards CliRadio::safeguards(const RadioOptions& options) const {
   Safeguards safeguards = safeguardsFrom(settings_, programLocations().dataFolder);
@@ -172,7 +166,7 @@ void CliRadio::endProgress() {
 int CliRadio::failed(TransferOutcome outcome) {
   endProgress();
   const char* verb = direction_ == Direction::Read ? "read" : "write";
-  std::cerr << "q7cli " << verb << ": " << failureReason(outcome) << "\n";
+  out_ << "q7cli " << verb << ": " << failureReason(outcome) << "\n";
   return transfer_->stopRequested() ? kExitStopped : kExitTransferFailed;
 }
 

@@ -2,13 +2,16 @@
 // What the read and write verbs share: the program's settings file,
 // the port, the address ranges, the transfer with its progress bar on stderr,
 // the optional traffic trace, Ctrl+C as the stop request and the line that
-// says how the transfer ended.
+// says how the transfer ended. Several radios can be served at once, one
+// CliRadio per port, each on its own thread and with its own output.
 #include <filesystem>
 #include <fstream>
+#include <iostream>
 #include <memory>
 #include <string>
 
 #include "cli_args.h"
+#include "cli_interrupt.h"
 #include "comm/checked_transfer.h"
 #include "comm/posix_serial_link.h"
 #include "comm/radio_transfer.h"
@@ -31,11 +34,20 @@ ProfileFile programSettings();
 TransferRanges transferRanges(const RadioOptions& options, const ProfileFile& settings,
                               bool forWrite);
 
+// Where a radio's messages go: the progress bar is drawn only on a terminal
+// line of its own.
+struct RadioOutput {
+  std::ostream* out = &std::cerr;
+  bool progress = true;
+};
+
 class CliRadio {
  public:
   enum class Direction { Read, Write };
 
-  CliRadio(const RadioOptions& options, Direction direction);
+  // The radio on `port` (a port number or a device path).
+  CliRadio(const RadioOptions& options, const std::string& port, Direction direction,
+           RadioOutput output = {});
   ~CliRadio();
 
   RadioTransfer& transfer() { return *transfer_; }
@@ -49,12 +61,14 @@ class CliRadio {
   void endProgress();
   // Says on one line why the transfer did not succeed; returns the exit code.
   int failed(TransferOutcome outcome);
+  // Why the transfer did not succeed and where it stopped.
+  std::string failureReason(TransferOutcome outcome) const;
+  bool stopRequested() const { return transfer_->stopRequested(); }
 
  private:
   class Progress;
   class Notes;
 
-  std::string failureReason(TransferOutcome outcome) const;
   std::string whereItFailed() const;
   std::string consequence() const;
 
@@ -69,6 +83,8 @@ class CliRadio {
   std::unique_ptr<Notes> notes_;
   std::unique_ptr<Progress> progress_;
   std::unique_ptr<RadioTransfer> transfer_;
+  std::unique_ptr<StopOnInterrupt> stopOnInterrupt_;
+  std::ostream& out_;
   std::ofstream trace_;
 };
 

@@ -18,8 +18,9 @@ struct ReadOptions {
 };
 
 int runRead(const ReadOptions& options) {
+  const InterruptScope interrupts(1);
   const TransferRanges ranges = transferRanges(options.radio, programSettings(), false);
-  CliRadio radio(options.radio, CliRadio::Direction::Read);
+  CliRadio radio(options.radio, options.radio.ports.front(), CliRadio::Direction::Read);
   CheckedTransfer checked(radio.transfer(), radio.safeguards(options.radio));
   // Bytes outside the read range stay as erased memory reads: 0xFF.
   CodeplugImage image;
