@@ -50,13 +50,16 @@ std::uint16_t readField(const CodeplugImage& image, std::size_t base, const Opti
   return code;
 }
 
-void writeBits(CodeplugImage& image, std::size_t address, std::uint8_t mask, std::uint8_t bits) {
-  image[address] = static_cast<std::uint8_t>((image[address] & ~mask) | (bits & mask));
-}
-
 int storedPosition(const OptionField& f, std::int32_t value) {
   if (value < 0) return 0;
   return value >= f.codeCount ? f.positionAbove : value;
+}
+
+// A frequency is eight BCD digits in 10 Hz.
+constexpr int kFrequencyDigits = 8;
+
+void checkFrequency(std::int32_t value) {
+  if (value < 0 || value > kLargestFrequency) throw Failure(err::kOverflow, std::to_string(value));
 }
 
 void reportUndecodable(const char* location, std::size_t address) {
@@ -100,22 +103,16 @@ bool anyChannelInUse(const CodeplugImage& image) {
 }
 
 std::optional<std::int32_t> decodeFrequency(const CodeplugImage& image, std::size_t address) {
-  std::int32_t value = 0;
-  for (int i = 3; i >= 0; --i) {
-    const std::uint8_t byte = image[address + i];
-    if ((byte >> 4) > 9 || (byte & 0x0F) > 9) return std::nullopt;
-    value = value * 100 + (byte >> 4) * 10 + (byte & 0x0F);
-  }
-  return value;
+  if (!image.isBcd(address, kFrequencyDigits)) return std::nullopt;
+  return static_cast<std::int32_t>(image.bcd(address, kFrequencyDigits, ByteOrder::LowFirst));
 }
 
 std::array<std::uint8_t, 4> separateFreChar(std::int32_t value) {
-  if (value < 0 || value > kLargestFrequency) throw Failure(err::kOverflow, std::to_string(value));
+  checkFrequency(value);
   std::array<std::uint8_t, 4> work{};
-  for (int i = 3; i >= 0; --i) {
-    work[i] = static_cast<std::uint8_t>((value / 10 % 10) << 4 | value % 10);
-    value /= 100;
-  }
+  const auto packed =
+      packBcd(static_cast<std::uint32_t>(value), kFrequencyDigits, ByteOrder::HighFirst);
+  std::copy(packed.begin(), packed.end(), work.begin());
   return work;
 }
 
@@ -124,8 +121,8 @@ void encodeFrequency(CodeplugImage& image, std::size_t address, std::int32_t val
     for (std::size_t i = 0; i < 4; ++i) image[address + i] = 0xFF;
     return;
   }
-  const auto work = separateFreChar(value);
-  for (std::size_t i = 0; i < 4; ++i) image[address + 3 - i] = work[i];
+  checkFrequency(value);
+  image.setBcd(address, kFrequencyDigits, static_cast<std::uint32_t>(value), ByteOrder::LowFirst);
 }
 
 void icRxFreSol(const CodeplugImage& image, ChannelTable& table, int channel) {
@@ -189,9 +186,9 @@ void ciChParaSol(CodeplugImage& image, ChannelTable& table, int channel) {
       const int position = storedPosition(f, value);
       if (f.clampInTable) value = position;
       const std::uint16_t code = f.codes[position];
-      writeBits(image, base + f.low.offset, f.low.mask, static_cast<std::uint8_t>(code & 0xFF));
+      image.setBits(base + f.low.offset, f.low.mask, static_cast<std::uint8_t>(code & 0xFF));
       if (f.high.mask)
-        writeBits(image, base + f.high.offset, f.high.mask, static_cast<std::uint8_t>(code >> 8));
+        image.setBits(base + f.high.offset, f.high.mask, static_cast<std::uint8_t>(code >> 8));
     }
     std::uint16_t bitmap = image.word(kChannelBitmapAddress);
     bitmap = table.value(channel, col::kBitmapOption) == 1 ? bitmap | kBitValue[channel - 1]

@@ -14,16 +14,17 @@ constexpr int kMhzDecimals = 5;             // MHz to 10 Hz
 constexpr std::int64_t kStep5k = 500;
 constexpr std::int64_t kStep6k25 = 625;
 
+// A band limit is four BCD digits in 100 kHz, most significant first.
+constexpr int kLimitDigits = 4;
+
 void storeLimit(CodeplugImage& image, std::size_t address, std::int32_t limit) {
-  const auto m = static_cast<int>(divideHalfEven(limit, kLimitUnit));
-  image[address] = static_cast<std::uint8_t>(m / 1000 * 16 + m % 1000 / 100);
-  image[address + 1] = static_cast<std::uint8_t>(m % 100 / 10 * 16 + m % 10);
+  const auto steps = static_cast<std::uint32_t>(divideHalfEven(limit, kLimitUnit));
+  image.setBcd(address, kLimitDigits, steps, ByteOrder::HighFirst);
 }
 
 std::int32_t storedLimit(const CodeplugImage& image, std::size_t address) {
-  const std::uint8_t high = image[address];
-  const std::uint8_t low = image[address + 1];
-  return ((high >> 4) * 1000 + (high & 0x0F) * 100 + (low >> 4) * 10 + (low & 0x0F)) * kLimitUnit;
+  return static_cast<std::int32_t>(image.bcd(address, kLimitDigits, ByteOrder::HighFirst)) *
+         kLimitUnit;
 }
 
 bool within(std::int64_t value, BandLimits range) {

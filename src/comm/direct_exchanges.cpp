@@ -145,9 +145,8 @@ const ClassExchange kClassExchanges[] = {
 
 std::array<std::uint8_t, 2> bandLimitBcd(long limit) {
   const long steps = std::lround(std::nearbyint(limit / 10000.0));
-  auto digit = [&](long scale) { return static_cast<std::uint8_t>(steps / scale % 10); };
-  return {static_cast<std::uint8_t>(digit(1000) << 4 | digit(100)),
-          static_cast<std::uint8_t>(digit(10) << 4 | digit(1))};
+  const auto packed = packBcd(static_cast<std::uint32_t>(steps), 4, ByteOrder::HighFirst);
+  return {packed[0], packed[1]};
 }
 
 DirectExchange modelAndBandExchange(const CodeplugImage& image, CommandPair pair, BandLimits band) {

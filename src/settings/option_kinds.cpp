@@ -20,12 +20,11 @@ bool showsItem(int position, const ControlState& state) {
 }  // namespace
 
 int BitField::read(const CodeplugImage& image) const {
-  return (image[address] & mask) >> shiftOf(mask);
+  return image.bits(address, mask) >> shiftOf(mask);
 }
 
 void BitField::write(CodeplugImage& image, int value) const {
-  const int bits = (value << shiftOf(mask)) & mask;
-  image[address] = static_cast<std::uint8_t>((image[address] & ~mask) | bits);
+  image.setBits(address, mask, static_cast<std::uint8_t>(value << shiftOf(mask)));
 }
 
 int TableCoding::position(int value) const {

@@ -23,6 +23,44 @@ void CodeplugImage::setWord(std::size_t address, std::uint16_t value) {
   (*this)[address + 1] = static_cast<std::uint8_t>(value >> 8);
 }
 
+std::vector<std::uint8_t> packBcd(std::uint32_t value, int digits, ByteOrder order) {
+  std::vector<std::uint8_t> bytes(static_cast<std::size_t>(digits / 2));
+  for (auto b = bytes.rbegin(); b != bytes.rend(); ++b) {
+    *b = static_cast<std::uint8_t>((value / 10 % 10) << 4 | value % 10);
+    value /= 100;
+  }
+  if (order == ByteOrder::LowFirst) std::reverse(bytes.begin(), bytes.end());
+  return bytes;
+}
+
+std::uint32_t CodeplugImage::bcd(std::size_t address, int digits, ByteOrder order) const {
+  const std::size_t count = static_cast<std::size_t>(digits / 2);
+  std::uint32_t value = 0;
+  for (std::size_t i = 0; i < count; ++i) {
+    const std::uint8_t byte = at(address + (order == ByteOrder::HighFirst ? i : count - 1 - i));
+    value = value * 100 + (byte >> 4) * 10 + (byte & 0x0F);
+  }
+  return value;
+}
+
+bool CodeplugImage::isBcd(std::size_t address, int digits) const {
+  for (std::size_t i = 0; i < static_cast<std::size_t>(digits / 2); ++i) {
+    const std::uint8_t byte = at(address + i);
+    if ((byte >> 4) > 9 || (byte & 0x0F) > 9) return false;
+  }
+  return true;
+}
+
+void CodeplugImage::setBcd(std::size_t address, int digits, std::uint32_t value, ByteOrder order) {
+  const auto packed = packBcd(value, digits, order);
+  for (std::size_t i = 0; i < packed.size(); ++i) bytes_.at(address + i) = packed[i];
+}
+
+void CodeplugImage::setBits(std::size_t address, std::uint8_t mask, std::uint8_t bits) {
+  std::uint8_t& byte = bytes_.at(address);
+  byte = static_cast<std::uint8_t>((byte & ~mask) | (bits & mask));
+}
+
 void CodeplugImage::loadFileLayout(std::span<const std::uint8_t> fileBytes) {
   const std::size_t count = std::min(fileBytes.size(), bytes_.size());
   std::copy_n(fileBytes.begin(), count, bytes_.begin());

@@ -18,6 +18,13 @@ inline constexpr std::size_t kDataFileSize = 1040;  // data file and minimum ima
 inline constexpr std::size_t kFileHeaderSize = 16;
 inline constexpr std::array<std::uint8_t, 6> kFileIdentifier = {'Q', 'M', '5', '1', '2', '8'};
 
+// The order of the bytes of a multi-byte number in the image or a frame.
+enum class ByteOrder { LowFirst, HighFirst };
+
+// `value` as `digits` packed BCD digits in digits / 2 bytes, in the given
+// order; digits beyond `digits` are dropped.
+std::vector<std::uint8_t> packBcd(std::uint32_t value, int digits, ByteOrder order);
+
 class CodeplugImage {
  public:
   // An image with indices 0..highestIndex (never fewer than 1040 bytes).
@@ -25,6 +32,7 @@ class CodeplugImage {
 
   std::uint8_t& operator[](std::size_t index) { return bytes_.at(index); }
   std::uint8_t operator[](std::size_t index) const { return bytes_.at(index); }
+  std::uint8_t at(std::size_t index) const { return bytes_.at(index); }
   std::size_t size() const { return bytes_.size(); }
   std::span<std::uint8_t> bytes() { return bytes_; }
   std::span<const std::uint8_t> bytes() const { return bytes_; }
@@ -32,6 +40,18 @@ class CodeplugImage {
   // 16-bit value stored low byte first.
   std::uint16_t word(std::size_t address) const;
   void setWord(std::size_t address, std::uint16_t value);
+
+  // A number of `digits` packed BCD digits (two a byte, high nibble first in
+  // each byte) from `digits` / 2 bytes at `address` in the given order. The
+  // digits are weighted as they stand, also nibbles above 9; isBcd tells
+  // whether every nibble is a decimal digit.
+  std::uint32_t bcd(std::size_t address, int digits, ByteOrder order) const;
+  bool isBcd(std::size_t address, int digits) const;
+  void setBcd(std::size_t address, int digits, std::uint32_t value, ByteOrder order);
+
+  // The bits of `mask` at `address`, in place; setBits changes only those bits.
+  std::uint8_t bits(std::size_t address, std::uint8_t mask) const { return at(address) & mask; }
+  void setBits(std::size_t address, std::uint8_t mask, std::uint8_t bits);
 
   // Replaces the content with the file bytes (in file layout) and moves them
   // into image layout: indices 16..1023 take file offsets 32..1039.

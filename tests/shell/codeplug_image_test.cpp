@@ -104,3 +104,50 @@ TEST(CodeplugImage, MarkSavedCopiesIdentifierAndTail) {
 
 }  // namespace
 }  // namespace q7
+
+namespace q7 {
+namespace {
+
+TEST(ImageAccessors, PackedBcdInEitherByteOrder) {
+  struct Case {
+    std::uint32_t value;
+    int digits;
+    ByteOrder order;
+    std::vector<std::uint8_t> bytes;
+  };
+  const Case cases[] = {
+      {44600625, 8, ByteOrder::HighFirst, {0x44, 0x60, 0x06, 0x25}},
+      {44600625, 8, ByteOrder::LowFirst, {0x25, 0x06, 0x60, 0x44}},
+      {4000, 4, ByteOrder::HighFirst, {0x40, 0x00}},
+      {12345, 4, ByteOrder::HighFirst, {0x23, 0x45}},  // digits beyond the field are dropped
+      {7, 2, ByteOrder::LowFirst, {0x07}},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(packBcd(c.value, c.digits, c.order), c.bytes) << c.value;
+    CodeplugImage image;
+    image.setBcd(0x100, c.digits, c.value, c.order);
+    for (std::size_t i = 0; i < c.bytes.size(); ++i) EXPECT_EQ(image[0x100 + i], c.bytes[i]);
+    EXPECT_TRUE(image.isBcd(0x100, c.digits));
+    EXPECT_EQ(image.bcd(0x100, c.digits, c.order), c.value % (c.digits == 4 ? 10000 : 100000000))
+        << c.value;
+  }
+}
+
+TEST(ImageAccessors, NibblesAboveNineAreWeightedButNotBcd) {
+  CodeplugImage image;
+  image[0x37A] = 0x1A;
+  image[0x37B] = 0x00;
+  EXPECT_FALSE(image.isBcd(0x37A, 4));
+  EXPECT_EQ(image.bcd(0x37A, 4, ByteOrder::HighFirst), 2000u);  // 1·1000 + 10·100
+}
+
+TEST(ImageAccessors, SetBitsChangesOnlyTheMaskedBits) {
+  CodeplugImage image;
+  image[0x367] = 0b1010'0101;
+  image.setBits(0x367, 0b0000'1111, 0b1111'0010);
+  EXPECT_EQ(image[0x367], 0b1010'0010);
+  EXPECT_EQ(image.bits(0x367, 0b1100'0000), 0b1000'0000);
+}
+
+}  // namespace
+}  // namespace q7
