@@ -35,6 +35,17 @@
 #include "shell/ui/qt_text.h"
 
 namespace q7 {
+
+// The plain commands of the menus, in menu order; a null name is a separator.
+// Each runs guarded as "mdifrmMain-><name>_Click".
+struct MenuCommand {
+  const char* menu;
+  const char* name;
+  int row;
+  const char* shortcut;
+  void (MainWindow::*handler)();
+};
+
 namespace {
 
 constexpr int kTitleRow = 16;
@@ -51,30 +62,47 @@ struct Captioned {
   const char* name;
   int row;
 };
+// Captions of the menus and of the entries that are not plain commands.
 constexpr Captioned kMenuCaptions[] = {
-    {"mnuFile", 20},        {"mnuFileNew", 21},   {"mnuFileOpen", 22}, {"mnuFileSave", 23},
-    {"mnuFileSaveAs", 24},  {"mnuExit", 25},      {"mnuProgram", 26},  {"mnuReadFre", 27},
-    {"mnuWriteFre", 28},    {"mnuSet", 31},       {"mnuLockFace", 58}, {"mnuCommunicate", 32},
-    {"mnuLangSetting", 33}, {"mnuLangSel0", 34},  {"mnuLangSel1", 57}, {"mnuLangSel2", 35},
-    {"mnuHelp", 36},        {"mnuAboutSoft", 38}, {"mnuBackups", 460}, {"mnuVerify", 461},
-    {"mnuCompare", 462},    {"mnuEdit", 471},     {"mnuUndo", 472},    {"mnuRedo", 473},
-    {"mnuExportCh", 450},   {"mnuImportCh", 451},
+    {"mnuFile", 20},     {"mnuEdit", 471},       {"mnuProgram", 26},  {"mnuSet", 31},
+    {"mnuLockFace", 58}, {"mnuLangSetting", 33}, {"mnuLangSel0", 34}, {"mnuLangSel1", 57},
+    {"mnuLangSel2", 35}, {"mnuHelp", 36},        {"mnuBackups", 460}, {"mnuVerify", 461},
 };
 
 struct ToolButton {
   const char* key;
   int row;
   QStyle::StandardPixmap icon;
+  void (MainWindow::*handler)();
 };
 constexpr ToolButton kToolButtons[] = {
-    {"FileNew", 0, QStyle::SP_FileIcon},
-    {"FileOpen", 1, QStyle::SP_DialogOpenButton},
-    {"FileSave", 2, QStyle::SP_DialogSaveButton},
-    {"Read", 3, QStyle::SP_ArrowDown},
-    {"Write", 4, QStyle::SP_ArrowUp},
-    {"Com", 5, QStyle::SP_ComputerIcon},
-    {"Help", 6, QStyle::SP_DialogHelpButton},
-    {"Exit", 7, QStyle::SP_DialogCloseButton},
+    {"FileNew", 0, QStyle::SP_FileIcon, &MainWindow::newFile},
+    {"FileOpen", 1, QStyle::SP_DialogOpenButton, &MainWindow::openFileFromDialog},
+    {"FileSave", 2, QStyle::SP_DialogSaveButton, &MainWindow::saveFile},
+    {"Read", 3, QStyle::SP_ArrowDown, &MainWindow::readRadio},
+    {"Write", 4, QStyle::SP_ArrowUp, &MainWindow::writeRadio},
+    {"Com", 5, QStyle::SP_ComputerIcon, &MainWindow::communicationPort},
+    {"Help", 6, QStyle::SP_DialogHelpButton, &MainWindow::help},
+    {"Exit", 7, QStyle::SP_DialogCloseButton, &MainWindow::exitSoft},
+};
+
+constexpr MenuCommand kMenuCommands[] = {
+    {"mnuFile", "mnuFileNew", 21, "Ctrl+N", &MainWindow::newFile},
+    {"mnuFile", "mnuFileOpen", 22, "Ctrl+O", &MainWindow::openFileFromDialog},
+    {"mnuFile", "mnuFileSave", 23, "Ctrl+S", &MainWindow::saveFile},
+    {"mnuFile", "mnuFileSaveAs", 24, "", &MainWindow::saveFileAs},
+    {"mnuFile", nullptr, 0, "", nullptr},
+    {"mnuFile", "mnuCompare", 462, "", &MainWindow::compareWithFile},
+    {"mnuFile", "mnuExportCh", 450, "", &MainWindow::exportChannels},
+    {"mnuFile", "mnuImportCh", 451, "", &MainWindow::importChannels},
+    {"mnuFile", nullptr, 0, "", nullptr},
+    {"mnuFile", "mnuExit", 25, "", &MainWindow::exitSoft},
+    {"mnuEdit", "mnuUndo", 472, "Ctrl+Z", &MainWindow::undo},
+    {"mnuEdit", "mnuRedo", 473, "Ctrl+Y", &MainWindow::redo},
+    {"mnuProgram", "mnuReadFre", 27, "Ctrl+R", &MainWindow::readRadio},
+    {"mnuProgram", "mnuWriteFre", 28, "Ctrl+W", &MainWindow::writeRadio},
+    {"mnuSet", "mnuCommunicate", 32, "", &MainWindow::communicationPort},
+    {"mnuHelp", "mnuAboutSoft", 38, "", &MainWindow::aboutSoft},
 };
 
 // Language menu entries by language index 1..3.
@@ -146,50 +174,34 @@ QAction* MainWindow::addAction(QMenu* menu, const char* name, const QKeySequence
   return a;
 }
 
+QMenu* MainWindow::addMenu(QMenu* parent, const char* name) {
+  QMenu* m = parent ? parent->addMenu(QString()) : menuBar()->addMenu(QString());
+  m->setObjectName(name);
+  menus_[name] = m;
+  return m;
+}
+
+void MainWindow::addCommands(std::span<const MenuCommand> commands) {
+  for (const MenuCommand& c : commands) {
+    if (!menus_.contains(c.menu)) addMenu(nullptr, c.menu);
+    QMenu* menu = menus_.at(c.menu);
+    if (!c.name) {
+      menu->addSeparator();
+      continue;
+    }
+    QAction* a = addAction(menu, c.name, QKeySequence(c.shortcut));
+    const std::string location = std::string("mdifrmMain->") + c.name + "_Click";
+    connect(a, &QAction::triggered, this, [this, location, handler = c.handler] {
+      guard(location, [&] { (this->*handler)(); });
+    });
+  }
+}
+
+// The plain commands first (they make the menu bar), then the entries with
+// check marks and the language menu under Settings.
 void MainWindow::buildMenus() {
-  auto menu = [this](QMenu* parent, const char* name) {
-    QMenu* m = parent ? parent->addMenu(QString()) : menuBar()->addMenu(QString());
-    m->setObjectName(name);
-    menus_[name] = m;
-    return m;
-  };
-  auto command = [this](QAction* a, const char* location, std::function<void()> body) {
-    connect(a, &QAction::triggered, this, [location, body] { guard(location, body); });
-  };
-  QMenu* file = menu(nullptr, "mnuFile");
-  command(addAction(file, "mnuFileNew", QKeySequence("Ctrl+N")), "mdifrmMain->mnuFileNew_Click",
-          [this] { files_.newFile(); });
-  command(addAction(file, "mnuFileOpen", QKeySequence("Ctrl+O")), "mdifrmMain->mnuFileOpen_Click",
-          [this] { files_.openFile(""); });
-  command(addAction(file, "mnuFileSave", QKeySequence("Ctrl+S")), "mdifrmMain->mnuFileSave_Click",
-          [this] { files_.saveFile(); });
-  command(addAction(file, "mnuFileSaveAs"), "mdifrmMain->mnuFileSaveAs_Click",
-          [this] { files_.saveAsFile(); });
-  file->addSeparator();
-  command(addAction(file, "mnuCompare"), "mdifrmMain->mnuCompare_Click",
-          [this] { compareWithFile(); });
-  command(addAction(file, "mnuExportCh"), "mdifrmMain->mnuExportCh_Click",
-          [this] { exportChannels(); });
-  command(addAction(file, "mnuImportCh"), "mdifrmMain->mnuImportCh_Click",
-          [this] { importChannels(); });
-  file->addSeparator();
-  command(addAction(file, "mnuExit"), "mdifrmMain->mnuExit_Click", [this] { exitSoft(); });
-
-  QMenu* edit = menu(nullptr, "mnuEdit");
-  command(addAction(edit, "mnuUndo", QKeySequence("Ctrl+Z")), "mdifrmMain->mnuUndo_Click",
-          [this] { undo(); });
-  command(addAction(edit, "mnuRedo", QKeySequence("Ctrl+Y")), "mdifrmMain->mnuRedo_Click",
-          [this] { redo(); });
-
-  QMenu* program = menu(nullptr, "mnuProgram");
-  command(addAction(program, "mnuReadFre", QKeySequence("Ctrl+R")), "mdifrmMain->mnuReadFre_Click",
-          [this] { readRadio(); });
-  command(addAction(program, "mnuWriteFre", QKeySequence("Ctrl+W")),
-          "mdifrmMain->mnuWriteFre_Click", [this] { writeRadio(); });
-
-  QMenu* settings = menu(nullptr, "mnuSet");
-  command(addAction(settings, "mnuCommunicate"), "mdifrmMain->mnuCommunicate_Click",
-          [this] { communicationPort(); });
+  addCommands(kMenuCommands);
+  QMenu* settings = menus_.at("mnuSet");
   settings->addSeparator();
   QAction* lockFace = addAction(settings, "mnuLockFace");
   lockFace->setCheckable(true);
@@ -200,17 +212,13 @@ void MainWindow::buildMenus() {
   });
   addSafeguardItems(settings);
   settings->addSeparator();
-  QMenu* languages = menu(settings, "mnuLangSetting");
+  QMenu* languages = addMenu(settings, "mnuLangSetting");
   actions_["mnuLangSetting"] = languages->menuAction();
   for (int language : {kSimplifiedChinese, kEnglish, kTraditionalChinese}) {
     QAction* a = addAction(languages, kLanguageEntries[language - 1]);
     a->setCheckable(true);
     connect(a, &QAction::triggered, this, [this, language] { chooseLanguage(language); });
   }
-
-  QMenu* helpMenu = menu(nullptr, "mnuHelp");
-  command(addAction(helpMenu, "mnuAboutSoft"), "mdifrmMain->mnuAboutSoft_Click",
-          [this] { aboutSoft(); });
   for (const auto& [name, m] : menus_) actions_[name] = m->menuAction();
 }
 
@@ -241,22 +249,8 @@ void MainWindow::buildStatusBar() {
 
 void MainWindow::tlbMdiFrmMain_ButtonClick(const QString& key) {
   guard("mdifrmMain->tlbmdifrmMain_ButtonClick", [&] {
-    if (key == "FileNew") {
-      files_.newFile();
-    } else if (key == "FileOpen") {
-      files_.openFile("");
-    } else if (key == "FileSave") {
-      files_.saveFile();
-    } else if (key == "Write") {
-      writeRadio();
-    } else if (key == "Read") {
-      readRadio();
-    } else if (key == "Com") {
-      communicationPort();
-    } else if (key == "Help") {
-      help();
-    } else if (key == "Exit") {
-      exitSoft();
+    for (const ToolButton& b : kToolButtons) {
+      if (key == b.key) (this->*b.handler)();
     }
   });
 }
@@ -423,6 +417,9 @@ void MainWindow::prepareCommandPair() {}
 void MainWindow::setSoftFace() {
   guard("mdimoduMain->SetSoftFace", [&] {
     for (const Captioned& c : kMenuCaptions) action(c.name)->setText(qs(state_.caption(c.row)));
+    for (const MenuCommand& c : kMenuCommands) {
+      if (c.name) action(c.name)->setText(qs(state_.caption(c.row)));
+    }
     for (const ToolButton& b : kToolButtons) {
       action(QString("tlb") + b.key)->setText(qs(state_.caption(b.row)));
     }

@@ -7,6 +7,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <span>
 
 #include "shell/app_state.h"
 #include "shell/channel_lock.h"
@@ -24,6 +25,7 @@ class QToolBar;
 namespace q7 {
 
 class ChannelWindow;
+struct MenuCommand;
 class CommWindow;
 class CompareWindow;
 class ErrorListWindow;
@@ -75,6 +77,21 @@ class MainWindow : public QMainWindow,
   void exitSoft() { close(); }
   void help();
 
+  // What the menu entries and toolbar buttons do.
+  void newFile() { files_.newFile(); }
+  void openFileFromDialog() { files_.openFile(""); }
+  void saveFile() { files_.saveFile(); }
+  void saveFileAs() { files_.saveAsFile(); }
+  void readRadio();
+  void writeRadio();
+  void communicationPort();
+  void aboutSoft();
+  void compareWithFile();
+  void exportChannels();
+  void importChannels();
+  void undo();
+  void redo();
+
  protected:
   void closeEvent(QCloseEvent* event) override;
 
@@ -100,28 +117,21 @@ class MainWindow : public QMainWindow,
   void buildToolBar();
   void buildStatusBar();
   QAction* addAction(QMenu* menu, const char* name, const QKeySequence& shortcut = {});
+  QMenu* addMenu(QMenu* parent, const char* name);
+  void addCommands(std::span<const MenuCommand> commands);
   void showPortPanel();
   QtSerialLink& portLink();
   void prepareCommWindow();
   void showErrorLine(const std::string& line);
-  void readRadio();
-  void writeRadio();
-  void communicationPort();
   bool showOutcome(int succeededRow, int failedRow);
-  void aboutSoft();
   // The dealer's safeguards and the comparison of two images.
   void addSafeguardItems(QMenu* settings);
-  void compareWithFile();
-  void exportChannels();
-  void importChannels();
   void showComparison(const CodeplugImage& before, const CodeplugImage& after);
   void reportCheckedWrite();
   // Undo and Redo, and the title's mark of a changed image.
   void watchUserInput();
   bool eventFilter(QObject* watched, QEvent* event) override;
   void recordUserChange();
-  void undo();
-  void redo();
   void showEditState();
   void showTitle();
 
