@@ -17,6 +17,7 @@
 #include <string>
 
 #include "shell/codeplug_image.h"
+#include "shell/memory_map.h"
 
 namespace q7 {
 
@@ -26,7 +27,7 @@ inline constexpr std::size_t kRxOffset = 0;
 inline constexpr std::size_t kTxOffset = 4;
 inline constexpr std::size_t kRxToneOffset = 8;
 inline constexpr std::size_t kTxToneOffset = 10;
-inline constexpr std::size_t kChannelBitmapAddress = 0x17E;  // low byte; high byte at 0x17F
+inline constexpr std::size_t kChannelBitmapAddress = map::kChannelBitmap;
 
 inline constexpr std::int32_t kNoFrequency = -1;
 // What an RX frequency with a non-decimal digit is shown as: 120.00000 MHz.

@@ -9,12 +9,13 @@
 #include <string>
 
 #include "shell/codeplug_image.h"
+#include "shell/memory_map.h"
 
 namespace q7 {
 
-inline constexpr std::size_t kModelAddress = 0x379;
-inline constexpr std::size_t kBandLowerAddress = 0x37A;
-inline constexpr std::size_t kBandUpperAddress = 0x37C;
+inline constexpr std::size_t kModelAddress = map::kModel;
+inline constexpr std::size_t kBandLowerAddress = map::kBandLower;
+inline constexpr std::size_t kBandUpperAddress = map::kBandUpper;
 inline constexpr int kModelCount = 1;
 
 struct BandLimits {

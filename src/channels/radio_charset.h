@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "shell/codeplug_image.h"
+#include "shell/memory_map.h"
 
 namespace q7 {
 
@@ -17,7 +18,7 @@ inline constexpr int kCharsetSize = 21902;
 inline constexpr std::uint16_t kNoCharacter =
     kCharsetSize;  // stored for a character not in the table
 inline constexpr int kInfoLineChars = 16;
-inline constexpr std::size_t kInfoLineAddress = 0x300;  // line 1; line 2 follows 32 bytes later
+inline constexpr std::size_t kInfoLineAddress = map::kInfoLines;
 
 class RadioCharset {
  public:

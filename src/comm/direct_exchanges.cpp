@@ -1,4 +1,5 @@
 #include "comm/direct_exchanges.h"
+#include "shell/memory_map.h"
 
 #include <algorithm>
 #include <cmath>
@@ -10,8 +11,8 @@ namespace {
 const std::string kLongTimeout = "Rx: 未收到数据   第 串数据未收到";
 const std::string kShortTimeout = "Rx: 未收到数据";
 
-constexpr std::size_t kClassByte = 0x3D4 - kParameterStart;
-constexpr std::size_t kVersionByte = 0x3D3 - kParameterStart;
+constexpr std::size_t kClassByte = map::kClassByte - kParameterStart;
+constexpr std::size_t kVersionByte = map::kVersionByte - kParameterStart;
 
 // One image byte taken over into the radio's parameter area (exchange 4):
 // the whole byte, or only the bits of `mask`.
@@ -49,15 +50,15 @@ DirectExchange earpieceVolume(const CodeplugImage& image) {
                    .logEachTry = true,
                    .pauseMs = 5,
                    .pauseEachTry = true,
-                   .frame = header(kSecondWriteCommand, 0x3FB, 1),
+                   .frame = header(kSecondWriteCommand, map::kEarpieceVolume, 1),
                    .timeoutLine = kShortTimeout};
-  appendImage(x.frame, image, 0x3FB, 1);
+  appendImage(x.frame, image, map::kEarpieceVolume, 1);
   return x;
 }
 
 DirectExchange radioParameters(const Bytes& parameters, const CodeplugImage& image,
                                CommandPair pair) {
-  constexpr int kFirst = 0x3F0, kLength = 16;
+  constexpr int kFirst = static_cast<int>(map::kRadioParameters), kLength = 16;
   DirectExchange x{.logLine = "写入:收音机的SQL和音量及对讲机的参数",
                    .logEachTry = true,
                    .pauseMs = 5,
@@ -152,9 +153,9 @@ std::array<std::uint8_t, 2> bandLimitBcd(long limit) {
 DirectExchange modelAndBandExchange(const CodeplugImage& image, CommandPair pair, BandLimits band) {
   DirectExchange x{.logLine = "写入:机型和频段",
                    .pauseMs = 3,
-                   .frame = header(pair.write, 0x379, 5),
+                   .frame = header(pair.write, map::kModel, 5),
                    .timeoutLine = kLongTimeout};
-  x.frame.push_back(image[0x379]);
+  x.frame.push_back(image[map::kModel]);
   for (long limit : {band.lower, band.upper}) {
     const auto bcd = bandLimitBcd(limit);
     x.frame.insert(x.frame.end(), bcd.begin(), bcd.end());

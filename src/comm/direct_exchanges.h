@@ -12,6 +12,7 @@
 #include "comm/step_table.h"
 #include "comm/transfer_hooks.h"
 #include "shell/codeplug_image.h"
+#include "shell/memory_map.h"
 
 namespace q7 {
 
@@ -29,7 +30,7 @@ struct DirectExchange {
 
 inline constexpr int kDirectTries = 16;
 inline constexpr int kDirectExtraPolls = 30;
-inline constexpr int kParameterStart = 0x3D0;
+inline constexpr int kParameterStart = static_cast<int>(map::kParameterArea);
 inline constexpr std::size_t kParameterSize = 48;
 inline constexpr std::size_t kParameterReplyLength = 4 + kParameterSize;
 

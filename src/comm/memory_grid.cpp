@@ -5,11 +5,12 @@
 
 #include "comm/hex_text.h"
 #include "shell/error_report.h"
+#include "shell/memory_map.h"
 
 namespace q7 {
 namespace {
 
-constexpr long kRadioTop = 0x3FF;
+constexpr long kRadioTop = map::kHighestAddress;
 constexpr int kRowBytes = 16;
 
 int hexDigit(char c) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "shell/error_report.h"
+#include "shell/memory_map.h"
 
 namespace q7 {
 namespace {
@@ -111,8 +112,8 @@ void RadioTransfer::warnCommunicationFailed() {
 }
 
 void adjustImageForWrite(CodeplugImage& image) {
-  image[0x367] |= 0x01;
-  for (std::size_t first : {0x360u, 0x362u}) {
+  image[map::kWriteFlagByte] |= map::kWriteFlagBit;
+  for (std::size_t first : map::kSideKeyPairs) {
     std::uint8_t& a = image[first];
     std::uint8_t& b = image[first + 1];
     if (a == 14 && b == 0) b = 14;

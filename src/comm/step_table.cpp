@@ -4,11 +4,12 @@
 #include <cmath>
 
 #include "comm/hex_text.h"
+#include "shell/memory_map.h"
 
 namespace q7 {
 namespace {
 
-constexpr long kRadioTop = 0x3FF;
+constexpr long kRadioTop = map::kHighestAddress;
 constexpr int kBlockSize = 16;
 
 const std::string kProgram = "50524F4752414D";  // the word PROGRAM

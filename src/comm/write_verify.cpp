@@ -1,4 +1,5 @@
 #include "comm/write_verify.h"
+#include "shell/memory_map.h"
 
 #include <algorithm>
 #include <set>
@@ -9,10 +10,10 @@ namespace {
 constexpr RadioOwnBytes kRadioOwnBytes[] = {
     // Answered by the radio at the start of every transfer: its model and
     // its command-pair declaration.
-    {0x385, 0x38D, "the radio's identification"},
+    {map::kIdentificationFirst, map::kIdentificationLast, "the radio's identification"},
     // The radio's model, class and version and the settings it takes back
     // only through the exchanges after the blocks, as its class allows.
-    {0x3D0, 0x3FF, "the radio's parameter area"},
+    {map::kParameterArea, map::kParameterAreaLast, "the radio's parameter area"},
 };
 
 bool radioKeeps(int address) {

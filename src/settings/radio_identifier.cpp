@@ -1,4 +1,5 @@
 #include "settings/radio_identifier.h"
+#include "shell/memory_map.h"
 
 #include <algorithm>
 #include <array>
@@ -8,7 +9,7 @@ namespace q7 {
 
 namespace {
 
-constexpr std::size_t kIdentifierAddress = 0x1B8;
+constexpr std::size_t kIdentifierAddress = map::kRadioIdentifier;
 constexpr std::array<std::uint8_t, 8> kIdentifierBlock = {'R', '5', '8', '1', '6', '4', 0xF8, 0xFF};
 
 }  // namespace

@@ -12,11 +12,12 @@
 #include "settings/validity_marker.h"
 #include "shell/caption_table.h"
 #include "shell/codeplug_image.h"
+#include "shell/memory_map.h"
 
 namespace q7 {
 
-inline constexpr std::size_t kVolumeStepBase = 0x1A0;  // step i at 0x1A0 + i
-inline constexpr std::size_t kVolumeTableMarker = 0x1AB;
+inline constexpr std::size_t kVolumeStepBase = map::kVolumeSteps;
+inline constexpr std::size_t kVolumeTableMarker = map::kVolumeTableMarker;
 inline constexpr int kVolumeSteps = 10;
 
 // Factory codes of steps 0..10 written by the Default button.

@@ -8,13 +8,14 @@
 
 #include "shell/atomic_file.h"
 #include "shell/error_report.h"
+#include "shell/memory_map.h"
 #include "shell/profile_file.h"
 #include "shell/save_failure_cause.h"
 
 namespace q7::cli {
 namespace {
 
-constexpr long kHighestAddress = 0x3FF;
+constexpr long kHighestAddress = map::kHighestAddress;
 
 // Empty when `text` is a radio address in hexadecimal, else why not.
 std::string checkAddress(const std::string& text) {
