@@ -294,9 +294,10 @@ void FleetBuilder::readUnmapped(const Json& unmapped) {
       fault(where, "not an address 0-" + hexText(static_cast<unsigned>(work_.image.size() - 1), 3));
       continue;
     }
+    const Json& bytes = entry;  // a lambda cannot take a structured binding in clang 14
     const auto byte = [&](const char* key) -> std::optional<unsigned> {
-      const auto found = entry.is_object() ? entry.find(key) : entry.end();
-      const auto value = found != entry.end() && found->is_string()
+      const auto found = bytes.is_object() ? bytes.find(key) : bytes.end();
+      const auto value = found != bytes.end() && found->is_string()
                              ? hexValue(found->get<std::string>(), 0xFF)
                              : std::nullopt;
       if (!value) fault(where, std::string("no byte 00-FF as \"") + key + "\"");
