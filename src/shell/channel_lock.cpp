@@ -2,10 +2,10 @@
 
 #include "shell/error_report.h"
 #include "shell/setting_keys.h"
+#include "shell/shell_caption_rows.h"
 
 namespace q7 {
 namespace {
-constexpr int kReadyRow = 94;
 constexpr int kLockedRow = 116;
 }  // namespace
 
@@ -15,7 +15,7 @@ ChannelLock::ChannelLock(AppState& state, StatusPanels& status, LockIndicators& 
 void ChannelLock::lockFaceOperate(bool lock) {
   guard("mdifrmMain->LockFaceOperate", [&] {
     state_.lockState = lock ? kLockedText : kUnlockedText;
-    status_.setPanelText(kNoticePanel, caption(lock ? kLockedRow : kReadyRow));
+    status_.setPanelText(kNoticePanel, caption(lock ? kLockedRow : row::kReady));
     if (!lock) indicators_.setBlinking(false);
     if (views_) views_->applyLock(lock);
   });
@@ -37,7 +37,7 @@ void ChannelLock::applyStored() {
 }
 
 void ChannelLock::idleCheck() {
-  if (!state_.locked() || status_.panelText(kNoticePanel) != caption(kReadyRow)) return;
+  if (!state_.locked() || status_.panelText(kNoticePanel) != caption(row::kReady)) return;
   status_.setPanelText(kNoticePanel, caption(kLockedRow));
   indicators_.setBlinking(true);
 }
@@ -46,8 +46,8 @@ void ChannelLock::blink() {
   if (!state_.locked()) return;
   blinkCounter_ = blinkCounter_ >= 1 ? 0 : blinkCounter_ + 1;
   const std::string shown = status_.panelText(kNoticePanel);
-  if (shown != caption(kLockedRow) && shown != "" && shown != caption(kReadyRow)) return;
-  status_.setPanelText(kNoticePanel, caption(blinkCounter_ == 0 ? kReadyRow : kLockedRow));
+  if (shown != caption(kLockedRow) && shown != "" && shown != caption(row::kReady)) return;
+  status_.setPanelText(kNoticePanel, caption(blinkCounter_ == 0 ? row::kReady : kLockedRow));
 }
 
 }  // namespace q7

@@ -3,17 +3,16 @@
 #include <array>
 
 #include "shell/error_report.h"
+#include "shell/shell_caption_rows.h"
 #include "shell/shipped_files.h"
 
 namespace q7 {
 namespace {
 
-constexpr int kNoticeRow = 70;
 constexpr int kNewQuestionRow = 74;
 constexpr int kSaveQuestionRow = 82;
 constexpr int kWrongFileRow = 83;
 constexpr int kSaveFailedRow = 84;
-constexpr int kFileNameRow = 85;
 constexpr int kSaveAsFailedRow = 86;
 
 // Model byte and band limits: New keeps them (indices 889..893).
@@ -30,7 +29,7 @@ FileCommands::FileCommands(AppState& state, Prompts& prompts, StatusPanels& stat
     : state_(state), prompts_(prompts), status_(status) {}
 
 void FileCommands::showFilePath() {
-  status_.setPanelText(kFilePanel, caption(kFileNameRow) + state_.currentDataPath.string());
+  status_.setPanelText(kFilePanel, caption(row::kFileName) + state_.currentDataPath.string());
 }
 
 void FileCommands::useDefaultDataPath() {
@@ -90,7 +89,7 @@ void FileCommands::newFileSol() {
 void FileCommands::newFile() {
   guard("mdifrmMain->NewFile", [&] {
     if (!offerToSave()) return;
-    if (!prompts_.askYesNo(caption(kNoticeRow), caption(kNewQuestionRow), PromptIcon::Question)) {
+    if (!prompts_.askYesNo(caption(row::kNotice), caption(kNewQuestionRow), PromptIcon::Question)) {
       return;
     }
     useDefaultDataPath();
@@ -116,18 +115,18 @@ void FileCommands::openFile(const std::string& requested) {
     markReplaced();
   });
   if (!opened) {
-    prompts_.tell(caption(kNoticeRow), caption(kWrongFileRow), PromptIcon::Critical);
+    prompts_.tell(caption(row::kNotice), caption(kWrongFileRow), PromptIcon::Critical);
   }
 }
 
 void FileCommands::saveFile() {
   const bool ok = guard("mdifrmMain->SaveFile", [&] {
     if (views_) views_->commitPendingEdit();
-    if (prompts_.askYesNo(caption(kNoticeRow), caption(kSaveQuestionRow), PromptIcon::Question)) {
+    if (prompts_.askYesNo(caption(row::kNotice), caption(kSaveQuestionRow), PromptIcon::Question)) {
       saveAsFile();
     }
   });
-  if (!ok) prompts_.tell(caption(kNoticeRow), caption(kSaveFailedRow), PromptIcon::Critical);
+  if (!ok) prompts_.tell(caption(row::kNotice), caption(kSaveFailedRow), PromptIcon::Critical);
 }
 
 bool FileCommands::saveAsFile() {
@@ -146,7 +145,7 @@ bool FileCommands::saveAsFile() {
     if (!saved) state_.currentDataPath = previous;
   });
   if (!ok || (chosenName && !saved)) {
-    prompts_.tell(caption(kNoticeRow), caption(kSaveAsFailedRow), PromptIcon::Critical);
+    prompts_.tell(caption(row::kNotice), caption(kSaveAsFailedRow), PromptIcon::Critical);
   }
   return saved;
 }
@@ -205,7 +204,7 @@ void FileCommands::showStep(const CodeplugImage& step) {
 bool FileCommands::offerToSave() {
   if (views_) views_->commitPendingEdit();
   if (!changedSinceMarked()) return true;
-  if (!prompts_.askYesNo(caption(kNoticeRow), caption(kSaveQuestionRow), PromptIcon::Question)) {
+  if (!prompts_.askYesNo(caption(row::kNotice), caption(kSaveQuestionRow), PromptIcon::Question)) {
     return true;
   }
   return saveAsFile();

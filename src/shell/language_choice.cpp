@@ -4,11 +4,11 @@
 
 #include "shell/error_report.h"
 #include "shell/setting_keys.h"
+#include "shell/shell_caption_rows.h"
 
 namespace q7 {
 namespace {
 constexpr int kRestartRow = 68;
-constexpr int kNoticeRow = 70;
 constexpr int kExitQuestionRow = 73;
 }  // namespace
 
@@ -31,7 +31,7 @@ std::filesystem::path helpDocument(const std::filesystem::path& programFolder, i
 
 bool confirmExit(AppState& state, Prompts& prompts) {
   if (!state.quitWithoutAsking &&
-      !prompts.askYesNo(state.caption(kNoticeRow), state.caption(kExitQuestionRow),
+      !prompts.askYesNo(state.caption(row::kNotice), state.caption(kExitQuestionRow),
                         PromptIcon::Question)) {
     return false;
   }

@@ -4,12 +4,12 @@
 
 #include "shell/error_report.h"
 #include "shell/setting_keys.h"
+#include "shell/shell_caption_rows.h"
 #include "shell/shipped_files.h"
 
 namespace q7 {
 namespace {
 
-constexpr int kFileNameRow = 85;
 constexpr long kFullImage = kDataFileSize - 1;
 constexpr int kDamagedFile = 321;  // "invalid file format"
 
@@ -60,7 +60,8 @@ StartupOutcome Startup::run() {
   state_.ranges.fillStart = 0;
   state_.ranges.fillEnd = state_.ranges.tableMax;
   state_.currentDataPath = state_.defaultDataPath;
-  status_.setPanelText(kFilePanel, state_.caption(kFileNameRow) + state_.currentDataPath.string());
+  status_.setPanelText(kFilePanel,
+                       state_.caption(row::kFileName) + state_.currentDataPath.string());
   host_.loadVoiceSequence();
   host_.prepareCommandPair();
   files_.generateDatFolder();

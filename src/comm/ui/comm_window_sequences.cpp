@@ -11,13 +11,11 @@
 #include "comm/ui/memory_view.h"
 #include "comm/ui/port_dialog.h"
 #include "shell/error_report.h"
+#include "shell/shell_caption_rows.h"
 #include "shell/ui/qt_text.h"
 
 namespace q7 {
 namespace {
-
-constexpr int kNoticeRow = 70;
-constexpr int kBackupFailedRow = 467;
 
 void setBold(QPushButton* button, bool bold) {
   QFont font = button->font();
@@ -68,7 +66,7 @@ CheckedTransfer CommWindow::checkedTransfer() {
 }
 
 void CommWindow::tellBackupFailure(const std::string& failure) {
-  prompts_.tell(state_.caption(kNoticeRow), state_.caption(kBackupFailedRow) + "\n" + failure,
+  prompts_.tell(state_.caption(row::kNotice), state_.caption(row::kBackupFailed) + "\n" + failure,
                 PromptIcon::Exclamation);
 }
 

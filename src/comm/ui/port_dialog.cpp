@@ -11,6 +11,7 @@
 #include "comm/ui/qt_serial_link.h"
 #include "shell/error_report.h"
 #include "shell/setting_keys.h"
+#include "shell/shell_caption_rows.h"
 #include "shell/ui/qt_text.h"
 
 namespace q7 {
@@ -18,7 +19,6 @@ namespace {
 
 constexpr int kCaptionWindow = 60, kCaptionFrame = 61, kCaptionLabel = 62, kCaptionOk = 63,
               kCaptionCancel = 64;
-constexpr int kNotPresentRow = 449;
 constexpr int kPortsPerColumn = 8;
 
 }  // namespace
@@ -78,7 +78,7 @@ void PortDialog::initFace() {
     button->setFont(font);
     button->setText(QString("COM%1   %2")
                         .arg(port)
-                        .arg(qs(about.empty() ? state_.caption(kNotPresentRow) : about)));
+                        .arg(qs(about.empty() ? state_.caption(row::kNotPresent) : about)));
   }
 }
 

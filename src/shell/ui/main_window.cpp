@@ -30,6 +30,7 @@
 #include "settings/volume_table.h"
 #include "shell/error_report.h"
 #include "shell/language_choice.h"
+#include "shell/shell_caption_rows.h"
 #include "shell/ui/about_box.h"
 #include "shell/ui/error_list_window.h"
 #include "shell/ui/qt_text.h"
@@ -48,14 +49,9 @@ struct MenuCommand {
 
 namespace {
 
-constexpr int kTitleRow = 16;
-constexpr int kReadyRow = 94;
-constexpr int kFileNameRow = 85;
-constexpr int kNoticeRow = 70;
 constexpr int kReadSucceededRow = 165, kReadFailedRow = 166;
 constexpr int kWriteSucceededRow = 446, kWriteFailedRow = 447;
 constexpr int kNoChannelRow = 448;
-constexpr int kNotPresentRow = 449;
 
 // Captions of the menu entries (SetSoftFace applies them in this order).
 struct Captioned {
@@ -424,9 +420,9 @@ void MainWindow::setSoftFace() {
       action(QString("tlb") + b.key)->setText(qs(state_.caption(b.row)));
     }
     showTitle();
-    setPanelText(kNoticePanel, state_.caption(kReadyRow));
+    setPanelText(kNoticePanel, state_.caption(row::kReady));
     showPortPanel();
-    setPanelText(kFilePanel, state_.caption(kFileNameRow) + state_.currentDataPath.string());
+    setPanelText(kFilePanel, state_.caption(row::kFileName) + state_.currentDataPath.string());
   });
 }
 
@@ -463,7 +459,7 @@ void MainWindow::showPortPanel() {
   const std::string device = systemPortDevices(state_.settings)(state_.port);
   if (device == name) return setPanelText(kPortPanel, name);
   setPanelText(kPortPanel,
-               name + "  " + (devicePresent(device) ? device : state_.caption(kNotPresentRow)));
+               name + "  " + (devicePresent(device) ? device : state_.caption(row::kNotPresent)));
 }
 
 void MainWindow::showErrorLine(const std::string& line) {
@@ -486,7 +482,7 @@ void MainWindow::readRadio() {
 void MainWindow::writeRadio() {
   frmChMem_->commitPendingEdit();
   if (!anyChannelInUse(files_.pendingImage()) &&
-      !prompts_.askYesNo(state_.caption(kNoticeRow), state_.caption(kNoChannelRow),
+      !prompts_.askYesNo(state_.caption(row::kNotice), state_.caption(kNoChannelRow),
                          PromptIcon::Question)) {
     return;
   }

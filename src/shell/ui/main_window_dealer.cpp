@@ -15,18 +15,17 @@
 #include "shell/image_compare.h"
 #include "shell/save_failure_cause.h"
 #include "shell/setting_keys.h"
+#include "shell/shell_caption_rows.h"
 #include "shell/ui/compare_window.h"
 #include "shell/ui/main_window.h"
 
 namespace q7 {
 namespace {
 
-constexpr int kNoticeRow = 70;
 constexpr int kVerifiedRow = 463;
 constexpr int kVerifyFailedRow = 464;
 constexpr int kOfferCompareRow = 465;
 constexpr int kBackupReadFailedRow = 466;
-constexpr int kBackupFailedRow = 467;
 constexpr int kCompareRow = 468;
 constexpr int kNothingDiffersRow = 469;
 constexpr int kReadBackFailedRow = 470;
@@ -90,13 +89,13 @@ void MainWindow::exportChannels() {
   const int failure = writeFileAtomically(*chosen, frmChMem_->exportChannels());
   if (failure == 0) return;
   prompts_.tell(
-      state_.caption(kNoticeRow),
+      state_.caption(row::kNotice),
       state_.caption(kTableNotSavedRow) + "\n" + *chosen + "\n" + saveFailureCause(failure),
       PromptIcon::Exclamation);
 }
 
 void MainWindow::importChannels() {
-  const std::string& notice = state_.caption(kNoticeRow);
+  const std::string& notice = state_.caption(row::kNotice);
   // The locked grid takes no edit: an import would change nothing.
   if (state_.locked())
     return prompts_.tell(notice, state_.caption(kLockedImportRow), PromptIcon::Exclamation);
@@ -124,9 +123,9 @@ void MainWindow::showComparison(const CodeplugImage& before, const CodeplugImage
 void MainWindow::reportCheckedWrite() {
   const std::optional<CheckedWrite>& write = frmCommun_->lastWrite();
   if (!write || write->outcome == TransferOutcome::PortNotOpened) return;
-  const std::string& notice = state_.caption(kNoticeRow);
+  const std::string& notice = state_.caption(row::kNotice);
   if (!write->backupFailure.empty()) {
-    prompts_.tell(notice, state_.caption(kBackupFailedRow) + "\n" + write->backupFailure,
+    prompts_.tell(notice, state_.caption(row::kBackupFailed) + "\n" + write->backupFailure,
                   PromptIcon::Exclamation);
   } else if (write->stage == WriteStage::Backup) {
     prompts_.tell(notice, state_.caption(kBackupReadFailedRow), PromptIcon::Exclamation);

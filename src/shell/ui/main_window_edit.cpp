@@ -12,13 +12,13 @@
 #include "channels/ui/channel_window.h"
 #include "comm/ui/comm_window.h"
 #include "shell/error_report.h"
+#include "shell/shell_caption_rows.h"
 #include "shell/ui/main_window.h"
 #include "shell/ui/qt_text.h"
 
 namespace q7 {
 namespace {
 
-constexpr int kTitleRow = 16;
 constexpr const char* kChangedMark = " *";
 
 // The input that may have changed something the user sees.
@@ -81,7 +81,7 @@ void MainWindow::showEditState() {
 
 void MainWindow::showTitle() {
   const bool changed = frmChMem_ && files_.changedSinceMarked();
-  setWindowTitle(qs(state_.caption(kTitleRow)) + (changed ? kChangedMark : ""));
+  setWindowTitle(qs(state_.caption(row::kTitle)) + (changed ? kChangedMark : ""));
 }
 
 }  // namespace q7
