@@ -17,8 +17,8 @@ void EditHistory::reset(const CodeplugImage& image) {
 }
 
 bool EditHistory::record(const CodeplugImage& image) {
-  if (!steps_.empty() && sameFiledBytes(steps_[at_], image)) return false;
-  steps_.resize(steps_.empty() ? 0 : at_ + 1);
+  if (sameFiledBytes(steps_[at_], image)) return false;
+  steps_.resize(at_ + 1);
   steps_.push_back(image);
   if (steps_.size() > kDepth) steps_.erase(steps_.begin());
   at_ = steps_.size() - 1;
@@ -26,11 +26,7 @@ bool EditHistory::record(const CodeplugImage& image) {
 }
 
 void EditHistory::settle(const CodeplugImage& image) {
-  if (steps_.empty()) {
-    reset(image);
-  } else {
-    steps_[at_] = image;
-  }
+  steps_[at_] = image;
 }
 
 const CodeplugImage& EditHistory::undo() {

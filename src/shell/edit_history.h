@@ -35,7 +35,7 @@ class EditHistory {
   const CodeplugImage& redo();
 
  private:
-  std::vector<CodeplugImage> steps_;
+  std::vector<CodeplugImage> steps_ = std::vector<CodeplugImage>(1);  // never empty
   std::size_t at_ = 0;
 };
 

@@ -90,6 +90,14 @@ void addVerifyOption(CLI::App& verb, RadioOptions& options) {
   verb.add_flag("--no-verify", options.noVerify, "skip the read-back check after the write");
 }
 
+void addOutputOption(CLI::App& verb, std::string& output, const std::string& description,
+                     const std::string& typeName) {
+  verb.add_option("-o,--output", output, description)
+      ->type_name(typeName)
+      ->required()
+      ->check(outputFile());
+}
+
 const CLI::Validator& outputFile() {
   static const CLI::Validator validator([](std::string& text) { return checkOutputFile(text); }, "",
                                         "output file");

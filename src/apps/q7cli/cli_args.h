@@ -47,6 +47,9 @@ void addVerifyOption(CLI::App& verb, RadioOptions& options);
 // A file the verb will write: its folder exists and is writable, and the
 // name is not a folder, a device or a pipe.
 const CLI::Validator& outputFile();
+// The verb's required -o/--output file, checked as outputFile().
+void addOutputOption(CLI::App& verb, std::string& output, const std::string& description,
+                     const std::string& typeName);
 
 // Saves `image` as the data file `path`; a failure throws std::runtime_error
 // with one line that names the path and the cause.

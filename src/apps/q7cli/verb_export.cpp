@@ -35,10 +35,7 @@ Verb declareExport(CLI::App& app) {
   auto options = std::make_shared<ExportOptions>();
   CLI::App* verb = addVerb(app, "export", "write a data file as a fleet file (JSON) or CSV");
   verb->add_option("file", options->input, "the data file")->type_name("FILE.dat")->required();
-  verb->add_option("-o,--output", options->output, "the JSON (or CSV) file to write")
-      ->type_name("OUT")
-      ->required()
-      ->check(outputFile());
+  addOutputOption(*verb, options->output, "the JSON (or CSV) file to write", "OUT");
   verb->add_flag("--channels", options->channels, "only the channels, as a CSV table");
   return {verb, [options] { return runExport(*options); }};
 }

@@ -66,10 +66,7 @@ Verb declareImport(CLI::App& app) {
   CLI::App* verb =
       addVerb(app, "import", "build a data file from a fleet file (JSON) or a CSV channel table");
   verb->add_option("file", options->input, "the JSON (or CSV) file")->type_name("IN")->required();
-  verb->add_option("-o,--output", options->output, "the data file to write")
-      ->type_name("OUT.dat")
-      ->required()
-      ->check(outputFile());
+  addOutputOption(*verb, options->output, "the data file to write", "OUT.dat");
   CLI::Option* channels =
       verb->add_flag("--channels", options->channels, "the file is a CSV channel table");
   verb->add_option("--base", options->base, "the data file whose channels the table replaces")

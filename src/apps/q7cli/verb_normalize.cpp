@@ -32,10 +32,7 @@ Verb declareNormalize(CLI::App& app) {
   CLI::App* verb =
       addVerb(app, "normalize", "save a data file as the desktop program saves it after opening");
   verb->add_option("file", options->input, "the data file")->type_name("FILE.dat")->required();
-  verb->add_option("-o,--output", options->output, "the data file to write")
-      ->type_name("OUT.dat")
-      ->required()
-      ->check(outputFile());
+  addOutputOption(*verb, options->output, "the data file to write", "OUT.dat");
   return {verb, [options] { return runNormalize(*options); }};
 }
 

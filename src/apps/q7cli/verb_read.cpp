@@ -41,10 +41,7 @@ Verb declareRead(CLI::App& app) {
   auto options = std::make_shared<ReadOptions>();
   CLI::App* verb = addVerb(app, "read", "read the radio's memory into a data file");
   addRadioOptions(*verb, options->radio);
-  verb->add_option("-o,--output", options->output, "the data file to write")
-      ->type_name("FILE.dat")
-      ->required()
-      ->check(outputFile());
+  addOutputOption(*verb, options->output, "the data file to write", "FILE.dat");
   return {verb, [options] { return runRead(*options); }};
 }
 
