@@ -12,6 +12,7 @@
 #include "channels/ui/flex_grid.h"
 #include "shell/ui/main_window.h"
 #include "support/scripted_prompts.h"
+#include "support/shipped_program.h"
 #include "support/temp_dir.h"
 
 namespace q7 {
@@ -25,13 +26,7 @@ class MainWindowChannelsTest : public ::testing::Test {
  protected:
   // The program in Simplified Chinese: the tables stay in English all the same.
   MainWindowChannelsTest() {
-    for (const char* name : {"corvane.def", "dhcpqec.def", "DefRadioSet.def"})
-      std::filesystem::copy_file(std::filesystem::path(Q7_DATA_DIR) / name, dir / name);
-    ProfileFile settings(dir / "corvane.def");
-    settings.write("Setting", "FirRun", "0");
-    settings.write("Setting", "Language", "1");
-    for (int port = 1; port <= 16; ++port)
-      settings.write("Ports", std::to_string(port), (dir / "none").string());
+    test::shipProgramFiles(dir.path(), {{"FirRun", "0"}, {"Language", "1"}});
     state.programFolder = dir.path();
     window = std::make_unique<MainWindow>(state, prompts);
     EXPECT_EQ(window->start(), StartupOutcome::Started);

@@ -29,6 +29,7 @@
 #include "shell/ui/error_list_window.h"
 #include "shell/ui/main_window.h"
 #include "support/scripted_prompts.h"
+#include "support/shipped_program.h"
 #include "support/temp_dir.h"
 #include "support/ui/modal_answer.h"
 #include "support/ui/window_focus.h"
@@ -39,16 +40,8 @@ namespace {
 class MainWindowRadioTest : public ::testing::Test {
  protected:
   MainWindowRadioTest() {
-    for (const char* name : {"corvane.def", "dhcpqec.def", "DefRadioSet.def"}) {
-      std::filesystem::copy_file(std::filesystem::path(Q7_DATA_DIR) / name, dir / name);
-    }
-    ProfileFile settings(dir / "corvane.def");
-    settings.write("Setting", "FirRun", "0");
-    settings.write("Setting", "Language", "3");
-    settings.write("Setting", "COM", "1");
-    for (int port = 2; port <= 16; ++port)
-      settings.write("Ports", std::to_string(port), (dir / "none").string());
-    settings.write("Ports", "1", sim.device());
+    test::shipProgramFiles(dir.path(), {{"FirRun", "0"}, {"Language", "3"}, {"COM", "1"}});
+    ProfileFile(dir / "corvane.def").write("Ports", "1", sim.device());
     errorReporter().clear();
     state.programFolder = dir.path();
     window = std::make_unique<MainWindow>(state, prompts);

@@ -19,6 +19,7 @@
 #include "shell/ui/about_box.h"
 #include "shell/ui/error_list_window.h"
 #include "support/scripted_prompts.h"
+#include "support/shipped_program.h"
 #include "support/temp_dir.h"
 
 namespace q7 {
@@ -30,15 +31,7 @@ class MainWindowTest : public ::testing::Test {
   MainWindowTest() { errorReporter().clear(); }
   // The shipped files beside the program, with these "Setting" keys.
   void shipped(const std::map<std::string, std::string>& keys) {
-    for (const char* name : {"corvane.def", "dhcpqec.def", "DefRadioSet.def"}) {
-      std::filesystem::copy_file(std::filesystem::path(Q7_DATA_DIR) / name, dir / name,
-                                 std::filesystem::copy_options::overwrite_existing);
-    }
-    ProfileFile settings(dir / "corvane.def");
-    for (const auto& [k, value] : keys) settings.write("Setting", k, value);
-    // No port of this machine takes part: every port points at nothing.
-    for (int port = 1; port <= 16; ++port)
-      settings.write("Ports", std::to_string(port), (dir / "none").string());
+    test::shipProgramFiles(dir.path(), keys);
     state.programFolder = dir.path();
   }
   std::unique_ptr<MainWindow> startIn(int language) {

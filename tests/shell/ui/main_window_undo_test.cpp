@@ -21,6 +21,7 @@
 #include "shell/error_report.h"
 #include "shell/ui/main_window.h"
 #include "support/scripted_prompts.h"
+#include "support/shipped_program.h"
 #include "support/temp_dir.h"
 #include "support/ui/modal_answer.h"
 #include "support/ui/window_focus.h"
@@ -35,16 +36,8 @@ const QString kChangedTitle = "TARN Q7 *";
 class MainWindowUndoTest : public ::testing::Test {
  public:
   MainWindowUndoTest() {
-    for (const char* name : {"corvane.def", "dhcpqec.def", "DefRadioSet.def"}) {
-      std::filesystem::copy_file(std::filesystem::path(Q7_DATA_DIR) / name, dir / name);
-    }
+    test::shipProgramFiles(dir.path(), {{"FirRun", "0"}, {"Language", "3"}, {"COM", "1"}});
     std::filesystem::copy_file(std::filesystem::path(Q7_DATA_DIR) / "Data" / "Sample.dat", sample);
-    ProfileFile settings(dir / "corvane.def");
-    settings.write("Setting", "FirRun", "0");
-    settings.write("Setting", "Language", "3");
-    settings.write("Setting", "COM", "1");
-    for (int port = 1; port <= 16; ++port)
-      settings.write("Ports", std::to_string(port), (dir / "none").string());
     errorReporter().clear();
     state.programFolder = dir.path();
     window = std::make_unique<MainWindow>(state, prompts);
