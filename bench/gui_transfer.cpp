@@ -12,9 +12,9 @@
 #include <string>
 
 #include "comm/ui/comm_window.h"
-#include "shell/app_state.h"
-#include "shell/editor_views.h"
-#include "shell/ui/qt_prompts.h"
+#include "foundation/app_state.h"
+#include "foundation/editor_views.h"
+#include "foundation/ui/qt_prompts.h"
 
 namespace {
 

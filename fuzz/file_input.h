@@ -8,7 +8,7 @@
 #include <fstream>
 #include <string>
 
-#include "shell/error_report.h"
+#include "foundation/error_report.h"
 
 namespace q7::fuzz {
 

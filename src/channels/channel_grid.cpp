@@ -2,7 +2,7 @@
 
 #include "channels/channel_transfer.h"
 #include "channels/decimal_text.h"
-#include "shell/error_report.h"
+#include "foundation/error_report.h"
 
 namespace q7 {
 

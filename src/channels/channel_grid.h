@@ -12,7 +12,7 @@
 #include "channels/grid_layout.h"
 #include "channels/model_band.h"
 #include "channels/tone_codec.h"
-#include "shell/app_state.h"
+#include "foundation/app_state.h"
 
 namespace q7 {
 

@@ -4,7 +4,7 @@
 
 #include "channels/channel_grid.h"
 #include "channels/decimal_text.h"
-#include "shell/error_report.h"
+#include "foundation/error_report.h"
 
 namespace q7 {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "shell/app_state.h"
-#include "shell/error_report.h"
+#include "foundation/app_state.h"
+#include "foundation/error_report.h"
 
 namespace q7 {
 namespace {

@@ -16,8 +16,8 @@
 #include <optional>
 #include <string>
 
-#include "shell/codeplug_image.h"
-#include "shell/memory_map.h"
+#include "foundation/codeplug_image.h"
+#include "foundation/memory_map.h"
 
 namespace q7 {
 

@@ -4,9 +4,9 @@
 #include <charconv>
 
 #include "channels/channel_record.h"
-#include "shell/app_state.h"
-#include "shell/caption_table.h"
-#include "shell/error_report.h"
+#include "foundation/app_state.h"
+#include "foundation/caption_table.h"
+#include "foundation/error_report.h"
 
 namespace q7 {
 namespace {

@@ -4,7 +4,7 @@
 #include <cstdlib>
 
 #include "channels/decimal_text.h"
-#include "shell/error_report.h"
+#include "foundation/error_report.h"
 
 namespace q7 {
 namespace {

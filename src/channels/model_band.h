@@ -8,8 +8,8 @@
 #include <cstdint>
 #include <string>
 
-#include "shell/codeplug_image.h"
-#include "shell/memory_map.h"
+#include "foundation/codeplug_image.h"
+#include "foundation/memory_map.h"
 
 namespace q7 {
 

@@ -1,6 +1,6 @@
 #include "channels/radio_charset.h"
 
-#include "shell/error_report.h"
+#include "foundation/error_report.h"
 
 namespace q7 {
 namespace {

@@ -9,14 +9,15 @@
 #include <unordered_map>
 #include <vector>
 
-#include "shell/codeplug_image.h"
-#include "shell/memory_map.h"
+#include "foundation/codeplug_image.h"
+#include "foundation/memory_map.h"
 
 namespace q7 {
 
 inline constexpr int kCharsetSize = 21902;
 inline constexpr std::uint16_t kNoCharacter =
     kCharsetSize;  // stored for a character not in the table
+inline constexpr int kInfoLineCount = 2;
 inline constexpr int kInfoLineChars = 16;
 inline constexpr std::size_t kInfoLineAddress = map::kInfoLines;
 

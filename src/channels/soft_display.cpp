@@ -1,6 +1,6 @@
 #include "channels/soft_display.h"
 
-#include "shell/error_report.h"
+#include "foundation/error_report.h"
 
 namespace q7 {
 

@@ -1,8 +1,8 @@
 #include "channels/tone_codec.h"
 
 #include "channels/decimal_text.h"
-#include "shell/caption_table.h"
-#include "shell/error_report.h"
+#include "foundation/caption_table.h"
+#include "foundation/error_report.h"
 
 namespace q7 {
 

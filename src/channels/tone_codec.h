@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/profile_file.h"
+#include "foundation/profile_file.h"
 
 namespace q7 {
 

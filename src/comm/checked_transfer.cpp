@@ -6,7 +6,7 @@
 
 #include "comm/hex_text.h"
 #include "comm/write_verify.h"
-#include "shell/setting_keys.h"
+#include "foundation/setting_keys.h"
 
 namespace q7 {
 

@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "comm/backup_store.h"
 #include "comm/radio_transfer.h"
-#include "shell/backup_store.h"
-#include "shell/profile_file.h"
+#include "foundation/profile_file.h"
 
 namespace q7 {
 

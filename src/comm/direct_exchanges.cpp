@@ -1,5 +1,5 @@
 #include "comm/direct_exchanges.h"
-#include "shell/memory_map.h"
+#include "foundation/memory_map.h"
 
 #include <algorithm>
 #include <cmath>

@@ -11,8 +11,8 @@
 #include "comm/serial_link.h"
 #include "comm/step_table.h"
 #include "comm/transfer_hooks.h"
-#include "shell/codeplug_image.h"
-#include "shell/memory_map.h"
+#include "foundation/codeplug_image.h"
+#include "foundation/memory_map.h"
 
 namespace q7 {
 

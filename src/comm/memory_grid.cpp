@@ -4,8 +4,8 @@
 #include <cctype>
 
 #include "comm/hex_text.h"
-#include "shell/error_report.h"
-#include "shell/memory_map.h"
+#include "foundation/error_report.h"
+#include "foundation/memory_map.h"
 
 namespace q7 {
 namespace {

@@ -1,7 +1,7 @@
 #include "comm/port_selection.h"
 
-#include "shell/error_report.h"
-#include "shell/setting_keys.h"
+#include "foundation/error_report.h"
+#include "foundation/setting_keys.h"
 
 namespace q7 {
 

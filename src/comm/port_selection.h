@@ -6,7 +6,7 @@
 
 #include "comm/port_names.h"
 #include "comm/serial_link.h"
-#include "shell/app_state.h"
+#include "foundation/app_state.h"
 
 namespace q7 {
 

@@ -13,7 +13,7 @@
 #include <utility>
 
 #include "comm/port_claim.h"
-#include "shell/error_report.h"
+#include "foundation/error_report.h"
 
 namespace q7 {
 namespace {

@@ -1,7 +1,7 @@
 #include "comm/protocol_script.h"
 
 #include "comm/hex_text.h"
-#include "shell/error_report.h"
+#include "foundation/error_report.h"
 
 namespace q7 {
 namespace {

@@ -2,15 +2,14 @@
 
 #include <algorithm>
 
-#include "shell/error_report.h"
-#include "shell/memory_map.h"
+#include "comm/comm_caption_rows.h"
+#include "foundation/error_report.h"
+#include "foundation/memory_map.h"
+#include "foundation/shared_caption_rows.h"
 
 namespace q7 {
 namespace {
 
-constexpr int kNotice = 70;
-constexpr int kCommunicationFailed = 79;
-constexpr int kReceiveFailed = 175;
 constexpr int kShowStopBoxAbove = 5;
 constexpr int kShowAttemptAbove = 8;
 
@@ -28,7 +27,7 @@ RadioTransfer::RadioTransfer(SerialLink& link, WaitClock& clock, const CaptionTa
       clock_(clock),
       captions_(captions),
       prompts_(prompts),
-      protocol_(link, clock, log_, captions(kReceiveFailed)) {}
+      protocol_(link, clock, log_, captions(row::kReceiveFailed)) {}
 
 bool RadioTransfer::stopRequested() const {
   return protocol_.stopFlag().load();
@@ -108,7 +107,8 @@ void RadioTransfer::showPercent(int percent) {
 }
 
 void RadioTransfer::warnCommunicationFailed() {
-  prompts_.tell(captions_(kNotice), captions_(kCommunicationFailed), PromptIcon::Exclamation);
+  prompts_.tell(captions_(row::kNotice), captions_(row::kCommunicationFailed),
+                PromptIcon::Exclamation);
 }
 
 void adjustImageForWrite(CodeplugImage& image) {

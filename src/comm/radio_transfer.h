@@ -10,9 +10,9 @@
 #include "comm/serial_link.h"
 #include "comm/traffic_log.h"
 #include "comm/transfer_hooks.h"
-#include "shell/caption_table.h"
-#include "shell/codeplug_image.h"
-#include "shell/prompts.h"
+#include "foundation/caption_table.h"
+#include "foundation/codeplug_image.h"
+#include "foundation/prompts.h"
 
 namespace q7 {
 

@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "comm/hex_text.h"
-#include "shell/memory_map.h"
+#include "foundation/memory_map.h"
 
 namespace q7 {
 namespace {

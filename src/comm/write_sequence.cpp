@@ -3,12 +3,12 @@
 // frame.
 #include "comm/radio_transfer.h"
 
-#include "shell/error_report.h"
+#include "comm/comm_caption_rows.h"
+#include "foundation/error_report.h"
 
 namespace q7 {
 namespace {
 
-constexpr int kWriteStatus = 168;
 constexpr int kClosingRepeats = 6;
 const Bytes kClosingFrame = {0x45, 0x5A, 0xA5, 0x32, 0x23, 0x45, 0xF2};
 
@@ -23,9 +23,9 @@ TransferOutcome RadioTransfer::writeSequence(CodeplugImage& image, int port,
   adjustImageForWrite(image);
   if (hooks_.refreshMemoryView) hooks_.refreshMemoryView();
   log_.note("写入:频率");
-  observer_->setStatus(captions_(kWriteStatus));
+  observer_->setStatus(captions_(row::kWriteStatus));
   const bool succeeded =
-      runTable(StepTable::Write, image, kWriteStatus) && runDirectExchanges(image);
+      runTable(StepTable::Write, image, row::kWriteStatus) && runDirectExchanges(image);
   if (succeeded) {
     if (hooks_.advanceSerialNumber) hooks_.advanceSerialNumber();
     sendClosingFrames();

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "comm/step_table.h"
-#include "shell/codeplug_image.h"
+#include "foundation/codeplug_image.h"
 
 namespace q7 {
 

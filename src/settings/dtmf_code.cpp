@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cctype>
 
+#include "foundation/error_report.h"
 #include "settings/option_pages.h"
-#include "shell/error_report.h"
 
 namespace q7 {
 

@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-#include "shell/codeplug_image.h"
+#include "foundation/codeplug_image.h"
 
 namespace q7 {
 

@@ -3,19 +3,18 @@
 #include <memory>
 
 #include "channels/radio_charset.h"
+#include "foundation/error_report.h"
+#include "foundation/profile_file.h"
 #include "settings/flag_scope.h"
 #include "settings/option_kinds.h"
 #include "settings/page_list.h"
 #include "settings/serial_numbers.h"
-#include "shell/error_report.h"
-#include "shell/profile_file.h"
 
 namespace q7 {
 
 namespace {
 
 constexpr const char* kFrame = "fraSysSet8";
-constexpr int kInfoLines = 2;
 constexpr int kRadioIdDigits = 6;
 constexpr std::uint16_t kRadioIdBase = 0x3E9;
 
@@ -25,7 +24,7 @@ std::string infoName(int line) {
 
 // ShowInfoText: both lines as the radio shows them.
 void showInfoText(OptionPages& pages) {
-  for (int line = 1; line <= kInfoLines; ++line) {
+  for (int line = 1; line <= kInfoLineCount; ++line) {
     pages.setText(infoName(line), decodeInfoLine(pages.image(), line));
   }
 }
@@ -49,7 +48,7 @@ void infoChanged(OptionPages& pages, int line, bool& showing) {
     const std::string typed = pages.control(infoName(line)).text;
     encodeInfoLine(pages.image(), line, typed);
     const FlagScope busy(showing);
-    for (int shown = 1; shown <= kInfoLines; ++shown) {
+    for (int shown = 1; shown <= kInfoLineCount; ++shown) {
       std::string text = decodeInfoLine(pages.image(), shown);
       if (shown == line) text += trailingBlanks(typed);
       pages.setText(infoName(shown), text);
@@ -59,7 +58,7 @@ void infoChanged(OptionPages& pages, int line, bool& showing) {
 
 void addInfoLines(OptionPages& pages) {
   auto showing = std::make_shared<bool>(false);
-  for (int line = 1; line <= kInfoLines; ++line) {
+  for (int line = 1; line <= kInfoLineCount; ++line) {
     ControlState box;
     box.kind = ControlKind::Text;
     box.frame = kFrame;

@@ -6,14 +6,14 @@
 #include "settings/flag_scope.h"
 #include "settings/option_kinds.h"
 #include "settings/page_list.h"
+#include "settings/settings_caption_rows.h"
 
 namespace q7 {
 
 namespace {
 
 constexpr const char* kFrame = "fraSysSet2";
-// The text of function code c is caption row kFunctionRow + c.
-constexpr int kFunctionRow = 411;
+// The text of function code c is caption row row::kFirstKeyFunction + c.
 constexpr int kFunctionCount = 31;
 
 // The function codes a list offers, in list order: never 14, 24, 25, 29 or 30,
@@ -39,7 +39,7 @@ template <const auto& codes>
 std::vector<std::string> functionItems(const OptionPages& pages) {
   std::vector<std::string> items;
   for (const CodeRange& code : codes)
-    items.push_back(pages.captions()(kFunctionRow + code.written));
+    items.push_back(pages.captions()(row::kFirstKeyFunction + code.written));
   return items;
 }
 

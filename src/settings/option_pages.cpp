@@ -2,10 +2,10 @@
 
 #include <utility>
 
+#include "foundation/error_report.h"
 #include "settings/flag_scope.h"
 #include "settings/init_order.h"
 #include "settings/page_list.h"
-#include "shell/error_report.h"
 
 namespace q7 {
 

@@ -17,8 +17,8 @@
 #include <string_view>
 #include <vector>
 
-#include "shell/caption_table.h"
-#include "shell/codeplug_image.h"
+#include "foundation/caption_table.h"
+#include "foundation/codeplug_image.h"
 
 namespace q7 {
 

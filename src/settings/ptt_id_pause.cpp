@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
+#include "foundation/app_state.h"
+#include "foundation/error_report.h"
 #include "settings/flag_scope.h"
-#include "shell/app_state.h"
-#include "shell/error_report.h"
 
 namespace q7 {
 

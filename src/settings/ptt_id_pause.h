@@ -8,7 +8,7 @@
 #include <cstddef>
 #include <functional>
 
-#include "shell/codeplug_image.h"
+#include "foundation/codeplug_image.h"
 
 namespace q7 {
 

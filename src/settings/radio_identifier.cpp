@@ -1,5 +1,5 @@
 #include "settings/radio_identifier.h"
-#include "shell/memory_map.h"
+#include "foundation/memory_map.h"
 
 #include <algorithm>
 #include <array>

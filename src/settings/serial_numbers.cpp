@@ -3,8 +3,8 @@
 #include <cstdio>
 #include <map>
 
-#include "shell/profile_file.h"
-#include "shell/text_encoding.h"
+#include "foundation/profile_file.h"
+#include "foundation/text_encoding.h"
 
 namespace q7 {
 

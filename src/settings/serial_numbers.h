@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "foundation/prompts.h"
 #include "settings/option_pages.h"
-#include "shell/prompts.h"
 
 namespace q7 {
 

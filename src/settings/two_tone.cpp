@@ -4,10 +4,10 @@
 #include <cmath>
 #include <optional>
 
+#include "foundation/caption_table.h"
+#include "foundation/error_report.h"
+#include "foundation/profile_file.h"
 #include "settings/validity_marker.h"
-#include "shell/caption_table.h"
-#include "shell/error_report.h"
-#include "shell/profile_file.h"
 
 namespace q7 {
 

@@ -2,15 +2,13 @@
 
 #include <algorithm>
 
+#include "foundation/error_report.h"
+#include "settings/settings_caption_rows.h"
 #include "settings/volume_table.h"
-#include "shell/error_report.h"
 
 namespace q7 {
 
 namespace {
-
-constexpr int kVolumeRow = 335;
-constexpr int kLevelRow = 336;
 
 std::size_t stepAddress(int step) {
   if (step < 1 || step > kVolumeSteps) throw Failure(err::kIndexRange, "frmSetVolume");
@@ -47,7 +45,8 @@ void VolumeSteps::restoreDefault() {
 
 std::string volumeStepLabel(const CaptionTable& captions, int step) {
   const std::string gap = step < 10 ? "  " : " ";
-  return captions(kVolumeRow) + gap + std::to_string(step) + " " + captions(kLevelRow);
+  return captions(row::kVolumeStep) + gap + std::to_string(step) + " " +
+         captions(row::kVolumeLevel);
 }
 
 }  // namespace q7

@@ -9,10 +9,10 @@
 #include <cstdint>
 #include <string>
 
+#include "foundation/caption_table.h"
+#include "foundation/codeplug_image.h"
+#include "foundation/memory_map.h"
 #include "settings/validity_marker.h"
-#include "shell/caption_table.h"
-#include "shell/codeplug_image.h"
-#include "shell/memory_map.h"
 
 namespace q7 {
 

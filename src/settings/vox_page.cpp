@@ -4,6 +4,7 @@
 
 #include "settings/option_kinds.h"
 #include "settings/page_list.h"
+#include "settings/settings_caption_rows.h"
 #include "settings/validity_marker.h"
 
 namespace q7 {
@@ -13,7 +14,6 @@ namespace {
 constexpr const char* kFrame = "fraSysSet3";
 constexpr const char* kLevelArray = "cboVoxCmpDat";
 constexpr const char* kDefaultButton = "cmdVoxCmpDefault";
-constexpr int kLevelLabelRow = 402;
 constexpr int kLowestCalibratedFirstLevel = 20;
 
 const ListOption kLists[] = {
@@ -80,7 +80,7 @@ void addLevels(OptionPages& pages) {
   for (int q = 1; q <= kVoxLevels; ++q) {
     const ListOption option = levelOption(q);
     ControlState state = listState(option);
-    state.label = std::to_string(q) + pages.captions()(kLevelLabelRow);
+    state.label = std::to_string(q) + pages.captions()(row::kVoxLevelSuffix);
     pages.addControl(option.control, std::move(state),
                      [option](OptionPages& p) { writeList(p, option); });
     pages.fill(option.control, buildItems(items, pages.captions()));

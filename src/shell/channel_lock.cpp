@@ -1,13 +1,12 @@
 #include "shell/channel_lock.h"
 
-#include "shell/error_report.h"
-#include "shell/setting_keys.h"
+#include "foundation/error_report.h"
+#include "foundation/setting_keys.h"
+#include "foundation/shared_caption_rows.h"
 #include "shell/shell_caption_rows.h"
 
 namespace q7 {
-namespace {
-constexpr int kLockedRow = 116;
-}  // namespace
+namespace {}  // namespace
 
 ChannelLock::ChannelLock(AppState& state, StatusPanels& status, LockIndicators& indicators)
     : state_(state), status_(status), indicators_(indicators) {}
@@ -15,7 +14,7 @@ ChannelLock::ChannelLock(AppState& state, StatusPanels& status, LockIndicators& 
 void ChannelLock::lockFaceOperate(bool lock) {
   guard("mdifrmMain->LockFaceOperate", [&] {
     state_.lockState = lock ? kLockedText : kUnlockedText;
-    status_.setPanelText(kNoticePanel, caption(lock ? kLockedRow : row::kReady));
+    status_.setPanelText(kNoticePanel, caption(lock ? row::kLocked : row::kReady));
     if (!lock) indicators_.setBlinking(false);
     if (views_) views_->applyLock(lock);
   });
@@ -38,7 +37,7 @@ void ChannelLock::applyStored() {
 
 void ChannelLock::idleCheck() {
   if (!state_.locked() || status_.panelText(kNoticePanel) != caption(row::kReady)) return;
-  status_.setPanelText(kNoticePanel, caption(kLockedRow));
+  status_.setPanelText(kNoticePanel, caption(row::kLocked));
   indicators_.setBlinking(true);
 }
 
@@ -46,8 +45,8 @@ void ChannelLock::blink() {
   if (!state_.locked()) return;
   blinkCounter_ = blinkCounter_ >= 1 ? 0 : blinkCounter_ + 1;
   const std::string shown = status_.panelText(kNoticePanel);
-  if (shown != caption(kLockedRow) && shown != "" && shown != caption(row::kReady)) return;
-  status_.setPanelText(kNoticePanel, caption(blinkCounter_ == 0 ? row::kReady : kLockedRow));
+  if (shown != caption(row::kLocked) && shown != "" && shown != caption(row::kReady)) return;
+  status_.setPanelText(kNoticePanel, caption(blinkCounter_ == 0 ? row::kReady : row::kLocked));
 }
 
 }  // namespace q7

@@ -3,9 +3,9 @@
 // it is on, the status bar says so, and once another action has put "Ready"
 // back, a 30 s check restores the notice, which then alternates with "Ready"
 // every 5 s. The state survives a restart through the key "ChannelLock".
-#include "shell/app_state.h"
-#include "shell/editor_views.h"
-#include "shell/status_panels.h"
+#include "foundation/app_state.h"
+#include "foundation/editor_views.h"
+#include "foundation/status_panels.h"
 
 namespace q7 {
 

@@ -6,8 +6,8 @@
 // bytes as the windows do.
 #include "channels/channel_grid.h"
 #include "channels/model_band.h"
+#include "foundation/app_state.h"
 #include "settings/option_pages.h"
-#include "shell/app_state.h"
 
 namespace q7 {
 

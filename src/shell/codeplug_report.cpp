@@ -1,5 +1,8 @@
 #include "shell/codeplug_report.h"
 
+#include "channels/channel_caption_rows.h"
+#include "channels/radio_charset.h"
+
 #include "settings/volume_steps.h"
 
 namespace q7 {
@@ -9,14 +12,14 @@ ReportValue modelReport(const CodeplugEditor& editor, const AppState& state) {
   const ImageModelBand& loaded = editor.modelBand();
   return ReportValue::object()
       .add("position", ReportValue::number(loaded.model))
-      .add("text", ReportValue::text(state.caption(kModelNameRow)));
+      .add("text", ReportValue::text(state.caption(row::kModelName)));
 }
 
 ReportValue bandReport(const CodeplugEditor& editor, const AppState& state) {
   const ImageModelBand& loaded = editor.modelBand();
   const bool listed = loaded.bandPosition >= 0 && loaded.bandPosition < kCustomBand;
   const std::string text = listed ? kBands[static_cast<std::size_t>(loaded.bandPosition)].text
-                                  : state.caption(kCustomBandRow);
+                                  : state.caption(row::kCustomBand);
   return ReportValue::object()
       .add("position", ReportValue::number(loaded.bandPosition))
       .add("text", ReportValue::text(text))
@@ -55,7 +58,7 @@ ReportValue channelsReport(const ChannelGrid& grid) {
 
 ReportValue infoLinesReport(const OptionPages& pages) {
   ReportValue lines = ReportValue::list();
-  for (int line = 1; line <= kInfoLines; ++line)
+  for (int line = 1; line <= kInfoLineCount; ++line)
     lines.append(ReportValue::text(pages.control(elementName(kInfoLineArray, line)).text));
   return lines;
 }
@@ -122,7 +125,8 @@ ReportValue volumeReport(const CodeplugImage& image) {
 
 std::set<std::string> controlsReportedElsewhere() {
   std::set<std::string> names;
-  for (int line = 1; line <= kInfoLines; ++line) names.insert(elementName(kInfoLineArray, line));
+  for (int line = 1; line <= kInfoLineCount; ++line)
+    names.insert(elementName(kInfoLineArray, line));
   for (int grid = 0; grid < kTwoToneGrids; ++grid)
     for (int row = 1; row <= kTwoToneRowsPerGrid; ++row)
       for (int column = kToneAFreColumn; column < kTwoToneColumns; ++column)

@@ -8,18 +8,14 @@
 #include <set>
 #include <string>
 
+#include "foundation/app_state.h"
 #include "settings/two_tone.h"
 #include "settings/two_tone_page.h"
-#include "shell/app_state.h"
 #include "shell/codeplug_editor.h"
 #include "shell/report_value.h"
 
 namespace q7 {
 
-// Caption rows of the model name and of the custom band entry.
-inline constexpr int kModelNameRow = 16;
-inline constexpr int kCustomBandRow = 115;
-inline constexpr int kInfoLines = 2;
 inline constexpr const char* kInfoLineArray = "txtInfo";
 // The names of the two-tone record fields, by two-tone grid column.
 inline constexpr std::array<const char*, kTwoToneColumns> kTwoToneFields = {

@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <vector>
 
-#include "shell/codeplug_image.h"
+#include "foundation/codeplug_image.h"
 
 namespace q7 {
 

@@ -2,20 +2,14 @@
 
 #include <array>
 
-#include "shell/error_report.h"
+#include "foundation/error_report.h"
+#include "foundation/shared_caption_rows.h"
 #include "shell/shell_caption_rows.h"
 #include "shell/shipped_files.h"
 
 namespace q7 {
 namespace {
 
-constexpr int kNewQuestionRow = 74;
-constexpr int kSaveQuestionRow = 82;
-constexpr int kWrongFileRow = 83;
-constexpr int kSaveFailedRow = 84;
-constexpr int kSaveAsFailedRow = 86;
-
-// Model byte and band limits: New keeps them (indices 889..893).
 constexpr std::array<std::size_t, 5> kKeptByNew = {890, 891, 892, 893, 889};
 
 bool sameFile(const std::filesystem::path& a, const std::filesystem::path& b) {
@@ -89,7 +83,8 @@ void FileCommands::newFileSol() {
 void FileCommands::newFile() {
   guard("mdifrmMain->NewFile", [&] {
     if (!offerToSave()) return;
-    if (!prompts_.askYesNo(caption(row::kNotice), caption(kNewQuestionRow), PromptIcon::Question)) {
+    if (!prompts_.askYesNo(caption(row::kNotice), caption(row::kNewQuestion),
+                           PromptIcon::Question)) {
       return;
     }
     useDefaultDataPath();
@@ -115,18 +110,19 @@ void FileCommands::openFile(const std::string& requested) {
     markReplaced();
   });
   if (!opened) {
-    prompts_.tell(caption(row::kNotice), caption(kWrongFileRow), PromptIcon::Critical);
+    prompts_.tell(caption(row::kNotice), caption(row::kWrongFile), PromptIcon::Critical);
   }
 }
 
 void FileCommands::saveFile() {
   const bool ok = guard("mdifrmMain->SaveFile", [&] {
     if (views_) views_->commitPendingEdit();
-    if (prompts_.askYesNo(caption(row::kNotice), caption(kSaveQuestionRow), PromptIcon::Question)) {
+    if (prompts_.askYesNo(caption(row::kNotice), caption(row::kSaveQuestion),
+                          PromptIcon::Question)) {
       saveAsFile();
     }
   });
-  if (!ok) prompts_.tell(caption(row::kNotice), caption(kSaveFailedRow), PromptIcon::Critical);
+  if (!ok) prompts_.tell(caption(row::kNotice), caption(row::kSaveFailed), PromptIcon::Critical);
 }
 
 bool FileCommands::saveAsFile() {
@@ -145,7 +141,7 @@ bool FileCommands::saveAsFile() {
     if (!saved) state_.currentDataPath = previous;
   });
   if (!ok || (chosenName && !saved)) {
-    prompts_.tell(caption(row::kNotice), caption(kSaveAsFailedRow), PromptIcon::Critical);
+    prompts_.tell(caption(row::kNotice), caption(row::kSaveAsFailed), PromptIcon::Critical);
   }
   return saved;
 }
@@ -204,7 +200,8 @@ void FileCommands::showStep(const CodeplugImage& step) {
 bool FileCommands::offerToSave() {
   if (views_) views_->commitPendingEdit();
   if (!changedSinceMarked()) return true;
-  if (!prompts_.askYesNo(caption(row::kNotice), caption(kSaveQuestionRow), PromptIcon::Question)) {
+  if (!prompts_.askYesNo(caption(row::kNotice), caption(row::kSaveQuestion),
+                         PromptIcon::Question)) {
     return true;
   }
   return saveAsFile();

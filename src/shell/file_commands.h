@@ -7,17 +7,15 @@
 #include <span>
 #include <string>
 
-#include "shell/app_state.h"
+#include "foundation/app_state.h"
+#include "foundation/editor_views.h"
+#include "foundation/prompts.h"
+#include "foundation/status_panels.h"
 #include "shell/edit_history.h"
-#include "shell/editor_views.h"
-#include "shell/prompts.h"
-#include "shell/status_panels.h"
 
 namespace q7 {
 
 inline constexpr const char* kDataFilter = "Data File(*.dat)|*.dat";
-inline constexpr const char* kTemplateFileName = "dhcpqec.def";
-inline constexpr const char* kDefaultsFileName = "DefRadioSet.def";
 inline constexpr const char* kUntitledName = "Untitled.dat";
 
 class FileCommands {

@@ -5,7 +5,9 @@
 #include <optional>
 #include <set>
 
+#include "channels/channel_caption_rows.h"
 #include "channels/decimal_text.h"
+#include "channels/radio_charset.h"
 #include "settings/volume_steps.h"
 #include "settings/volume_table.h"
 #include "shell/codeplug_report.h"
@@ -78,8 +80,8 @@ void FleetBuilder::build(const Json& file) {
 
 void FleetBuilder::setModel(const Json& model) {
   const std::string* name = text(model, "model");
-  if (name && *name != work_.caption(kModelNameRow))
-    fault("model", quoted(*name) + " is not " + quoted(work_.caption(kModelNameRow)));
+  if (name && *name != work_.caption(row::kModelName))
+    fault("model", quoted(*name) + " is not " + quoted(work_.caption(row::kModelName)));
   work_.image[kModelAddress] = 0;
 }
 
@@ -90,7 +92,7 @@ void FleetBuilder::setBand(const Json& band) {
     if (*name != kBands[static_cast<std::size_t>(position)].text) continue;
     return storeBandLimits(work_.image, bandLimits(position));
   }
-  if (*name != work_.caption(kCustomBandRow))
+  if (*name != work_.caption(row::kCustomBand))
     return fault("band", quoted(*name) + " is not a band of this radio");
   const auto limit = [&](const char* key) -> std::optional<std::int32_t> {
     const std::string* mhz =
@@ -140,9 +142,9 @@ void FleetBuilder::setOption(const std::string& name, const Json& value) {
 }
 
 void FleetBuilder::setInfoLines(const Json& lines) {
-  if (lines.size() > static_cast<std::size_t>(kInfoLines))
-    fault("infoLines", "more than " + std::to_string(kInfoLines) + " lines");
-  for (int line = 1; line <= kInfoLines && line <= static_cast<int>(lines.size()); ++line) {
+  if (lines.size() > static_cast<std::size_t>(kInfoLineCount))
+    fault("infoLines", "more than " + std::to_string(kInfoLineCount) + " lines");
+  for (int line = 1; line <= kInfoLineCount && line <= static_cast<int>(lines.size()); ++line) {
     const std::string* typed =
         text(lines[static_cast<std::size_t>(line - 1)], "infoLines " + std::to_string(line));
     if (typed) editor_->pages().type(elementName(kInfoLineArray, line), *typed);

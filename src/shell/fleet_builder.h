@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "channels/channel_entry.h"
-#include "shell/app_state.h"
+#include "foundation/app_state.h"
 #include "shell/codeplug_editor.h"
 
 namespace q7 {

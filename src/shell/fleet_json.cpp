@@ -7,7 +7,9 @@
 #include <nlohmann/json.hpp>
 #include <set>
 
+#include "channels/channel_caption_rows.h"
 #include "channels/decimal_text.h"
+#include "channels/radio_charset.h"
 #include "settings/volume_steps.h"
 #include "settings/volume_table.h"
 #include "shell/codeplug_report.h"
@@ -22,7 +24,7 @@ Json bandJson(const CodeplugEditor& editor, const AppState& state) {
   const ImageModelBand& loaded = editor.modelBand();
   const bool listed = loaded.bandPosition >= 0 && loaded.bandPosition < kCustomBand;
   return {{"text", listed ? kBands[static_cast<std::size_t>(loaded.bandPosition)].text
-                          : state.caption(kCustomBandRow)},
+                          : state.caption(row::kCustomBand)},
           {"lower", decimalText(loaded.limits.lower, kMhzDecimals)},
           {"upper", decimalText(loaded.limits.upper, kMhzDecimals)}};
 }
@@ -87,14 +89,14 @@ Json volumeJson(CodeplugImage image) {
 
 Json namedValues(const CodeplugEditor& editor, const AppState& state) {
   Json infoLines = Json::array();
-  for (int line = 1; line <= kInfoLines; ++line)
+  for (int line = 1; line <= kInfoLineCount; ++line)
     infoLines.push_back(editor.pages().control(elementName(kInfoLineArray, line)).text);
   Json channels = Json::array();
   for (int row = 1; row <= editor.grid().rows(); ++row)
     channels.push_back(channelJson(editor.grid(), row));
-  return {{"model", state.caption(kModelNameRow)},  {"band", bandJson(editor, state)},
-          {"channels", std::move(channels)},        {"infoLines", std::move(infoLines)},
-          {"options", optionsJson(editor.pages())}, {"twoTone", twoToneJson(editor.pages())},
+  return {{"model", state.caption(row::kModelName)}, {"band", bandJson(editor, state)},
+          {"channels", std::move(channels)},         {"infoLines", std::move(infoLines)},
+          {"options", optionsJson(editor.pages())},  {"twoTone", twoToneJson(editor.pages())},
           {"volume", volumeJson(state.image)}};
 }
 

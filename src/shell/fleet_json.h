@@ -17,7 +17,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/app_state.h"
+#include "foundation/app_state.h"
 #include "shell/codeplug_editor.h"
 
 namespace q7 {

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "shell/app_state.h"
-#include "shell/codeplug_image.h"
+#include "foundation/app_state.h"
+#include "foundation/codeplug_image.h"
 #include "shell/report_value.h"
 
 namespace q7 {

@@ -2,15 +2,13 @@
 
 #include <string>
 
-#include "shell/error_report.h"
-#include "shell/setting_keys.h"
+#include "foundation/error_report.h"
+#include "foundation/setting_keys.h"
+#include "foundation/shared_caption_rows.h"
 #include "shell/shell_caption_rows.h"
 
 namespace q7 {
-namespace {
-constexpr int kRestartRow = 68;
-constexpr int kExitQuestionRow = 73;
-}  // namespace
+namespace {}  // namespace
 
 bool swiLangFace(AppState& state, Prompts& prompts, int language) {
   if (language == state.language) return false;
@@ -18,7 +16,7 @@ bool swiLangFace(AppState& state, Prompts& prompts, int language) {
   guard("mdifrmMain->SwiLangFace", [&] {
     state.language = language;
     writeSetting(state.settings, key::kLanguage, std::to_string(language));
-    prompts.tell("Message", state.caption(kRestartRow), PromptIcon::Question);
+    prompts.tell("Message", state.caption(row::kRestart), PromptIcon::Question);
     restart = true;
   });
   return restart;
@@ -31,7 +29,7 @@ std::filesystem::path helpDocument(const std::filesystem::path& programFolder, i
 
 bool confirmExit(AppState& state, Prompts& prompts) {
   if (!state.quitWithoutAsking &&
-      !prompts.askYesNo(state.caption(row::kNotice), state.caption(kExitQuestionRow),
+      !prompts.askYesNo(state.caption(row::kNotice), state.caption(row::kExitQuestion),
                         PromptIcon::Question)) {
     return false;
   }

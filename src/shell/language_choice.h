@@ -3,8 +3,8 @@
 // (stored, announced, then the program restarts) and the help document.
 #include <filesystem>
 
-#include "shell/app_state.h"
-#include "shell/prompts.h"
+#include "foundation/app_state.h"
+#include "foundation/prompts.h"
 
 namespace q7 {
 

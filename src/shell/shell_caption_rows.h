@@ -1,11 +1,29 @@
 #pragma once
-// Caption rows the program's parts share: its title, the title of its
-// notices, the status bar's texts and the dealer's backup message.
+// Caption rows of the main window's questions and messages: files, language,
+// lock, start-up, writing, verifying, comparing and channel tables.
 namespace q7::row {
-inline constexpr int kTitle = 16;
-inline constexpr int kNotice = 70;
-inline constexpr int kFileName = 85;
-inline constexpr int kReady = 94;
-inline constexpr int kNotPresent = 449;
-inline constexpr int kBackupFailed = 467;
+inline constexpr int kRestart = 68;
+inline constexpr int kExitQuestion = 73;
+inline constexpr int kNewQuestion = 74;
+inline constexpr int kSaveQuestion = 82;
+inline constexpr int kWrongFile = 83;
+inline constexpr int kSaveFailed = 84;
+inline constexpr int kSaveAsFailed = 86;
+inline constexpr int kLocked = 116;
+inline constexpr int kDamagedFile = 321;
+inline constexpr int kWriteSucceeded = 446;
+inline constexpr int kWriteFailed = 447;
+inline constexpr int kNoChannel = 448;
+inline constexpr int kCsvFiles = 452;
+inline constexpr int kTableFaults = 453;
+inline constexpr int kTableNotSaved = 454;
+inline constexpr int kVerified = 463;
+inline constexpr int kVerifyFailed = 464;
+inline constexpr int kOfferCompare = 465;
+inline constexpr int kBackupReadFailed = 466;
+inline constexpr int kCompare = 468;
+inline constexpr int kNothingDiffers = 469;
+inline constexpr int kReadBackFailed = 470;
+inline constexpr int kTableNotRead = 474;
+inline constexpr int kLockedImport = 475;
 }  // namespace q7::row

@@ -2,8 +2,9 @@
 
 #include <cstdlib>
 
-#include "shell/error_report.h"
-#include "shell/setting_keys.h"
+#include "foundation/error_report.h"
+#include "foundation/setting_keys.h"
+#include "foundation/shared_caption_rows.h"
 #include "shell/shell_caption_rows.h"
 #include "shell/shipped_files.h"
 
@@ -11,7 +12,6 @@ namespace q7 {
 namespace {
 
 constexpr long kFullImage = kDataFileSize - 1;
-constexpr int kDamagedFile = 321;  // "invalid file format"
 
 long hexSetting(const ProfileFile& file, const SettingKey& k, std::string& text) {
   text = readSetting(file, k);
@@ -80,7 +80,8 @@ void Startup::guardDamagedSettings() {
   const auto health = state_.settings.health();
   if (health != ProfileFile::Health::Unreadable && health != ProfileFile::Health::Damaged) return;
   state_.settings.keepOnDisk();
-  const int number = health == ProfileFile::Health::Unreadable ? err::kPermission : kDamagedFile;
+  const int number =
+      health == ProfileFile::Health::Unreadable ? err::kPermission : row::kDamagedFile;
   errorReporter().report("mdifrmMain->MDIForm_Load", {number, state_.settings.path().string()});
 }
 

@@ -4,7 +4,7 @@
 // calls on the host (the main window), which hands them on.
 #include <string>
 
-#include "shell/app_state.h"
+#include "foundation/app_state.h"
 #include "shell/file_commands.h"
 
 namespace q7 {

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "channels/report_watch.h"
-#include "shell/caption_table.h"
+#include "foundation/caption_table.h"
 #include "support/temp_dir.h"
 
 namespace q7 {

@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "shell/error_report.h"
+#include "foundation/error_report.h"
 
 namespace q7::test {
 

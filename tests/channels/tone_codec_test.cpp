@@ -4,7 +4,7 @@
 
 #include "channels/channel_transfer.h"
 #include "channels/report_watch.h"
-#include "shell/caption_table.h"
+#include "foundation/caption_table.h"
 
 namespace q7 {
 namespace {

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "channels/tone_codec.h"
-#include "shell/caption_table.h"
+#include "foundation/caption_table.h"
 
 namespace q7 {
 namespace {

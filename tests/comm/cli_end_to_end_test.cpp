@@ -6,7 +6,7 @@
 #include "comm/pattern_file.h"
 #include "comm/radio_transfer.h"
 #include "comm/sim_process.h"
-#include "shell/codeplug_image.h"
+#include "foundation/codeplug_image.h"
 #include "support/opened_file.h"
 #include "support/temp_dir.h"
 

@@ -8,7 +8,7 @@
 
 #include "comm/radio_simulator.h"
 #include "comm/serial_link.h"
-#include "shell/error_report.h"
+#include "foundation/error_report.h"
 
 namespace q7::test {
 

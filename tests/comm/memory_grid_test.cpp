@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "shell/error_report.h"
+#include "foundation/error_report.h"
 
 namespace q7 {
 namespace {

@@ -6,7 +6,7 @@
 #include <iterator>
 #include <vector>
 
-#include "shell/codeplug_image.h"
+#include "foundation/codeplug_image.h"
 #include "support/temp_dir.h"
 
 namespace q7::test {

@@ -4,8 +4,8 @@
 
 #include <set>
 
-#include "shell/error_report.h"
-#include "shell/setting_keys.h"
+#include "foundation/error_report.h"
+#include "foundation/setting_keys.h"
 #include "support/temp_dir.h"
 
 namespace q7 {

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "foundation/error_report.h"
 #include "settings/init_order.h"
-#include "shell/error_report.h"
 
 namespace q7 {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "shell/caption_table.h"
+#include "foundation/caption_table.h"
 
 namespace q7 {
 namespace {

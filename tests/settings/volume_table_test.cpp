@@ -4,8 +4,8 @@
 
 #include <set>
 
+#include "foundation/error_report.h"
 #include "settings/volume_steps.h"
-#include "shell/error_report.h"
 
 namespace q7 {
 namespace {

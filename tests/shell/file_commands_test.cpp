@@ -4,7 +4,7 @@
 
 #include <fstream>
 
-#include "shell/error_report.h"
+#include "foundation/error_report.h"
 #include "support/scripted_prompts.h"
 #include "support/shell_fakes.h"
 #include "support/temp_dir.h"

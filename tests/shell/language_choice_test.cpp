@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "shell/setting_keys.h"
+#include "foundation/setting_keys.h"
 #include "support/scripted_prompts.h"
 #include "support/temp_dir.h"
 

@@ -7,8 +7,8 @@
 #include <filesystem>
 #include <functional>
 
+#include "foundation/error_report.h"
 #include "shell/codeplug_editor.h"
-#include "shell/error_report.h"
 
 namespace q7::test {
 

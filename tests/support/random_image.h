@@ -10,7 +10,7 @@
 #include "channels/channel_record.h"
 #include "channels/model_band.h"
 #include "channels/tone_codec.h"
-#include "shell/codeplug_image.h"
+#include "foundation/codeplug_image.h"
 
 namespace q7::test {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/prompts.h"
+#include "foundation/prompts.h"
 
 namespace q7::test {
 

@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
+#include "foundation/editor_views.h"
+#include "foundation/shell_commands.h"
+#include "foundation/status_panels.h"
 #include "shell/channel_lock.h"
-#include "shell/editor_views.h"
-#include "shell/shell_commands.h"
-#include "shell/status_panels.h"
 
 namespace q7::test {
 

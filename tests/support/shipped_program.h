@@ -6,7 +6,7 @@
 #include <map>
 #include <string>
 
-#include "shell/profile_file.h"
+#include "foundation/profile_file.h"
 
 namespace q7::test {
 

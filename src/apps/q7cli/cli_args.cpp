@@ -6,11 +6,11 @@
 #include <fstream>
 #include <sstream>
 
-#include "shell/atomic_file.h"
-#include "shell/error_report.h"
-#include "shell/memory_map.h"
-#include "shell/profile_file.h"
-#include "shell/save_failure_cause.h"
+#include "foundation/atomic_file.h"
+#include "foundation/error_report.h"
+#include "foundation/memory_map.h"
+#include "foundation/profile_file.h"
+#include "foundation/save_failure_cause.h"
 
 namespace q7::cli {
 namespace {

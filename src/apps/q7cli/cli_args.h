@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/codeplug_image.h"
+#include "foundation/codeplug_image.h"
 
 namespace q7::cli {
 

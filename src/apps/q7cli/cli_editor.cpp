@@ -6,7 +6,7 @@
 #include <stdexcept>
 
 #include "cli_radio.h"
-#include "shell/error_report.h"
+#include "foundation/error_report.h"
 #include "shell/file_commands.h"
 #include "shell/shipped_files.h"
 

@@ -9,7 +9,7 @@
 #include <memory>
 #include <span>
 
-#include "shell/app_state.h"
+#include "foundation/app_state.h"
 #include "shell/codeplug_editor.h"
 
 namespace q7::cli {

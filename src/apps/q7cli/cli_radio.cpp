@@ -8,10 +8,10 @@
 #include <stdexcept>
 
 #include "comm/port_names.h"
-#include "shell/app_state.h"
-#include "shell/error_report.h"
-#include "shell/setting_keys.h"
-#include "shell/ui/standard_folders.h"
+#include "foundation/app_state.h"
+#include "foundation/error_report.h"
+#include "foundation/setting_keys.h"
+#include "foundation/ui/standard_folders.h"
 
 namespace q7::cli {
 namespace {

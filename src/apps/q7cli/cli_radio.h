@@ -15,9 +15,9 @@
 #include "comm/checked_transfer.h"
 #include "comm/posix_serial_link.h"
 #include "comm/radio_transfer.h"
-#include "shell/caption_table.h"
-#include "shell/file_locations.h"
-#include "shell/profile_file.h"
+#include "foundation/caption_table.h"
+#include "foundation/file_locations.h"
+#include "foundation/profile_file.h"
 
 namespace q7::cli {
 

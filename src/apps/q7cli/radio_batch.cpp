@@ -16,9 +16,9 @@
 #include "channels/radio_charset.h"
 #include "cli_editor.h"
 #include "dealer_desk.h"
+#include "foundation/caption_table.h"
 #include "radio_write.h"
 #include "settings/serial_numbers.h"
-#include "shell/caption_table.h"
 
 namespace q7::cli {
 namespace {

@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "cli_radio.h"
-#include "shell/error_report.h"
+#include "foundation/error_report.h"
 #include "verbs.h"
 
 namespace q7::cli {

@@ -1,11 +1,11 @@
 // The desktop programming tool: one main window over the shared state.
 #include <QApplication>
 
+#include "foundation/app_state.h"
+#include "foundation/ui/qt_prompts.h"
+#include "foundation/ui/standard_folders.h"
 #include "qt_translations.h"
-#include "shell/app_state.h"
 #include "shell/ui/main_window.h"
-#include "shell/ui/qt_prompts.h"
-#include "shell/ui/standard_folders.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);

@@ -4,7 +4,7 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
-#include "shell/caption_table.h"
+#include "foundation/caption_table.h"
 
 namespace q7 {
 

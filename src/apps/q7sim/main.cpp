@@ -9,8 +9,8 @@
 #include <fstream>
 #include <iostream>
 
+#include "foundation/codeplug_image.h"
 #include "pty_radio.h"
-#include "shell/codeplug_image.h"
 #include "sim_options.h"
 
 namespace {

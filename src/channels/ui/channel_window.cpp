@@ -13,13 +13,13 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "channels/ui/channel_caption_rows.h"
+#include "channels/channel_caption_rows.h"
 #include "channels/ui/custom_band_dialog.h"
 #include "channels/ui/flex_grid.h"
 #include "channels/ui/tone_combo_box.h"
-#include "shell/error_report.h"
-#include "shell/ui/qt_text.h"
-#include "shell/ui/wheel_guard.h"
+#include "foundation/error_report.h"
+#include "foundation/ui/qt_text.h"
+#include "foundation/ui/wheel_guard.h"
 
 namespace q7 {
 namespace {

@@ -14,10 +14,10 @@
 #include "channels/channel_grid.h"
 #include "channels/model_band.h"
 #include "channels/option_pages_hooks.h"
-#include "shell/app_state.h"
-#include "shell/editor_views.h"
-#include "shell/prompts.h"
-#include "shell/shell_commands.h"
+#include "foundation/app_state.h"
+#include "foundation/editor_views.h"
+#include "foundation/prompts.h"
+#include "foundation/shell_commands.h"
 
 class QAction;
 class QComboBox;

@@ -3,12 +3,12 @@
 #include <QComboBox>
 #include <QSignalBlocker>
 
-#include "channels/ui/channel_caption_rows.h"
+#include "channels/channel_caption_rows.h"
 #include "channels/ui/channel_window.h"
 #include "channels/ui/custom_band_dialog.h"
-#include "shell/error_report.h"
-#include "shell/file_commands.h"
-#include "shell/ui/qt_text.h"
+#include "foundation/error_report.h"
+#include "foundation/file_locations.h"
+#include "foundation/ui/qt_text.h"
 
 namespace q7 {
 

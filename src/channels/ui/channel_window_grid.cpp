@@ -9,11 +9,11 @@
 #include <QLineEdit>
 #include <QMenu>
 
-#include "channels/ui/channel_caption_rows.h"
+#include "channels/channel_caption_rows.h"
 #include "channels/ui/channel_window.h"
 #include "channels/ui/flex_grid.h"
-#include "shell/error_report.h"
-#include "shell/ui/qt_text.h"
+#include "foundation/error_report.h"
+#include "foundation/ui/qt_text.h"
 
 namespace q7 {
 namespace {

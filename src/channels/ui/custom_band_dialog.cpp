@@ -5,9 +5,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "channels/ui/channel_caption_rows.h"
-#include "shell/error_report.h"
-#include "shell/ui/qt_text.h"
+#include "channels/channel_caption_rows.h"
+#include "foundation/error_report.h"
+#include "foundation/ui/qt_text.h"
 
 namespace q7 {
 namespace {

@@ -6,8 +6,8 @@
 #include <QDialog>
 
 #include "channels/model_band.h"
-#include "shell/app_state.h"
-#include "shell/shell_commands.h"
+#include "foundation/app_state.h"
+#include "foundation/shell_commands.h"
 
 class QLabel;
 class QLineEdit;

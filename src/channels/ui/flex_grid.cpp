@@ -9,9 +9,9 @@
 #include <QStyledItemDelegate>
 
 #include "channels/decimal_text.h"
-#include "shell/ui/cell_drop_down.h"
-#include "shell/ui/qt_text.h"
-#include "shell/ui/twips.h"
+#include "foundation/ui/cell_drop_down.h"
+#include "foundation/ui/qt_text.h"
+#include "foundation/ui/twips.h"
 
 namespace q7 {
 namespace {

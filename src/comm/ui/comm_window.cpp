@@ -12,10 +12,10 @@
 #include <QTimer>
 
 #include "comm/ui/control_names.h"
-#include "shell/error_report.h"
-#include "shell/setting_keys.h"
-#include "shell/ui/qt_text.h"
-#include "shell/ui/twips.h"
+#include "foundation/error_report.h"
+#include "foundation/setting_keys.h"
+#include "foundation/ui/qt_text.h"
+#include "foundation/ui/twips.h"
 
 namespace q7 {
 namespace {

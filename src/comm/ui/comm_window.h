@@ -11,9 +11,9 @@
 #include "comm/checked_transfer.h"
 #include "comm/radio_transfer.h"
 #include "comm/ui/qt_serial_link.h"
-#include "shell/app_state.h"
-#include "shell/editor_views.h"
-#include "shell/prompts.h"
+#include "foundation/app_state.h"
+#include "foundation/editor_views.h"
+#include "foundation/prompts.h"
 
 class QCheckBox;
 class QGroupBox;

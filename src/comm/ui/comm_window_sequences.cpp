@@ -10,9 +10,9 @@
 #include "comm/ui/comm_window.h"
 #include "comm/ui/memory_view.h"
 #include "comm/ui/port_dialog.h"
-#include "shell/error_report.h"
-#include "shell/shell_caption_rows.h"
-#include "shell/ui/qt_text.h"
+#include "foundation/error_report.h"
+#include "foundation/shared_caption_rows.h"
+#include "foundation/ui/qt_text.h"
 
 namespace q7 {
 namespace {

@@ -21,8 +21,8 @@
 #include "comm/memory_grid.h"
 #include "comm/ui/control_names.h"
 #include "comm/ui/part_fill_dialog.h"
-#include "shell/error_report.h"
-#include "shell/ui/qt_text.h"
+#include "foundation/error_report.h"
+#include "foundation/ui/qt_text.h"
 
 namespace q7 {
 namespace {

@@ -7,9 +7,9 @@
 // until the program ends.
 #include <QWidget>
 
-#include "shell/app_state.h"
-#include "shell/editor_views.h"
-#include "shell/prompts.h"
+#include "foundation/app_state.h"
+#include "foundation/editor_views.h"
+#include "foundation/prompts.h"
 
 class QCheckBox;
 class QGroupBox;

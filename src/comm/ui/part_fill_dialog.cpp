@@ -6,19 +6,19 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "comm/comm_caption_rows.h"
 #include "comm/hex_text.h"
 #include "comm/memory_grid.h"
 #include "comm/ui/control_names.h"
 #include "comm/ui/memory_view.h"
-#include "shell/error_report.h"
-#include "shell/ui/qt_text.h"
-#include "shell/ui/wheel_guard.h"
+#include "foundation/error_report.h"
+#include "foundation/shared_caption_rows.h"
+#include "foundation/ui/qt_text.h"
+#include "foundation/ui/wheel_guard.h"
 
 namespace q7 {
 namespace {
 
-constexpr int kNotice = 70;
-constexpr int kFillValueRefused = 176;
 constexpr FillBase kBases[] = {FillBase::Hex, FillBase::Decimal, FillBase::Binary};
 
 }  // namespace
@@ -78,7 +78,7 @@ void PartFillDialog::cmdFillData_Click() {
     const FillBase base = kBases[std::max(0, cboFillData_->currentIndex())];
     const std::optional<int> value = fillValue(ss(txtFillData_->text()), base);
     if (!value) {
-      prompts_.tell(state_.caption(kNotice), state_.caption(kFillValueRefused),
+      prompts_.tell(state_.caption(row::kNotice), state_.caption(row::kFillValueRefused),
                     PromptIcon::Exclamation);
       return;
     }

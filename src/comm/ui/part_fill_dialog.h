@@ -3,8 +3,8 @@
 // hexadecimal, decimal or binary; the memory view shows the new bytes.
 #include <QDialog>
 
-#include "shell/app_state.h"
-#include "shell/prompts.h"
+#include "foundation/app_state.h"
+#include "foundation/prompts.h"
 
 class QComboBox;
 class QLineEdit;

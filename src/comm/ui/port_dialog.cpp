@@ -9,10 +9,10 @@
 
 #include "comm/ui/port_description.h"
 #include "comm/ui/qt_serial_link.h"
-#include "shell/error_report.h"
-#include "shell/setting_keys.h"
-#include "shell/shell_caption_rows.h"
-#include "shell/ui/qt_text.h"
+#include "foundation/error_report.h"
+#include "foundation/setting_keys.h"
+#include "foundation/shared_caption_rows.h"
+#include "foundation/ui/qt_text.h"
 
 namespace q7 {
 namespace {

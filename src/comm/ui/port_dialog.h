@@ -7,7 +7,7 @@
 #include <array>
 
 #include "comm/port_selection.h"
-#include "shell/app_state.h"
+#include "foundation/app_state.h"
 
 class QRadioButton;
 class QGroupBox;

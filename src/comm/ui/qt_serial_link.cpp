@@ -6,10 +6,11 @@
 #include <QTimer>
 #include <thread>
 
+#include "comm/comm_caption_rows.h"
 #include "comm/port_claim.h"
 #include "comm/port_names.h"
-#include "shell/error_report.h"
-#include "shell/profile_file.h"
+#include "foundation/error_report.h"
+#include "foundation/profile_file.h"
 
 namespace q7 {
 namespace {
@@ -40,10 +41,6 @@ void runWindowEventsOnly(Millis duration) {
 }
 
 // Caption rows of the reasons an open gives.
-constexpr int kInUseRow = 455;
-constexpr int kNotASerialPortRow = 456;
-constexpr int kJoinDialoutRow = 457;
-// Bytes the port takes in before a step reads them; a reply frame is far shorter.
 constexpr qint64 kReadBufferLimit = 4096;
 
 }  // namespace
@@ -72,7 +69,8 @@ void QtSerialLink::open(int port) {
   const PortClaim claim = claimPort(port_.handle());
   if (claim != PortClaim::Taken) {
     port_.close();
-    refuse(device, err::kPathAccess, claim == PortClaim::InUse ? kInUseRow : kNotASerialPortRow);
+    refuse(device, err::kPathAccess,
+           claim == PortClaim::InUse ? row::kPortInUse : row::kNotASerialPort);
   }
 }
 
@@ -81,8 +79,8 @@ void QtSerialLink::open(int port) {
 void QtSerialLink::failOpen(const std::string& device) {
   if (port_.error() != QSerialPort::PermissionError)
     throw Failure(err::kFileNotFound, device + ": " + port_.errorString().toStdString());
-  if (::access(device.c_str(), R_OK | W_OK) == 0) refuse(device, err::kPathAccess, kInUseRow);
-  refuse(device, err::kPermission, kJoinDialoutRow);
+  if (::access(device.c_str(), R_OK | W_OK) == 0) refuse(device, err::kPathAccess, row::kPortInUse);
+  refuse(device, err::kPermission, row::kJoinDialout);
 }
 
 void QtSerialLink::refuse(const std::string& device, int number, int reasonRow) {

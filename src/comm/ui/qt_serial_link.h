@@ -8,7 +8,7 @@
 #include <string>
 
 #include "comm/serial_link.h"
-#include "shell/caption_table.h"
+#include "foundation/caption_table.h"
 
 namespace q7 {
 

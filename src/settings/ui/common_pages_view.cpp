@@ -6,15 +6,15 @@
 #include <QLabel>
 #include <QListWidget>
 
+#include "foundation/ui/qt_text.h"
+#include "settings/settings_caption_rows.h"
 #include "settings/ui/page_layout.h"
 #include "settings/vox_page.h"
-#include "shell/ui/qt_text.h"
 
 namespace q7 {
 
 namespace {
 
-constexpr int kVoxLevelsRow = 401;
 constexpr int kKeyListRows = 9;
 
 std::vector<std::string> namesIn(ControlBinder& binder, const char* frame) {
@@ -56,10 +56,11 @@ void buildVox(ControlBinder& binder, QWidget* frame) {
   std::vector<std::string> general;
   std::vector<std::string> levels;
   for (const std::string& name : namesIn(binder, "fraSysSet3"))
-    (binder.pages().control(name).labelRow == kVoxLevelsRow ? levels : general).push_back(name);
+    (binder.pages().control(name).labelRow == row::kVoxCompareVoltage ? levels : general)
+        .push_back(name);
   const int row = addControls(binder, grid, general, 2, 0);
 
-  auto* levelFrame = new QGroupBox(qs(binder.pages().captions()(kVoxLevelsRow)), parent);
+  auto* levelFrame = new QGroupBox(qs(binder.pages().captions()(row::kVoxCompareVoltage)), parent);
   auto* levelGrid = new QGridLayout(levelFrame);
   const int columns = kVoxLevels / 2;
   for (int q = 0; q < kVoxLevels; ++q) {

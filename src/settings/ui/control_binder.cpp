@@ -7,9 +7,9 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 
-#include "shell/error_report.h"
-#include "shell/ui/qt_text.h"
-#include "shell/ui/wheel_guard.h"
+#include "foundation/error_report.h"
+#include "foundation/ui/qt_text.h"
+#include "foundation/ui/wheel_guard.h"
 
 namespace q7 {
 

@@ -5,19 +5,15 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "foundation/error_report.h"
+#include "foundation/ui/qt_text.h"
 #include "settings/option_pages.h"
-#include "shell/error_report.h"
-#include "shell/ui/qt_text.h"
+#include "settings/settings_caption_rows.h"
 
 namespace q7 {
 
 namespace {
 
-constexpr int kCaptionRow = 387;
-constexpr int kChannelRow = 388;
-constexpr int kOkRow = 389;
-constexpr int kAllRow = 367;
-constexpr int kNoneRow = 368;
 constexpr int kColumns = 4;
 
 }  // namespace
@@ -69,14 +65,14 @@ PttIdPauseDialog::PttIdPauseDialog(CodeplugImage& image, const CaptionTable& cap
 }
 
 void PttIdPauseDialog::initFace(const CaptionTable& captions) {
-  setWindowTitle(qs(captions(kCaptionRow)));
+  setWindowTitle(qs(captions(row::kPttIdPauseTitle)));
   for (int i = 0; i < kPttIdPauseChannels; ++i) {
     chkPttIdPauseChSet_[static_cast<std::size_t>(i)]->setText(
-        qs(captions(kChannelRow) + " " + std::to_string(i + 1)));
+        qs(captions(row::kPttIdPauseChannel) + " " + std::to_string(i + 1)));
   }
-  chkSelectAll_->setText(qs(captions(kAllRow)));
-  chkSelectNone_->setText(qs(captions(kNoneRow)));
-  cmdOK_->setText(qs(captions(kOkRow)));
+  chkSelectAll_->setText(qs(captions(row::kSelectAll)));
+  chkSelectNone_->setText(qs(captions(row::kSelectNone)));
+  cmdOK_->setText(qs(captions(row::kPttIdPauseOk)));
 }
 
 void PttIdPauseDialog::showChannels() {

@@ -5,8 +5,8 @@
 #include <QDialog>
 #include <array>
 
+#include "foundation/caption_table.h"
 #include "settings/ptt_id_pause.h"
-#include "shell/caption_table.h"
 
 class QCheckBox;
 class QPushButton;

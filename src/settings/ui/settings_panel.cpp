@@ -1,13 +1,13 @@
 #include "settings/ui/settings_panel.h"
 
 #include "channels/ui/channel_window.h"
+#include "foundation/error_report.h"
 #include "settings/option_refresh.h"
 #include "settings/serial_numbers.h"
 #include "settings/ui/common_pages_view.h"
 #include "settings/ui/ptt_id_pause_dialog.h"
 #include "settings/ui/signalling_pages_view.h"
 #include "settings/ui/volume_dialog.h"
-#include "shell/error_report.h"
 
 namespace q7 {
 

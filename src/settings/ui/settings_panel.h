@@ -6,9 +6,9 @@
 #include <memory>
 
 #include "channels/option_pages_hooks.h"
+#include "foundation/app_state.h"
 #include "settings/option_pages.h"
 #include "settings/ui/control_binder.h"
-#include "shell/app_state.h"
 
 namespace q7 {
 

@@ -8,10 +8,10 @@
 #include <QPointer>
 #include <QTableWidget>
 
+#include "foundation/ui/qt_text.h"
 #include "settings/serial_numbers.h"
 #include "settings/ui/page_layout.h"
 #include "settings/ui/two_tone_grids.h"
-#include "shell/ui/qt_text.h"
 
 namespace q7 {
 

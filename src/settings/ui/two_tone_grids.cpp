@@ -7,12 +7,12 @@
 #include <cmath>
 #include <functional>
 
+#include "foundation/error_report.h"
+#include "foundation/ui/cell_drop_down.h"
+#include "foundation/ui/qt_text.h"
+#include "foundation/ui/twips.h"
 #include "settings/flag_scope.h"
 #include "settings/two_tone_page.h"
-#include "shell/error_report.h"
-#include "shell/ui/cell_drop_down.h"
-#include "shell/ui/qt_text.h"
-#include "shell/ui/twips.h"
 
 namespace q7 {
 

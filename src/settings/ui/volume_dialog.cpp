@@ -6,22 +6,16 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "foundation/error_report.h"
+#include "foundation/ui/qt_text.h"
+#include "foundation/ui/wheel_guard.h"
 #include "settings/option_pages.h"
+#include "settings/settings_caption_rows.h"
 #include "settings/volume_table.h"
-#include "shell/error_report.h"
-#include "shell/ui/qt_text.h"
-#include "shell/ui/wheel_guard.h"
 
 namespace q7 {
 
-namespace {
-
-constexpr int kCaptionRow = 334;
-constexpr int kDefaultRow = 337;
-constexpr int kUseThisSetRow = 338;
-constexpr int kOkRow = 339;
-
-}  // namespace
+namespace {}  // namespace
 
 VolumeDialog::VolumeDialog(CodeplugImage& image, const CaptionTable& captions, QWidget* parent)
     : QDialog(parent),
@@ -71,14 +65,14 @@ VolumeDialog::VolumeDialog(CodeplugImage& image, const CaptionTable& captions, Q
 }
 
 void VolumeDialog::initFace(const CaptionTable& captions) {
-  setWindowTitle(qs(captions(kCaptionRow)));
+  setWindowTitle(qs(captions(row::kVolumeTitle)));
   for (int step = 1; step <= kVolumeSteps; ++step) {
     lblVolumeLevel_[static_cast<std::size_t>(step - 1)]->setText(
         qs(volumeStepLabel(captions, step)));
   }
-  cmdDefault_->setText(qs(captions(kDefaultRow)));
-  chkVolumeIic_->setText(qs(captions(kUseThisSetRow)));
-  cmdOK_->setText(qs(captions(kOkRow)));
+  cmdDefault_->setText(qs(captions(row::kVolumeDefault)));
+  chkVolumeIic_->setText(qs(captions(row::kVolumeUseThisSet)));
+  cmdOK_->setText(qs(captions(row::kVolumeOk)));
 }
 
 void VolumeDialog::showSteps() {

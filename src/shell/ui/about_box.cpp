@@ -4,8 +4,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "shell/caption_table.h"
-#include "shell/error_report.h"
+#include "foundation/caption_table.h"
+#include "foundation/error_report.h"
 
 namespace q7 {
 namespace {

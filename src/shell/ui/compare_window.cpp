@@ -3,7 +3,7 @@
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
-#include "shell/ui/qt_text.h"
+#include "foundation/ui/qt_text.h"
 
 namespace q7 {
 

@@ -3,7 +3,7 @@
 #include <QCloseEvent>
 #include <QListWidget>
 
-#include "shell/error_report.h"
+#include "foundation/error_report.h"
 
 namespace q7 {
 

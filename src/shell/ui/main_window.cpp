@@ -25,15 +25,16 @@
 #include "comm/ui/port_description.h"
 #include "comm/ui/port_dialog.h"
 #include "comm/ui/qt_serial_link.h"
+#include "foundation/error_report.h"
+#include "foundation/shared_caption_rows.h"
+#include "foundation/ui/qt_text.h"
 #include "settings/key_page.h"
 #include "settings/ui/settings_panel.h"
 #include "settings/volume_table.h"
-#include "shell/error_report.h"
 #include "shell/language_choice.h"
 #include "shell/shell_caption_rows.h"
 #include "shell/ui/about_box.h"
 #include "shell/ui/error_list_window.h"
-#include "shell/ui/qt_text.h"
 
 namespace q7 {
 
@@ -50,10 +51,6 @@ struct MenuCommand {
 namespace {
 
 constexpr int kReadSucceededRow = 165, kReadFailedRow = 166;
-constexpr int kWriteSucceededRow = 446, kWriteFailedRow = 447;
-constexpr int kNoChannelRow = 448;
-
-// Captions of the menu entries (SetSoftFace applies them in this order).
 struct Captioned {
   const char* name;
   int row;
@@ -482,12 +479,12 @@ void MainWindow::readRadio() {
 void MainWindow::writeRadio() {
   frmChMem_->commitPendingEdit();
   if (!anyChannelInUse(files_.pendingImage()) &&
-      !prompts_.askYesNo(state_.caption(row::kNotice), state_.caption(kNoChannelRow),
+      !prompts_.askYesNo(state_.caption(row::kNotice), state_.caption(row::kNoChannel),
                          PromptIcon::Question)) {
     return;
   }
   frmCommun_->showWrite();
-  if (showOutcome(kWriteSucceededRow, kWriteFailedRow)) files_.markUnchanged();
+  if (showOutcome(row::kWriteSucceeded, row::kWriteFailed)) files_.markUnchanged();
   reportCheckedWrite();
 }
 

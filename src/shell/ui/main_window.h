@@ -9,12 +9,12 @@
 #include <memory>
 #include <span>
 
-#include "shell/app_state.h"
+#include "foundation/app_state.h"
+#include "foundation/shell_commands.h"
+#include "foundation/status_panels.h"
 #include "shell/channel_lock.h"
 #include "shell/file_commands.h"
-#include "shell/shell_commands.h"
 #include "shell/startup.h"
-#include "shell/status_panels.h"
 
 class QAction;
 class QLabel;

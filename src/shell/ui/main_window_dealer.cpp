@@ -11,29 +11,17 @@
 #include "channels/ui/channel_window.h"
 #include "comm/checked_transfer.h"
 #include "comm/ui/comm_window.h"
-#include "shell/atomic_file.h"
+#include "foundation/atomic_file.h"
+#include "foundation/save_failure_cause.h"
+#include "foundation/setting_keys.h"
+#include "foundation/shared_caption_rows.h"
 #include "shell/image_compare.h"
-#include "shell/save_failure_cause.h"
-#include "shell/setting_keys.h"
 #include "shell/shell_caption_rows.h"
 #include "shell/ui/compare_window.h"
 #include "shell/ui/main_window.h"
 
 namespace q7 {
 namespace {
-
-constexpr int kVerifiedRow = 463;
-constexpr int kVerifyFailedRow = 464;
-constexpr int kOfferCompareRow = 465;
-constexpr int kBackupReadFailedRow = 466;
-constexpr int kCompareRow = 468;
-constexpr int kNothingDiffersRow = 469;
-constexpr int kReadBackFailedRow = 470;
-constexpr int kCsvFilesRow = 452;
-constexpr int kTableFaultsRow = 453;
-constexpr int kTableNotSavedRow = 454;
-constexpr int kTableNotReadRow = 474;
-constexpr int kLockedImportRow = 475;
 
 struct SafeguardItem {
   const char* action;
@@ -82,7 +70,7 @@ void MainWindow::compareWithFile() {
 }
 
 void MainWindow::exportChannels() {
-  const std::string filter = state_.caption(kCsvFilesRow) + "|*.csv";
+  const std::string filter = state_.caption(row::kCsvFiles) + "|*.csv";
   const auto chosen =
       prompts_.saveFileName(filter, state_.defaultDataPath.parent_path().string(), "csv");
   if (!chosen || chosen->empty()) return;
@@ -90,7 +78,7 @@ void MainWindow::exportChannels() {
   if (failure == 0) return;
   prompts_.tell(
       state_.caption(row::kNotice),
-      state_.caption(kTableNotSavedRow) + "\n" + *chosen + "\n" + saveFailureCause(failure),
+      state_.caption(row::kTableNotSaved) + "\n" + *chosen + "\n" + saveFailureCause(failure),
       PromptIcon::Exclamation);
 }
 
@@ -98,26 +86,26 @@ void MainWindow::importChannels() {
   const std::string& notice = state_.caption(row::kNotice);
   // The locked grid takes no edit: an import would change nothing.
   if (state_.locked())
-    return prompts_.tell(notice, state_.caption(kLockedImportRow), PromptIcon::Exclamation);
-  const std::string filter = state_.caption(kCsvFilesRow) + "|*.csv";
+    return prompts_.tell(notice, state_.caption(row::kLockedImport), PromptIcon::Exclamation);
+  const std::string filter = state_.caption(row::kCsvFiles) + "|*.csv";
   const auto chosen = prompts_.openFileName(filter, state_.defaultDataPath.parent_path().string());
   if (!chosen || chosen->empty()) return;
   const auto table = readWholeFile(*chosen);
   if (!table)
-    return prompts_.tell(notice, state_.caption(kTableNotReadRow) + "\n" + *chosen,
+    return prompts_.tell(notice, state_.caption(row::kTableNotRead) + "\n" + *chosen,
                          PromptIcon::Exclamation);
   const auto faults = frmChMem_->importChannels(*table);
   if (!faults.empty())
-    prompts_.tell(notice, state_.caption(kTableFaultsRow) + joinedLines(faults),
+    prompts_.tell(notice, state_.caption(row::kTableFaults) + joinedLines(faults),
                   PromptIcon::Exclamation);
 }
 
 void MainWindow::showComparison(const CodeplugImage& before, const CodeplugImage& after) {
   const ImageDifferences differences = compareImages(state_, before, after);
   if (!frmCompare_) frmCompare_ = new CompareWindow(this);
-  frmCompare_->showList(state_.caption(kCompareRow), differences.empty()
-                                                         ? state_.caption(kNothingDiffersRow)
-                                                         : toPlainText(differences));
+  frmCompare_->showList(state_.caption(row::kCompare), differences.empty()
+                                                           ? state_.caption(row::kNothingDiffers)
+                                                           : toPlainText(differences));
 }
 
 void MainWindow::reportCheckedWrite() {
@@ -128,15 +116,15 @@ void MainWindow::reportCheckedWrite() {
     prompts_.tell(notice, state_.caption(row::kBackupFailed) + "\n" + write->backupFailure,
                   PromptIcon::Exclamation);
   } else if (write->stage == WriteStage::Backup) {
-    prompts_.tell(notice, state_.caption(kBackupReadFailedRow), PromptIcon::Exclamation);
+    prompts_.tell(notice, state_.caption(row::kBackupReadFailed), PromptIcon::Exclamation);
   } else if (write->stage == WriteStage::Verify) {
-    prompts_.tell(notice, state_.caption(kReadBackFailedRow), PromptIcon::Exclamation);
+    prompts_.tell(notice, state_.caption(row::kReadBackFailed), PromptIcon::Exclamation);
   } else if (write->verified()) {
-    prompts_.tell(notice, state_.caption(kVerifiedRow), PromptIcon::Information);
+    prompts_.tell(notice, state_.caption(row::kVerified), PromptIcon::Information);
   } else if (write->differing && prompts_.askYesNo(notice,
-                                                   state_.caption(kVerifyFailedRow) + "\n" +
+                                                   state_.caption(row::kVerifyFailed) + "\n" +
                                                        addressList(*write->differing) + "\n\n" +
-                                                       state_.caption(kOfferCompareRow),
+                                                       state_.caption(row::kOfferCompare),
                                                    PromptIcon::Exclamation)) {
     showComparison(state_.image, write->readBack);
   }

@@ -11,10 +11,10 @@
 
 #include "channels/ui/channel_window.h"
 #include "comm/ui/comm_window.h"
-#include "shell/error_report.h"
-#include "shell/shell_caption_rows.h"
+#include "foundation/error_report.h"
+#include "foundation/shared_caption_rows.h"
+#include "foundation/ui/qt_text.h"
 #include "shell/ui/main_window.h"
-#include "shell/ui/qt_text.h"
 
 namespace q7 {
 namespace {

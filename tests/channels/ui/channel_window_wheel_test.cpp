@@ -8,7 +8,7 @@
 #include <functional>
 
 #include "channels/ui/channel_window_fixture.h"
-#include "shell/ui/wheel_guard.h"
+#include "foundation/ui/wheel_guard.h"
 #include "support/ui/wheel.h"
 #include "support/ui/window_focus.h"
 

@@ -17,7 +17,7 @@
 #include "comm/hex_text.h"
 #include "comm/sim_process.h"
 #include "comm/ui/memory_view.h"
-#include "shell/error_report.h"
+#include "foundation/error_report.h"
 #include "support/scripted_prompts.h"
 #include "support/shell_fakes.h"
 #include "support/temp_dir.h"

@@ -18,8 +18,8 @@
 #include <QTest>
 
 #include "comm/ui/part_fill_dialog.h"
-#include "shell/error_report.h"
-#include "shell/ui/wheel_guard.h"
+#include "foundation/error_report.h"
+#include "foundation/ui/wheel_guard.h"
 #include "support/scripted_prompts.h"
 #include "support/shell_fakes.h"
 #include "support/ui/window_focus.h"
@@ -250,7 +250,8 @@ TEST_F(MemoryViewTest, ANonHexFillAddressIsReportedNotBlamedOnTheValue) {
   EXPECT_EQ(state.image, before);
   EXPECT_TRUE(prompts.messages.empty());
   ASSERT_FALSE(errorReporter().lines().empty());
-  EXPECT_NE(errorReporter().lines().back().find("frmPartFill->cmdFillData_Click"), std::string::npos);
+  EXPECT_NE(errorReporter().lines().back().find("frmPartFill->cmdFillData_Click"),
+            std::string::npos);
 }
 
 TEST_F(MemoryViewTest, ANegativeOrNonNumericFillValueIsRefusedWithAMessage) {

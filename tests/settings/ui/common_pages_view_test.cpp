@@ -17,7 +17,7 @@
 #include <cstdlib>
 #include <memory>
 
-#include "shell/ui/qt_text.h"
+#include "foundation/ui/qt_text.h"
 
 namespace q7 {
 namespace {

@@ -11,10 +11,10 @@
 #include <vector>
 
 #include "channels/ui/channel_window_fixture.h"
+#include "foundation/ui/wheel_guard.h"
 #include "settings/two_tone.h"
 #include "settings/ui/settings_panel.h"
 #include "settings/ui/volume_dialog.h"
-#include "shell/ui/wheel_guard.h"
 #include "support/ui/wheel.h"
 #include "support/ui/window_focus.h"
 

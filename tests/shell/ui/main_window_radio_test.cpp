@@ -24,7 +24,7 @@
 #include "comm/port_claim.h"
 #include "comm/sim_process.h"
 #include "comm/ui/comm_window.h"
-#include "shell/error_report.h"
+#include "foundation/error_report.h"
 #include "shell/ui/compare_window.h"
 #include "shell/ui/error_list_window.h"
 #include "shell/ui/main_window.h"

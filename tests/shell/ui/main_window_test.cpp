@@ -14,8 +14,8 @@
 #include <fstream>
 
 #include "channels/ui/channel_window.h"
-#include "shell/error_report.h"
-#include "shell/setting_keys.h"
+#include "foundation/error_report.h"
+#include "foundation/setting_keys.h"
 #include "shell/ui/about_box.h"
 #include "shell/ui/error_list_window.h"
 #include "support/scripted_prompts.h"

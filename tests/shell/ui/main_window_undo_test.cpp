@@ -17,8 +17,8 @@
 
 #include "channels/ui/channel_window.h"
 #include "channels/ui/flex_grid.h"
+#include "foundation/error_report.h"
 #include "shell/edit_history.h"
-#include "shell/error_report.h"
 #include "shell/ui/main_window.h"
 #include "support/scripted_prompts.h"
 #include "support/shipped_program.h"

@@ -1,0 +1,109 @@
+#include "foundation/error_report.h"
+
+#include <chrono>
+#include <cstdint>
+#include <ctime>
+#include <map>
+
+namespace q7 {
+namespace {
+
+const std::map<long, const char*>& descriptionTable() {
+  static const std::map<long, const char*> table = {
+#include "foundation/error_descriptions.inc"
+  };
+  return table;
+}
+
+std::string nowText() {
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&now, &local);
+  char text[32];
+  std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S", &local);
+  return text;
+}
+
+// Numbers that fit 16 bits are shown as the 16-bit value; larger component
+// failure numbers are shown whole rather than wrapped into a wrong number.
+long shownNumber(long number) {
+  if (number >= INT16_MIN && number <= INT16_MAX) return static_cast<std::int16_t>(number);
+  return number;
+}
+
+}  // namespace
+
+FailureRecord currentFailureRecord() {
+  try {
+    throw;
+  } catch (const Failure& failure) {
+    return {failure.number(), failure.source()};
+  } catch (const std::out_of_range& e) {
+    return {err::kIndexRange, e.what()};
+  } catch (const std::exception& e) {
+    return {err::kInternal, e.what()};
+  } catch (...) {
+    return {err::kInternal, "unknown failure"};
+  }
+}
+
+std::string errorDescription(long number) {
+  const auto& table = descriptionTable();
+  const auto it = table.find(number);
+  return it == table.end() ? std::string() : std::string(it->second);
+}
+
+std::string separatorLine(const std::string& timeText) {
+  return "---------" + timeText + "--------";
+}
+
+std::string detailLine(std::string_view location, const FailureRecord& record) {
+  const long number = shownNumber(record.number);
+  const std::string numberText = number < 0 ? std::to_string(number) : " " + std::to_string(number);
+  return std::string("    ") + "     错误:  " + std::string(location) +
+         "     出错号:  " + numberText + "     出错点:  " + record.source +
+         "     出错描述:  " + errorDescription(number);
+}
+
+void ErrorReporter::report(std::string_view location, const FailureRecord& record) {
+  const std::string separator = separatorLine(clock_ ? clock_() : nowText());
+  const std::string detail = detailLine(location, record);
+  {
+    const std::lock_guard<std::mutex> lock(lock_);
+    lines_.push_back(separator);
+    lines_.push_back(detail);
+    lastByThread_[std::this_thread::get_id()] = detail;
+  }
+  if (!listener_) return;
+  listener_(separator);
+  listener_(detail);
+}
+
+std::vector<std::string> ErrorReporter::lines() const {
+  const std::lock_guard<std::mutex> lock(lock_);
+  return lines_;
+}
+
+void ErrorReporter::clear() {
+  const std::lock_guard<std::mutex> lock(lock_);
+  lines_.clear();
+  lastByThread_.erase(std::this_thread::get_id());
+}
+
+std::string ErrorReporter::lastOnThisThread() const {
+  const std::lock_guard<std::mutex> lock(lock_);
+  const auto found = lastByThread_.find(std::this_thread::get_id());
+  return found == lastByThread_.end() ? std::string() : found->second;
+}
+
+void ErrorReporter::forgetThisThread() {
+  const std::lock_guard<std::mutex> lock(lock_);
+  lastByThread_.erase(std::this_thread::get_id());
+}
+
+ErrorReporter& errorReporter() {
+  static ErrorReporter reporter;
+  return reporter;
+}
+
+}  // namespace q7
