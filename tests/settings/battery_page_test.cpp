@@ -9,24 +9,17 @@ namespace {
 using test::Pages;
 
 TEST(BatteryPage, SaveRatioReadsRangesAndWritesOneByteEach) {
-  struct Case {
-    std::uint8_t stored;
-    const char* shown;
-    std::uint8_t after;
+  const test::LoadCase cases[] = {
+      {"cboSaveMode", 0x369, 0x00, "1 - 10", 165}, {"cboSaveMode", 0x369, 141, "1 - 10", 165},
+      {"cboSaveMode", 0x369, 142, "1 - 2", 144},   {"cboSaveMode", 0x369, 144, "1 - 2", 144},
+      {"cboSaveMode", 0x369, 145, "1 - 3", 146},   {"cboSaveMode", 0x369, 147, "1 - 4", 149},
+      {"cboSaveMode", 0x369, 150, "1 - 5", 152},   {"cboSaveMode", 0x369, 153, "1 - 6", 155},
+      {"cboSaveMode", 0x369, 156, "1 - 7", 157},   {"cboSaveMode", 0x369, 158, "1 - 8", 159},
+      {"cboSaveMode", 0x369, 160, "1 - 9", 162},   {"cboSaveMode", 0x369, 162, "1 - 9", 162},
+      {"cboSaveMode", 0x369, 163, "1 - 10", 165},  {"cboSaveMode", 0x369, 170, "1 - 10", 165},
+      {"cboSaveMode", 0x369, 171, "1 - 10", 165},
   };
-  const Case cases[] = {
-      {0x00, "1 - 10", 165}, {141, "1 - 10", 165}, {142, "1 - 2", 144},  {144, "1 - 2", 144},
-      {145, "1 - 3", 146},   {147, "1 - 4", 149},  {150, "1 - 5", 152},  {153, "1 - 6", 155},
-      {156, "1 - 7", 157},   {158, "1 - 8", 159},  {160, "1 - 9", 162},  {162, "1 - 9", 162},
-      {163, "1 - 10", 165},  {170, "1 - 10", 165}, {171, "1 - 10", 165},
-  };
-  for (const Case& c : cases) {
-    Pages t;
-    t.image[0x369] = c.stored;
-    t.pages.initOpt();
-    EXPECT_EQ(t.shown("cboSaveMode"), c.shown) << int(c.stored);
-    EXPECT_EQ(t.image[0x369], c.after) << int(c.stored);
-  }
+  test::expectLoads(cases);
   const std::uint8_t written[] = {144, 146, 149, 152, 155, 157, 159, 162, 165};
   Pages t;
   t.image[0x135] = 0x01;
