@@ -3,7 +3,7 @@
 #
 # Each case is a source tree of one file beside a clean foundation header; the
 # case names the file, the include line it holds and the line the check must
-# print, or "" where the check must pass.
+# print, or "" where the check must pass. Each case that goes wrong is an error.
 cmake_minimum_required(VERSION 3.25)
 
 set(cases
@@ -22,7 +22,6 @@ set(cases
   "apps/q7cli/main.cpp|#include \"foundation/ui/standard_folders.h\"|"
   "shell/editor.cpp|#include \"shipped/corvane.def.inc\"|")
 
-set(failures)
 set(index 0)
 foreach(case ${cases})
   string(REPLACE "|" ";" fields "${case}")
@@ -40,22 +39,16 @@ foreach(case ${cases})
   execute_process(COMMAND ${CMAKE_COMMAND} -DSRC=${tree} -P ${CHECK}
                   RESULT_VARIABLE result OUTPUT_VARIABLE out ERROR_VARIABLE err)
   if(expected STREQUAL "" AND NOT result EQUAL 0)
-    list(APPEND failures "${path} with ${include}: refused, should pass:\n${err}")
+    message(SEND_ERROR "${path} with ${include}: refused, should pass:\n${err}")
   elseif(NOT expected STREQUAL "" AND result EQUAL 0)
-    list(APPEND failures "${path} with ${include}: passed, should be refused")
+    message(SEND_ERROR "${path} with ${include}: passed, should be refused")
   elseif(NOT expected STREQUAL "")
     string(FIND "${err}" "${expected}" at)
     if(at EQUAL -1)
-      list(APPEND failures "${path} with ${include}: refused without \"${expected}\":\n${err}")
+      message(SEND_ERROR "${path} with ${include}: refused without \"${expected}\":\n${err}")
     endif()
   endif()
   math(EXPR index "${index} + 1")
 endforeach()
 
-if(failures)
-  foreach(failure ${failures})
-    message("${failure}")
-  endforeach()
-  message(FATAL_ERROR "the layer check let a wrong include through or refused a right one")
-endif()
 message(STATUS "${index} cases")
