@@ -25,14 +25,14 @@ RadioSimulator::RadioSimulator() {
 }
 
 void RadioSimulator::declarePair(CommandPair pair) {
-  memory_[kPairDeclaration] = kDeclared;
-  memory_[kPairDeclaration + 1] = pair.read;
-  memory_[kPairDeclaration + 2] = pair.write;
+  memory_[map::kCommandPairDeclaration] = kDeclared;
+  memory_[map::kCommandPairDeclaration + 1] = pair.read;
+  memory_[map::kCommandPairDeclaration + 2] = pair.write;
 }
 
 CommandPair RadioSimulator::pair() const {
-  if (memory_[kPairDeclaration] != kDeclared) return kStandardPair;
-  return {memory_[kPairDeclaration + 1], memory_[kPairDeclaration + 2]};
+  if (memory_[map::kCommandPairDeclaration] != kDeclared) return kStandardPair;
+  return {memory_[map::kCommandPairDeclaration + 1], memory_[map::kCommandPairDeclaration + 2]};
 }
 
 long RadioSimulator::frameLength() const {

@@ -11,12 +11,9 @@
 #include <vector>
 
 #include "comm/step_table.h"
+#include "foundation/memory_map.h"
 
 namespace q7 {
-
-inline constexpr int kPairDeclaration = 0x388;
-inline constexpr int kVersionAddress = 0x3D3;
-inline constexpr int kClassAddress = 0x3D4;
 
 struct RadioFaults {
   bool mute = false;         // never answers

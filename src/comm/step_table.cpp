@@ -17,11 +17,9 @@ const std::string kAcknowledge = "TX06RX06EN";
 const std::string kIdentifyPair = "TX52038803RXVA038803VAVAVA";
 const std::string kIdentifyModel = "TX52038509RXVA038509VAVAVAVAVAVAVAVAVA";
 
-// Region written with the second write form.
-constexpr int kSecondFormFirst = 0x280, kSecondFormLast = 0x2FF;
-// A block starting here is written as one 4-byte frame at 0x1AC..0x1AF.
-constexpr int kShortBlockFirst = 0x1A0, kShortBlockLast = 0x1AF;
-constexpr int kShortBlockAddress = 0x1AC, kShortBlockLength = 4;
+constexpr int kShortBlockFirst = map::kShortBlockFirst, kShortBlockLast = map::kShortBlockLast;
+constexpr int kShortBlockAddress = map::kShortFrame, kShortBlockLength = map::kShortFrameLength;
+constexpr int kSecondFormFirst = map::kSecondFormFirst, kSecondFormLast = map::kSecondFormLast;
 
 std::string repeatVa(int count) {
   std::string text;

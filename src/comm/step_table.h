@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "foundation/memory_map.h"
+
 namespace q7 {
 
 // The read and write command bytes of block frames. A radio may declare its
@@ -23,7 +25,7 @@ inline constexpr std::uint8_t kSecondWriteCommand = 0x75;
 // An inclusive address range of the radio memory, as typed.
 struct AddressRange {
   long start = 0;
-  long end = 0x3FF;
+  long end = map::kHighestAddress;
 };
 
 // The radio has 1 KiB: a range reaching beyond 0x3FF is cut there.
@@ -37,7 +39,7 @@ struct ProtocolStep {
 };
 
 // The image bytes 0x194..0x19E that write step 1 carries.
-inline constexpr int kWriteStepOneStart = 0x194;
+inline constexpr int kWriteStepOneStart = map::kWriteStepOneBytes;
 using WriteStepOneBytes = std::array<std::uint8_t, 11>;
 
 // Where the block steps of a range start and how long each is (16 at most).

@@ -9,8 +9,6 @@
 
 namespace q7 {
 
-inline constexpr int kInvalidFileFormat = 321;
-
 CodeplugImage::CodeplugImage(std::size_t highestIndex)
     : bytes_(std::max(highestIndex + 1, kDataFileSize), 0) {}
 
@@ -95,7 +93,7 @@ std::vector<std::uint8_t> readImageFile(const std::filesystem::path& path, std::
   std::vector<std::uint8_t> bytes(count);
   in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(count));
   bytes.resize(static_cast<std::size_t>(in.gcount()));
-  if (bytes.size() < kDataFileSize) throw Failure(kInvalidFileFormat, path.string());
+  if (bytes.size() < kDataFileSize) throw Failure(err::kInvalidFileFormat, path.string());
   return bytes;
 }
 

@@ -31,6 +31,7 @@ inline constexpr int kPermission = 70;
 inline constexpr int kPathAccess = 75;
 inline constexpr int kPathNotFound = 76;
 inline constexpr int kDeviceName = 320;  // a character device named as a file
+inline constexpr int kInvalidFileFormat = 321;
 }  // namespace err
 
 // A failure of our own: the description table's number and the failing component.

@@ -11,10 +11,19 @@ namespace q7::map {
 // 0x010..0x10F: sixteen channel records of 16 bytes, channel n at 16 n.
 inline constexpr std::size_t kChannelBitmap = 0x17E;  // low byte; high byte at 0x17F
 
+// 0x194..0x19E: the bytes write step 1 carries (the VOX levels and their marker).
+inline constexpr std::size_t kWriteStepOneBytes = 0x194;
+
 // 0x1A0..0x1AB: the ten volume steps and the byte that says they are used.
 inline constexpr std::size_t kVolumeSteps = 0x1A0;  // step i at 0x1A0 + i
 inline constexpr std::size_t kVolumeTableMarker = 0x1AB;
+// A write sends the block 0x1A0..0x1AF as one 4-byte frame of 0x1AC..0x1AF.
+inline constexpr std::size_t kShortBlockFirst = 0x1A0, kShortBlockLast = 0x1AF;
+inline constexpr std::size_t kShortFrame = 0x1AC, kShortFrameLength = 4;
 inline constexpr std::size_t kRadioIdentifier = 0x1B8;
+
+// 0x280..0x2FF: the two-tone records, written with the second write form.
+inline constexpr std::size_t kSecondFormFirst = 0x280, kSecondFormLast = 0x2FF;
 
 inline constexpr std::size_t kInfoLines = 0x300;  // line 1; line 2 follows 32 bytes later
 
@@ -30,6 +39,8 @@ inline constexpr std::size_t kBandUpper = 0x37C;
 
 // 0x385..0x38D: the radio's identification, kept by the radio.
 inline constexpr std::size_t kIdentificationFirst = 0x385, kIdentificationLast = 0x38D;
+// 0x388..0x38A: 0x5A, then the radio's own read and write command bytes.
+inline constexpr std::size_t kCommandPairDeclaration = 0x388;
 
 // 0x3D0..0x3FF: the radio's parameter area, read back during a write.
 inline constexpr std::size_t kParameterArea = 0x3D0;

@@ -10,7 +10,6 @@ inline constexpr int kWrongFile = 83;
 inline constexpr int kSaveFailed = 84;
 inline constexpr int kSaveAsFailed = 86;
 inline constexpr int kLocked = 116;
-inline constexpr int kDamagedFile = 321;
 inline constexpr int kWriteSucceeded = 446;
 inline constexpr int kWriteFailed = 447;
 inline constexpr int kNoChannel = 448;

@@ -5,7 +5,6 @@
 #include "foundation/error_report.h"
 #include "foundation/setting_keys.h"
 #include "foundation/shared_caption_rows.h"
-#include "shell/shell_caption_rows.h"
 #include "shell/shipped_files.h"
 
 namespace q7 {
@@ -81,7 +80,7 @@ void Startup::guardDamagedSettings() {
   if (health != ProfileFile::Health::Unreadable && health != ProfileFile::Health::Damaged) return;
   state_.settings.keepOnDisk();
   const int number =
-      health == ProfileFile::Health::Unreadable ? err::kPermission : row::kDamagedFile;
+      health == ProfileFile::Health::Unreadable ? err::kPermission : err::kInvalidFileFormat;
   errorReporter().report("mdifrmMain->MDIForm_Load", {number, state_.settings.path().string()});
 }
 

@@ -13,15 +13,13 @@
 namespace q7::cli {
 namespace {
 
-constexpr int kInvalidFileFormat = 321;
-
 std::string openReason(const std::filesystem::path& path, const Failure& failure) {
   switch (failure.number()) {
     case err::kFileNotFound:
       return path.string() + ": no such file";
     case err::kPathAccess:
       return path.string() + ": not a regular file (a folder, a device or a pipe)";
-    case kInvalidFileFormat:
+    case err::kInvalidFileFormat:
       return path.string() + ": not a data file (shorter than 1040 bytes)";
     default:
       return path.string() + ": cannot be read";

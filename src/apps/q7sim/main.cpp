@@ -10,6 +10,7 @@
 #include <iostream>
 
 #include "foundation/codeplug_image.h"
+#include "foundation/memory_map.h"
 #include "pty_radio.h"
 #include "sim_options.h"
 
@@ -28,8 +29,8 @@ q7::RadioSimulator makeRadio(const q7::sim::SimOptions& o) {
     image.loadFileLayout(q7::readImageFile(o.image, q7::kDataFileSize));
     std::copy_n(image.bytes().begin(), q7::kRadioSize, radio.memory().begin());
   }
-  if (o.radioClass) radio.memory()[q7::kClassAddress] = static_cast<std::uint8_t>(*o.radioClass);
-  if (o.version) radio.memory()[q7::kVersionAddress] = static_cast<std::uint8_t>(*o.version);
+  if (o.radioClass) radio.memory()[q7::map::kClassByte] = static_cast<std::uint8_t>(*o.radioClass);
+  if (o.version) radio.memory()[q7::map::kVersionByte] = static_cast<std::uint8_t>(*o.version);
   if (o.pair) radio.declarePair(*o.pair);
   radio.faults() = o.faults;
   return radio;

@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include "comm/comm_caption_rows.h"
 #include "comm/ui/control_names.h"
 #include "foundation/error_report.h"
 #include "foundation/setting_keys.h"
@@ -20,7 +21,6 @@
 namespace q7 {
 namespace {
 
-constexpr int kCaptionWindow = 102, kCaptionFrame = 156, kCaptionRead = 100, kCaptionWrite = 101;
 constexpr int kBlinkMs = 100;
 
 // Layout heights in twips.
@@ -176,10 +176,10 @@ void CommWindow::initFace() {
   for (QWidget* w :
        std::initializer_list<QWidget*>{this, fraOne_, chkStopCom_, cmdRead_, cmdWrite_})
     w->setFont(font);
-  setWindowTitle(qs(state_.caption(kCaptionWindow)));
-  fraOne_->setTitle(qs(state_.caption(kCaptionFrame)));
-  cmdRead_->setText(qs(state_.caption(kCaptionRead)));
-  cmdWrite_->setText(qs(state_.caption(kCaptionWrite)));
+  setWindowTitle(qs(state_.caption(row::kCommWindowTitle)));
+  fraOne_->setTitle(qs(state_.caption(row::kCommProgressFrame)));
+  cmdRead_->setText(qs(state_.caption(row::kReadButton)));
+  cmdWrite_->setText(qs(state_.caption(row::kWriteButton)));
   chkStopCom_->setText(state_.language == kEnglish ? "Stop Communication" : "停止通信...");
   lblComStatus_->setStyleSheet("color: rgb(255, 0, 0);");
   lblComStatus_->clear();

@@ -7,6 +7,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "comm/comm_caption_rows.h"
 #include "comm/ui/port_description.h"
 #include "comm/ui/qt_serial_link.h"
 #include "foundation/error_report.h"
@@ -17,8 +18,6 @@
 namespace q7 {
 namespace {
 
-constexpr int kCaptionWindow = 60, kCaptionFrame = 61, kCaptionLabel = 62, kCaptionOk = 63,
-              kCaptionCancel = 64;
 constexpr int kPortsPerColumn = 8;
 
 }  // namespace
@@ -63,11 +62,11 @@ PortDialog::PortDialog(AppState& state, SerialLink& link, QWidget* parent)
 
 void PortDialog::initFace() {
   const QFont font(qs(state_.fontFace));
-  setWindowTitle(qs(state_.caption(kCaptionWindow)));
-  fraToolCom_->setTitle(qs(state_.caption(kCaptionFrame)));
-  lblToolCom_->setText(qs(state_.caption(kCaptionLabel)));
-  cmdOK_->setText(qs(state_.caption(kCaptionOk)));
-  cmdCancel_->setText(qs(state_.caption(kCaptionCancel)));
+  setWindowTitle(qs(state_.caption(row::kPortTitle)));
+  fraToolCom_->setTitle(qs(state_.caption(row::kPortFrame)));
+  lblToolCom_->setText(qs(state_.caption(row::kPortLabel)));
+  cmdOK_->setText(qs(state_.caption(row::kPortOk)));
+  cmdCancel_->setText(qs(state_.caption(row::kPortCancel)));
   for (QWidget* w :
        std::initializer_list<QWidget*>{this, fraToolCom_, lblToolCom_, cmdOK_, cmdCancel_})
     w->setFont(font);

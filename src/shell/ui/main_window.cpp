@@ -19,6 +19,7 @@
 #include "channels/channel_record.h"
 #include "channels/radio_charset.h"
 #include "channels/ui/channel_window.h"
+#include "comm/comm_caption_rows.h"
 #include "comm/port_selection.h"
 #include "comm/ui/comm_window.h"
 #include "comm/ui/memory_view.h"
@@ -50,7 +51,6 @@ struct MenuCommand {
 
 namespace {
 
-constexpr int kReadSucceededRow = 165, kReadFailedRow = 166;
 struct Captioned {
   const char* name;
   int row;
@@ -471,7 +471,7 @@ void MainWindow::showErrorLine(const std::string& line) {
 
 void MainWindow::readRadio() {
   frmCommun_->showRead();
-  if (showOutcome(kReadSucceededRow, kReadFailedRow)) files_.markReplaced();
+  if (showOutcome(row::kReadSuccessful, row::kReadFailed)) files_.markReplaced();
 }
 
 // The pending tone edit reaches the channel table first; an image without a

@@ -1,8 +1,8 @@
 #pragma once
 // Answers a modal window the way a user does: once a modal window is up and
-// active, `act` runs on it once (typically a key press or a mouse click).
-// Needed because showing a modal window blocks the call that opened it. The
-// answer stops waiting when it goes out of scope.
+// active and holds the keyboard focus, `act` runs on it once (typically a key press or a mouse
+// click). Needed because showing a modal window blocks the call that opened it. The answer stops
+// waiting when it goes out of scope.
 #include <QApplication>
 #include <QTest>
 #include <QTimer>
@@ -26,9 +26,17 @@ class ModalAnswer {
     if (!modal || !modal->isVisible()) return;
     timer_.stop();
     modal->activateWindow();
-    if (!QTest::qWaitForWindowActive(modal)) return timer_.start();
+    if (!QTest::qWaitForWindowActive(modal) ||
+        !QTest::qWaitFor([modal] { return hasFocus(modal); }))
+      return timer_.start();
     answered_ = true;
     act_(modal);
+  }
+
+  // Activation and the focus arrive one after the other; keys go to the focus.
+  static bool hasFocus(QWidget* modal) {
+    QWidget* focus = QApplication::focusWidget();
+    return focus && (focus == modal || modal->isAncestorOf(focus));
   }
 
   std::function<void(QWidget*)> act_;
