@@ -157,7 +157,7 @@ void icChParaSol(const CodeplugImage& image, ChannelTable& table, int channel) {
     table.value(channel, f.column) =
         found == end ? 0 : static_cast<std::int32_t>(found - f.codes.begin());
   }
-  const bool set = image.word(kChannelBitmapAddress) & kBitValue[channel - 1];
+  const bool set = image.word(map::kChannelBitmap) & kBitValue[channel - 1];
   table.value(channel, col::kBitmapOption) = set ? 1 : 0;
 }
 
@@ -190,10 +190,10 @@ void ciChParaSol(CodeplugImage& image, ChannelTable& table, int channel) {
       if (f.high.mask)
         image.setBits(base + f.high.offset, f.high.mask, static_cast<std::uint8_t>(code >> 8));
     }
-    std::uint16_t bitmap = image.word(kChannelBitmapAddress);
+    std::uint16_t bitmap = image.word(map::kChannelBitmap);
     bitmap = table.value(channel, col::kBitmapOption) == 1 ? bitmap | kBitValue[channel - 1]
                                                            : bitmap & kBitClear[channel - 1];
-    image.setWord(kChannelBitmapAddress, bitmap);
+    image.setWord(map::kChannelBitmap, bitmap);
   } catch (...) {
     // The option bits of a channel the table cannot describe stay as they are.
   }

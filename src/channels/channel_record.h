@@ -27,7 +27,6 @@ inline constexpr std::size_t kRxOffset = 0;
 inline constexpr std::size_t kTxOffset = 4;
 inline constexpr std::size_t kRxToneOffset = 8;
 inline constexpr std::size_t kTxToneOffset = 10;
-inline constexpr std::size_t kChannelBitmapAddress = map::kChannelBitmap;
 
 inline constexpr std::int32_t kNoFrequency = -1;
 // What an RX frequency with a non-decimal digit is shown as: 120.00000 MHz.

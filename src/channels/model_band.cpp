@@ -46,20 +46,20 @@ int bandPosition(BandLimits limits) {
 }
 
 void storeBandLimits(CodeplugImage& image, BandLimits limits) {
-  storeLimit(image, kBandLowerAddress, limits.lower);
-  storeLimit(image, kBandUpperAddress, limits.upper);
+  storeLimit(image, map::kBandLower, limits.lower);
+  storeLimit(image, map::kBandUpper, limits.upper);
 }
 
 BandLimits storedBandLimits(const CodeplugImage& image) {
-  return {storedLimit(image, kBandLowerAddress), storedLimit(image, kBandUpperAddress)};
+  return {storedLimit(image, map::kBandLower), storedLimit(image, map::kBandUpper)};
 }
 
 ImageModelBand loadModelAndBand(CodeplugImage& image) {
   ImageModelBand loaded;
-  if (image[kModelAddress] < kModelCount) {
-    loaded.model = image[kModelAddress];
+  if (image[map::kModel] < kModelCount) {
+    loaded.model = image[map::kModel];
   } else {
-    image[kModelAddress] = 0;
+    image[map::kModel] = 0;
   }
   loaded.limits = storedBandLimits(image);
   if (!within(loaded.limits.lower, kStoredRange) || !within(loaded.limits.upper, kStoredRange) ||

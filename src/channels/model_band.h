@@ -13,9 +13,6 @@
 
 namespace q7 {
 
-inline constexpr std::size_t kModelAddress = map::kModel;
-inline constexpr std::size_t kBandLowerAddress = map::kBandLower;
-inline constexpr std::size_t kBandUpperAddress = map::kBandUpper;
 inline constexpr int kModelCount = 1;
 
 struct BandLimits {

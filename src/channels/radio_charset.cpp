@@ -20,7 +20,7 @@ std::string lowEntry(int index) {
 
 std::size_t lineAddress(int line) {
   if (line < 1 || line > 2) throw Failure(err::kIndexRange, "information line");
-  return kInfoLineAddress + 32 * static_cast<std::size_t>(line - 1);
+  return map::kInfoLines + 32 * static_cast<std::size_t>(line - 1);
 }
 
 // Length of the UTF-8 sequence a lead byte starts; 0 for a byte that cannot lead.

@@ -19,7 +19,6 @@ inline constexpr std::uint16_t kNoCharacter =
     kCharsetSize;  // stored for a character not in the table
 inline constexpr int kInfoLineCount = 2;
 inline constexpr int kInfoLineChars = 16;
-inline constexpr std::size_t kInfoLineAddress = map::kInfoLines;
 
 class RadioCharset {
  public:

@@ -11,8 +11,8 @@ namespace {
 const std::string kLongTimeout = "Rx: 未收到数据   第 串数据未收到";
 const std::string kShortTimeout = "Rx: 未收到数据";
 
-constexpr std::size_t kClassByte = map::kClassByte - kParameterStart;
-constexpr std::size_t kVersionByte = map::kVersionByte - kParameterStart;
+constexpr std::size_t kClassByte = map::kClassByte - map::kParameterArea;
+constexpr std::size_t kVersionByte = map::kVersionByte - map::kParameterArea;
 
 // One image byte taken over into the radio's parameter area (exchange 4):
 // the whole byte, or only the bits of `mask`.
@@ -65,7 +65,7 @@ DirectExchange radioParameters(const Bytes& parameters, const CodeplugImage& ima
                    .pauseEachTry = true,
                    .frame = header(pair.write, kFirst, kLength),
                    .timeoutLine = kShortTimeout};
-  Bytes area(parameters.begin() + (kFirst - kParameterStart), parameters.end());
+  Bytes area(parameters.begin() + (kFirst - map::kParameterArea), parameters.end());
   for (const TakenBits& taken : kTakenFromImage) {
     std::uint8_t& byte = area[static_cast<std::size_t>(taken.address - kFirst)];
     byte = static_cast<std::uint8_t>((byte & ~taken.mask) |
@@ -166,7 +166,7 @@ DirectExchange modelAndBandExchange(const CodeplugImage& image, CommandPair pair
 DirectExchange parameterReadExchange(CommandPair pair) {
   return {.logLine = "读取:对讲机的机型和参数",
           .pauseMs = 5,
-          .frame = header(pair.read, kParameterStart, static_cast<int>(kParameterSize)),
+          .frame = header(pair.read, map::kParameterArea, static_cast<int>(kParameterSize)),
           .replyLength = kParameterReplyLength,
           .replyFirst = pair.write,
           .pollMs = 4,

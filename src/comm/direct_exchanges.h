@@ -30,7 +30,6 @@ struct DirectExchange {
 
 inline constexpr int kDirectTries = 16;
 inline constexpr int kDirectExtraPolls = 30;
-inline constexpr int kParameterStart = static_cast<int>(map::kParameterArea);
 inline constexpr std::size_t kParameterSize = 48;
 inline constexpr std::size_t kParameterReplyLength = 4 + kParameterSize;
 

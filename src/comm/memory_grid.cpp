@@ -10,7 +10,6 @@
 namespace q7 {
 namespace {
 
-constexpr long kRadioTop = map::kHighestAddress;
 constexpr int kRowBytes = 16;
 
 int hexDigit(char c) {
@@ -28,7 +27,7 @@ bool allOf(const std::string& text, int (*test)(int)) {
 }  // namespace
 
 long gridHighestAddress(long tableMax) {
-  return std::clamp(tableMax, 0L, kRadioTop);
+  return std::clamp(tableMax, 0L, map::kHighestAddress);
 }
 
 int gridRowCount(long tableMax) {
@@ -122,7 +121,7 @@ std::optional<int> fillValue(const std::string& text, FillBase base) {
 }
 
 void fillImage(CodeplugImage& image, long start, long end, int value) {
-  for (long a = std::max(start, 0L); a <= std::min(end, kRadioTop); ++a)
+  for (long a = std::max(start, 0L); a <= std::min(end, map::kHighestAddress); ++a)
     image[static_cast<std::size_t>(a)] = static_cast<std::uint8_t>(value);
 }
 

@@ -15,7 +15,7 @@ constexpr int kShowAttemptAbove = 8;
 
 WriteStepOneBytes writeStepOneBytes(const CodeplugImage& image) {
   WriteStepOneBytes bytes{};
-  for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = image[kWriteStepOneStart + i];
+  for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = image[map::kWriteStepOneBytes + i];
   return bytes;
 }
 

@@ -4,7 +4,6 @@
 #include "comm/radio_transfer.h"
 
 namespace q7 {
-namespace {}  // namespace
 
 TransferOutcome RadioTransfer::readSequence(CodeplugImage& image, int port,
                                             const TransferRanges& ranges) {

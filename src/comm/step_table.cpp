@@ -9,17 +9,12 @@
 namespace q7 {
 namespace {
 
-constexpr long kRadioTop = map::kHighestAddress;
 constexpr int kBlockSize = 16;
 
 const std::string kProgram = "50524F4752414D";  // the word PROGRAM
 const std::string kAcknowledge = "TX06RX06EN";
 const std::string kIdentifyPair = "TX52038803RXVA038803VAVAVA";
 const std::string kIdentifyModel = "TX52038509RXVA038509VAVAVAVAVAVAVAVAVA";
-
-constexpr int kShortBlockFirst = map::kShortBlockFirst, kShortBlockLast = map::kShortBlockLast;
-constexpr int kShortBlockAddress = map::kShortFrame, kShortBlockLength = map::kShortFrameLength;
-constexpr int kSecondFormFirst = map::kSecondFormFirst, kSecondFormLast = map::kSecondFormLast;
 
 std::string repeatVa(int count) {
   std::string text;
@@ -37,14 +32,15 @@ ProtocolStep fixedStep(std::string script, int percent) {
 }
 
 ProtocolStep writeBlockStep(Block block, CommandPair pair) {
-  if (block.start >= kShortBlockFirst && block.start <= kShortBlockLast) {
+  if (block.start >= map::kShortBlockFirst && block.start <= map::kShortBlockLast) {
     // The radio takes only 0x1AC..0x1AF of this block; the image bytes of those
     // same addresses go into the frame.
-    return {"TX" + frameHead(pair.write, kShortBlockAddress, kShortBlockLength) +
-                repeatVa(kShortBlockLength) + "RX06EN",
-            kShortBlockAddress, kShortBlockLength, 0};
+    return {"TX" + frameHead(pair.write, map::kShortFrame, map::kShortFrameLength) +
+                repeatVa(map::kShortFrameLength) + "RX06EN",
+            map::kShortFrame, map::kShortFrameLength, 0};
   }
-  const bool secondForm = block.start >= kSecondFormFirst && block.start <= kSecondFormLast;
+  const bool secondForm =
+      block.start >= map::kSecondFormFirst && block.start <= map::kSecondFormLast;
   const std::uint8_t command = secondForm ? kSecondWriteCommand : pair.write;
   return {"TX" + frameHead(command, block.start, block.length) + repeatVa(block.length) + "RX06EN",
           block.start, block.length, 0};
@@ -69,7 +65,7 @@ void appendBlocks(std::vector<ProtocolStep>& steps, AddressRange range, MakeStep
 }  // namespace
 
 AddressRange clampToRadio(AddressRange range) {
-  range.end = std::min(range.end, kRadioTop);
+  range.end = std::min(range.end, map::kHighestAddress);
   return range;
 }
 
@@ -104,7 +100,7 @@ std::vector<ProtocolStep> buildReadSteps(AddressRange range, CommandPair pair) {
 
 std::vector<ProtocolStep> buildWriteSteps(AddressRange range, CommandPair pair,
                                           const WriteStepOneBytes& stepOneBytes) {
-  std::string modelFrame = "TX" + frameHead(kSecondWriteCommand, kWriteStepOneStart,
+  std::string modelFrame = "TX" + frameHead(kSecondWriteCommand, map::kWriteStepOneBytes,
                                             static_cast<int>(stepOneBytes.size()));
   for (std::uint8_t b : stepOneBytes) modelFrame += formatByte(b);
   const std::string enter = "TX" + kProgram + "RX06" + "TX" + kProgram + "RX06";

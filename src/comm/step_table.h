@@ -38,8 +38,6 @@ struct ProtocolStep {
   int percent = 0;
 };
 
-// The image bytes 0x194..0x19E that write step 1 carries.
-inline constexpr int kWriteStepOneStart = map::kWriteStepOneBytes;
 using WriteStepOneBytes = std::array<std::uint8_t, 11>;
 
 // Where the block steps of a range start and how long each is (16 at most).

@@ -12,18 +12,18 @@ namespace q7::map {
 inline constexpr std::size_t kChannelBitmap = 0x17E;  // low byte; high byte at 0x17F
 
 // 0x194..0x19E: the bytes write step 1 carries (the VOX levels and their marker).
-inline constexpr std::size_t kWriteStepOneBytes = 0x194;
+inline constexpr int kWriteStepOneBytes = 0x194;
 
 // 0x1A0..0x1AB: the ten volume steps and the byte that says they are used.
 inline constexpr std::size_t kVolumeSteps = 0x1A0;  // step i at 0x1A0 + i
 inline constexpr std::size_t kVolumeTableMarker = 0x1AB;
 // A write sends the block 0x1A0..0x1AF as one 4-byte frame of 0x1AC..0x1AF.
-inline constexpr std::size_t kShortBlockFirst = 0x1A0, kShortBlockLast = 0x1AF;
-inline constexpr std::size_t kShortFrame = 0x1AC, kShortFrameLength = 4;
+inline constexpr int kShortBlockFirst = 0x1A0, kShortBlockLast = 0x1AF;
+inline constexpr int kShortFrame = 0x1AC, kShortFrameLength = 4;
 inline constexpr std::size_t kRadioIdentifier = 0x1B8;
 
 // 0x280..0x2FF: the two-tone records, written with the second write form.
-inline constexpr std::size_t kSecondFormFirst = 0x280, kSecondFormLast = 0x2FF;
+inline constexpr int kSecondFormFirst = 0x280, kSecondFormLast = 0x2FF;
 
 inline constexpr std::size_t kInfoLines = 0x300;  // line 1; line 2 follows 32 bytes later
 
@@ -43,13 +43,13 @@ inline constexpr std::size_t kIdentificationFirst = 0x385, kIdentificationLast =
 inline constexpr std::size_t kCommandPairDeclaration = 0x388;
 
 // 0x3D0..0x3FF: the radio's parameter area, read back during a write.
-inline constexpr std::size_t kParameterArea = 0x3D0;
+inline constexpr int kParameterArea = 0x3D0;
 inline constexpr std::size_t kParameterAreaLast = 0x3FF;
 inline constexpr std::size_t kVersionByte = 0x3D3;
 inline constexpr std::size_t kClassByte = 0x3D4;
 inline constexpr std::size_t kRadioParameters = 0x3F0;  // its last 16 bytes
 inline constexpr std::size_t kEarpieceVolume = 0x3FB;
 
-inline constexpr std::size_t kHighestAddress = 0x3FF;
+inline constexpr long kHighestAddress = 0x3FF;
 
 }  // namespace q7::map

@@ -8,6 +8,7 @@
 #include "channels/channel_caption_rows.h"
 #include "channels/decimal_text.h"
 #include "channels/radio_charset.h"
+#include "foundation/memory_map.h"
 #include "settings/volume_steps.h"
 #include "settings/volume_table.h"
 #include "shell/codeplug_report.h"
@@ -82,7 +83,7 @@ void FleetBuilder::setModel(const Json& model) {
   const std::string* name = text(model, "model");
   if (name && *name != work_.caption(row::kModelName))
     fault("model", quoted(*name) + " is not " + quoted(work_.caption(row::kModelName)));
-  work_.image[kModelAddress] = 0;
+  work_.image[map::kModel] = 0;
 }
 
 void FleetBuilder::setBand(const Json& band) {

@@ -2,12 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include "foundation/memory_map.h"
+
 namespace q7 {
 namespace {
 
 CodeplugImage imageWithBand(std::initializer_list<std::uint8_t> bytes) {
   CodeplugImage image;
-  std::size_t address = kBandLowerAddress;
+  std::size_t address = map::kBandLower;
   for (const std::uint8_t b : bytes) image[address++] = b;
   return image;
 }
@@ -30,7 +32,7 @@ TEST(ModelBand, BandBytesSelectTheirListPosition) {
     const ImageModelBand loaded = loadModelAndBand(image);
     EXPECT_EQ(loaded.bandPosition, c.position);
     EXPECT_EQ(loaded.limits, c.limits);
-    EXPECT_EQ(image[kBandLowerAddress], *c.bytes.begin()) << "stored bytes stay";
+    EXPECT_EQ(image[map::kBandLower], *c.bytes.begin()) << "stored bytes stay";
   }
 }
 
@@ -52,9 +54,9 @@ TEST(ModelBand, StoredBandsOutsideTheRadioAreRepairedTo400To480) {
 
 TEST(ModelBand, ModelBeyondTheListBecomesTheFirstModel) {
   CodeplugImage image = imageWithBand({0x40, 0x00, 0x47, 0x00});
-  image[kModelAddress] = 5;
+  image[map::kModel] = 5;
   EXPECT_EQ(loadModelAndBand(image).model, 0);
-  EXPECT_EQ(image[kModelAddress], 0);
+  EXPECT_EQ(image[map::kModel], 0);
 }
 
 TEST(ModelBand, LimitsAreStoredIn100kHzRoundedHalfToEven) {

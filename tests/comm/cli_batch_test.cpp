@@ -14,6 +14,7 @@
 #include "comm/pattern_file.h"
 #include "comm/radio_transfer.h"
 #include "comm/sim_process.h"
+#include "foundation/memory_map.h"
 #include "support/opened_file.h"
 #include "support/temp_dir.h"
 
@@ -65,7 +66,7 @@ void expectRadioHolds(const std::vector<std::uint8_t>& radio,
   EXPECT_EQ(infoLine1(radio), serial);
   for (std::size_t a = 0x010; a <= 0x37F; ++a) {
     const bool volumeSteps = a >= 0x1A0 && a <= 0x1AB;  // never sent
-    const bool infoLine = a >= kInfoLineAddress && a < kInfoLineAddress + 2 * kInfoLineChars;
+    const bool infoLine = a >= map::kInfoLines && a < map::kInfoLines + 2 * kInfoLineChars;
     if (volumeSteps || infoLine) continue;
     EXPECT_EQ(radio[a + kFileHeaderSize], wanted[a + kFileHeaderSize]) << serial << " at " << a;
   }

@@ -15,13 +15,12 @@
 namespace q7::cli {
 namespace {
 
-constexpr long kHighestAddress = map::kHighestAddress;
-
 // Empty when `text` is a radio address in hexadecimal, else why not.
 std::string checkAddress(const std::string& text) {
   long value = 0;
   if (!parseHex(text, value)) return "not a hexadecimal address: " + text;
-  if (value < 0 || value > kHighestAddress) return "past the radio's memory (000..3FF): " + text;
+  if (value < 0 || value > map::kHighestAddress)
+    return "past the radio's memory (000..3FF): " + text;
   return {};
 }
 

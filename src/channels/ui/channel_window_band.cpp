@@ -8,6 +8,7 @@
 #include "channels/ui/custom_band_dialog.h"
 #include "foundation/error_report.h"
 #include "foundation/file_locations.h"
+#include "foundation/memory_map.h"
 #include "foundation/ui/qt_text.h"
 
 namespace q7 {
@@ -30,7 +31,7 @@ void ChannelWindow::chInfoModel() {
 void ChannelWindow::cboModelClick() {
   guard("frmChMem->cboModel_Click", [&] {
     if (cboModel_->currentIndex() < 0) cboModel_->setCurrentIndex(0);
-    state_.image[kModelAddress] = static_cast<std::uint8_t>(cboModel_->currentIndex());
+    state_.image[map::kModel] = static_cast<std::uint8_t>(cboModel_->currentIndex());
   });
 }
 
