@@ -9,15 +9,14 @@ namespace q7 {
 
 namespace {
 
-constexpr std::size_t kIdentifierAddress = map::kRadioIdentifier;
 constexpr std::array<std::uint8_t, 8> kIdentifierBlock = {'R', '5', '8', '1', '6', '4', 0xF8, 0xFF};
 
 }  // namespace
 
 void repairIdentifier(CodeplugImage& image) {
-  if (image[kIdentifierAddress] == kIdentifierBlock[0]) return;
+  if (image[map::kRadioIdentifier] == kIdentifierBlock[0]) return;
   std::copy(kIdentifierBlock.begin(), kIdentifierBlock.end(),
-            image.bytes().begin() + kIdentifierAddress);
+            image.bytes().begin() + map::kRadioIdentifier);
 }
 
 }  // namespace q7

@@ -12,7 +12,7 @@ namespace {
 
 std::size_t stepAddress(int step) {
   if (step < 1 || step > kVolumeSteps) throw Failure(err::kIndexRange, "frmSetVolume");
-  return kVolumeStepBase + static_cast<std::size_t>(step);
+  return map::kVolumeSteps + static_cast<std::size_t>(step);
 }
 
 }  // namespace
@@ -34,12 +34,12 @@ void VolumeSteps::chooseVolume(int step, int position) {
 }
 
 void VolumeSteps::setUseThisSet(bool checked) {
-  image_[kVolumeTableMarker] = checked ? kBlockInUse : kBlockUnused;
+  image_[map::kVolumeTableMarker] = checked ? kBlockInUse : kBlockUnused;
 }
 
 void VolumeSteps::restoreDefault() {
   std::copy(kFactoryVolumeCodes.begin(), kFactoryVolumeCodes.end(),
-            image_.bytes().begin() + kVolumeStepBase);
+            image_.bytes().begin() + map::kVolumeSteps);
   setUseThisSet(true);
 }
 

@@ -16,8 +16,6 @@
 
 namespace q7 {
 
-inline constexpr std::size_t kVolumeStepBase = map::kVolumeSteps;
-inline constexpr std::size_t kVolumeTableMarker = map::kVolumeTableMarker;
 inline constexpr int kVolumeSteps = 10;
 
 // Factory codes of steps 0..10 written by the Default button.
@@ -33,7 +31,7 @@ class VolumeSteps {
   // previous step's position (0 for step 1).
   std::array<int, kVolumeSteps> seqVolumeDatToSeq() const;
   // "Use This Set": the marker holds 0x5A.
-  bool useThisSet() const { return image_[kVolumeTableMarker] == kBlockInUse; }
+  bool useThisSet() const { return image_[map::kVolumeTableMarker] == kBlockInUse; }
 
   // cboVolumeDat_Click(step): stores the code of the chosen position.
   void chooseVolume(int step, int position);

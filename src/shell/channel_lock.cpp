@@ -6,7 +6,6 @@
 #include "shell/shell_caption_rows.h"
 
 namespace q7 {
-namespace {}  // namespace
 
 ChannelLock::ChannelLock(AppState& state, StatusPanels& status, LockIndicators& indicators)
     : state_(state), status_(status), indicators_(indicators) {}

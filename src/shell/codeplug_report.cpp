@@ -2,6 +2,7 @@
 
 #include "channels/channel_caption_rows.h"
 #include "channels/radio_charset.h"
+#include "foundation/memory_map.h"
 
 #include "settings/volume_steps.h"
 
@@ -115,7 +116,7 @@ ReportValue volumeReport(const CodeplugImage& image) {
     list.append(
         ReportValue::object()
             .add("position", ReportValue::number(positions[static_cast<std::size_t>(step - 1)]))
-            .add("code", ReportValue::number(image[kVolumeStepBase + step])));
+            .add("code", ReportValue::number(image[map::kVolumeSteps + step])));
   return ReportValue::object()
       .add("useThisSet", ReportValue::flag(steps.useThisSet()))
       .add("steps", std::move(list));

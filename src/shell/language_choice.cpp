@@ -8,7 +8,6 @@
 #include "shell/shell_caption_rows.h"
 
 namespace q7 {
-namespace {}  // namespace
 
 bool swiLangFace(AppState& state, Prompts& prompts, int language) {
   if (language == state.language) return false;

@@ -15,8 +15,6 @@
 
 namespace q7 {
 
-namespace {}  // namespace
-
 VolumeDialog::VolumeDialog(CodeplugImage& image, const CaptionTable& captions, QWidget* parent)
     : QDialog(parent),
       steps_(image),
