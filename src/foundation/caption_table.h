@@ -25,7 +25,7 @@ std::span<const CaptionRow> captionRows();
 
 class CaptionTable {
  public:
-  static constexpr int kRows = 480;
+  static constexpr int kRows = 800;
   explicit CaptionTable(int language = kEnglish);
 
   int language() const { return language_; }
