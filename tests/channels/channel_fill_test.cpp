@@ -56,7 +56,7 @@ TEST_F(Fill, FillDownCopiesTheFirstSelectedChannelsValue) {
 
 TEST_F(Fill, FillDownKeepsEveryOtherPartOfTheChannel) {
   makeChannels(firstChannels(3));
-  const auto before = slots();
+  const auto before = channelSlots();
   fillDown(state, grid, {1, 2, 3}, 12);  // Scrambler: byte 15 bits 0..2
   for (int n = 2; n <= 3; ++n) {
     const ChannelSlot after = takeSlot(state.image, n);

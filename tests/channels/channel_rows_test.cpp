@@ -133,7 +133,7 @@ TEST_F(Rows, WholeChannelsMoveWithTheirBitmapBitTonesAndForeignBits) {
     for (auto& byte : state.image.bytes()) byte = 0xFF;
     grid.showChTblGrid();
     makeChannels(c.channels);
-    const auto before = slots();
+    const auto before = channelSlots();
     test::ReportWatch watch;
     const RowEdit edit = c.command(state, grid);
     EXPECT_FALSE(edit.refused()) << edit.reason;

@@ -51,7 +51,7 @@ class RowsFixture : public GridFixture {
     grid.chInfoToIicDat();
   }
 
-  std::vector<ChannelSlot> slots() const {
+  std::vector<ChannelSlot> channelSlots() const {
     std::vector<ChannelSlot> all;
     for (int n = 1; n <= kChannelSlots; ++n) all.push_back(takeSlot(state.image, n));
     return all;
