@@ -1,5 +1,7 @@
 #include "channels/channel_grid.h"
 
+#include <utility>
+
 #include "channels/channel_transfer.h"
 #include "channels/decimal_text.h"
 #include "foundation/error_report.h"
@@ -48,6 +50,10 @@ bool ChannelGrid::takeEditRequest() {
   const bool requested = editRequest_;
   editRequest_ = false;
   return requested;
+}
+
+std::string ChannelGrid::takeNote() {
+  return std::exchange(note_, std::string());
 }
 
 void ChannelGrid::moveCursor(int row, int column, bool startEditing) {

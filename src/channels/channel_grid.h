@@ -87,7 +87,13 @@ class ChannelGrid {
   void afterEdit(int row, int column, const std::string& text);
   void dblClick(int row, int column);
   PopupState popup(int row);
+  // The display's current cell moved (keys, mouse, selection): the cursor
+  // and the row highlight follow it.
+  void cursorMoved(int row, int column);
   int popupRow() const { return popupRow_; }
+  // What the last event has to tell the user (a typed frequency moved onto
+  // the step or into the band, or not understood), once; empty when nothing.
+  std::string takeNote();
 
   // The tone box took the focus: it shows the tone of its cell, the row lights up.
   void toneBoxGotFocus();
@@ -111,7 +117,7 @@ class ChannelGrid {
   void dropTx(int row);
   bool rowComplete(int row) const;
 
-  void editFrequency(int row, int column, const std::string& text);
+  bool editFrequency(int row, int column, const std::string& text);
   void fillNewChannel(int row);
   void editOption(int row, int column, const std::string& text);
   void ctdcsSelList(int row, int column, const std::string& typed);
@@ -128,6 +134,7 @@ class ChannelGrid {
   int highlightRow_ = 0;
   ToneBox toneBox_;
   int popupRow_ = 0;
+  std::string note_;
 };
 
 }  // namespace q7

@@ -1,18 +1,12 @@
 // What the channel grid's edit, click, double-click and right-click events do.
 #include <algorithm>
-#include <limits>
 
 #include "channels/channel_grid.h"
-#include "channels/decimal_text.h"
+#include "channels/typed_frequency.h"
 #include "foundation/error_report.h"
 
 namespace q7 {
 namespace {
-
-// What a typed frequency that cannot be held becomes before the band check
-// raises it to the lower limit.
-constexpr std::int64_t kUnreadableFrequency = 1200;
-constexpr int kMhzDecimals = 5;
 
 enum class GridEvent { kBeforeEdit, kClick, kDblClick };
 
@@ -33,15 +27,6 @@ EditMode editModeFor(int column, GridEvent event) {
   if (column == col::kName && event != GridEvent::kBeforeEdit) return EditMode::kKeyboardMouse;
   if (isToneColumn(column) && event != GridEvent::kDblClick) return EditMode::kNone;
   return EditMode::kKeyboard;
-}
-
-std::int64_t typedFrequency(const std::string& text) {
-  const auto scaled = scaledHalfEven(text, kMhzDecimals);
-  if (!scaled || *scaled < std::numeric_limits<std::int32_t>::min() ||
-      *scaled > std::numeric_limits<std::int32_t>::max()) {
-    return kUnreadableFrequency;
-  }
-  return *scaled;
 }
 
 }  // namespace
@@ -81,7 +66,7 @@ void ChannelGrid::afterEdit(int row, int column, const std::string& text) {
   if (state_.locked() || !isChannelCell(row, column) || column == col::kName) return;
   guard("frmChMem->vsfgGridCh_AfterEdit:", [&] {
     if (isFrequencyColumn(column)) {
-      editFrequency(row, column, text);
+      if (!editFrequency(row, column, text)) return;
     } else {
       editOption(row, column, text);
     }
@@ -89,23 +74,32 @@ void ChannelGrid::afterEdit(int row, int column, const std::string& text) {
   });
 }
 
-void ChannelGrid::editFrequency(int row, int column, const std::string& text) {
-  if (!isNumeric(text)) {
-    if (column == col::kRx) return clearChannel(row);
-    return dropTx(row);
+// Empty text clears RX (the channel) or TX; text that is no number changes
+// nothing and returns false. The note says what became of the entry.
+bool ChannelGrid::editFrequency(int row, int column, const std::string& text) {
+  const auto rx = column == col::kTx && channelUsed(row)
+                      ? std::optional<std::int32_t>(table_.value(row, col::kRx))
+                      : std::nullopt;
+  const TypedFrequency entry = readTypedFrequency(text, band_, rx);
+  note_ = typedFrequencyNote(entry, band_, state_.captions);
+  if (entry.kind == TypedFrequency::Kind::kUnreadable) return false;
+  if (entry.kind == TypedFrequency::Kind::kEmpty) {
+    column == col::kRx ? clearChannel(row) : dropTx(row);
+    return true;
   }
-  const std::int64_t typed = typedFrequency(text);
-  table_.value(row, column) = clampToBand(snapToChannelStep(typed), band_);
+  table_.value(row, column) = entry.stored;
   showFrequency(row, column);
   if (column == col::kRx) {
     fillNewChannel(row);
-    return moveCursor(row, col::kTx, false);
+    moveCursor(row, col::kTx, false);
+    return true;
   }
   if (table_.tone(row, col::kTxTone).empty()) {
     table_.tone(row, col::kTxTone) = cell(row, col::kRxTone).text;
     cellAt(row, col::kTxTone).text = cell(row, col::kRxTone).text;
   }
   moveCursor(row, col::kRxTone, false);
+  return true;
 }
 
 // A channel that just got its RX: tones off where none is set, TX and the
@@ -158,6 +152,12 @@ void ChannelGrid::dblClick(int row, int column) {
       cellAt(row, column) = {layout_.at(column).itemText(value), false};
     }
   });
+}
+
+void ChannelGrid::cursorMoved(int row, int column) {
+  if (!isChannelCell(row, column)) return;
+  cursor_ = {row, column};
+  highlightRow_ = row;
 }
 
 PopupState ChannelGrid::popup(int row) {

@@ -37,8 +37,9 @@ class RecordingViews : public EditorViews {
   }
 };
 
-// A main window that does nothing when the channel window calls it.
-class NoShell : public ShellCommands {
+// A main window that does nothing when the channel window calls it but
+// keep what its status bar is told.
+class NoShell : public ShellCommands, public RecordingStatus {
  public:
   void newFileSol() override {}
   void openFile(const std::string&) override {}

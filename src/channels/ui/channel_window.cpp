@@ -14,8 +14,9 @@
 #include <QVBoxLayout>
 
 #include "channels/channel_caption_rows.h"
+#include "channels/ui/channel_grid_model.h"
+#include "channels/ui/channel_grid_view.h"
 #include "channels/ui/custom_band_dialog.h"
-#include "channels/ui/flex_grid.h"
 #include "channels/ui/tone_combo_box.h"
 #include "foundation/error_report.h"
 #include "foundation/ui/qt_text.h"
@@ -42,8 +43,9 @@ QString frameName(int index) {
 
 }  // namespace
 
-ChannelWindow::ChannelWindow(AppState& state, Prompts&, ShellCommands& shell, QWidget* parent)
-    : QWidget(parent), state_(state), shell_(shell), grid_(state, band_) {
+ChannelWindow::ChannelWindow(AppState& state, Prompts&, ShellCommands& shell, StatusPanels& status,
+                             QWidget* parent)
+    : QWidget(parent), state_(state), shell_(shell), status_(status), grid_(state, band_) {
   setObjectName("frmChMem");
   setWindowTitle(qs(caption(row::kModelName)));
   auto* layout = new QVBoxLayout(this);
@@ -65,13 +67,19 @@ ChannelWindow::~ChannelWindow() {
   cboGridChCtdcs_->removeEventFilter(this);
   cboGridChCtdcs_->lineEdit()->removeEventFilter(this);
   lblModel_->removeEventFilter(this);
+  // The grid's view and model read the channel grid, which goes before the
+  // widgets the base class deletes.
+  delete fraMain_;
+  delete gridModel_;
 }
 
 void ChannelWindow::buildGridFrame() {
   fraMain_ = new QGroupBox(this);
   fraMain_->setObjectName("fraMain");
-  vsfgGridCh_ = new FlexGrid(fraMain_);
+  gridModel_ = new ChannelGridModel(grid_, state_, this);
+  vsfgGridCh_ = new ChannelGridView(fraMain_);
   vsfgGridCh_->setObjectName("vsfgGridCh");
+  vsfgGridCh_->setGridModel(gridModel_);
   auto* layout = new QVBoxLayout(fraMain_);
   layout->addWidget(vsfgGridCh_);
 
@@ -88,12 +96,15 @@ void ChannelWindow::buildGridFrame() {
   // Done with the tone: the focus goes back to the grid, and leaving the box
   // commits its text.
   connect(toneBox, &ToneComboBox::finished, this, [this] { vsfgGridCh_->setFocus(); });
+  connect(toneBox, &ToneComboBox::cancelled, this, &ChannelWindow::toneBoxCancelled);
 
-  connect(vsfgGridCh_, &FlexGrid::beforeEdit, this, &ChannelWindow::gridBeforeEdit);
-  connect(vsfgGridCh_, &FlexGrid::afterEdit, this, &ChannelWindow::gridAfterEdit);
-  connect(vsfgGridCh_, &FlexGrid::cellClick, this, &ChannelWindow::gridClick);
-  connect(vsfgGridCh_, &FlexGrid::cellDblClick, this, &ChannelWindow::gridDblClick);
-  connect(vsfgGridCh_, &FlexGrid::rightButtonDown, this, &ChannelWindow::gridRightButton);
+  connect(vsfgGridCh_, &ChannelGridView::beforeEdit, this, &ChannelWindow::gridBeforeEdit);
+  connect(vsfgGridCh_, &ChannelGridView::afterEdit, this, &ChannelWindow::gridAfterEdit);
+  connect(vsfgGridCh_, &ChannelGridView::cellClick, this, &ChannelWindow::gridClick);
+  connect(vsfgGridCh_, &ChannelGridView::cellDblClick, this, &ChannelWindow::gridDblClick);
+  connect(vsfgGridCh_, &ChannelGridView::rightButtonDown, this, &ChannelWindow::gridRightButton);
+  connect(vsfgGridCh_, &ChannelGridView::toneKey, this, &ChannelWindow::gridToneKey);
+  connect(vsfgGridCh_, &ChannelGridView::cursorMoved, this, &ChannelWindow::gridCursorMoved);
 }
 
 void ChannelWindow::buildTabs() {
@@ -187,9 +198,8 @@ void ChannelWindow::setChGrid() {
     const GridLayout& layout = grid_.layout();
     std::vector<int> widths;
     for (const GridColumn& column : layout.column) widths.push_back(column.width);
-    vsfgGridCh_->setShape(layout.rows, layout.columns, layout.captions, widths, layout.rowHeight);
-    for (int c = 1; c <= layout.columns; ++c)
-      vsfgGridCh_->setColumnFormat(c, layout.at(c).format());
+    gridModel_->reshape();
+    vsfgGridCh_->setShape(widths, layout.rowHeight);
     vsfgGridCh_->setCursorCell(1, 1);
   });
 }

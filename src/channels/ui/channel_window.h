@@ -18,6 +18,7 @@
 #include "foundation/editor_views.h"
 #include "foundation/prompts.h"
 #include "foundation/shell_commands.h"
+#include "foundation/status_panels.h"
 
 class QAction;
 class QComboBox;
@@ -29,9 +30,9 @@ class QTabWidget;
 
 namespace q7 {
 
+class ChannelGridModel;
+class ChannelGridView;
 class CustomBandDialog;
-class FlexGrid;
-struct EditRequest;
 
 inline constexpr int kSysSetFrames = 9;
 
@@ -39,8 +40,9 @@ class ChannelWindow : public QWidget, public EditorViews {
   Q_OBJECT
  public:
   // The window asks the user nothing itself; `Prompts` is taken for symmetry
-  // with the other windows the main window hosts.
-  ChannelWindow(AppState& state, Prompts& prompts, ShellCommands& shell, QWidget* parent = nullptr);
+  // with the other windows the main window hosts. Its notes go to `status`.
+  ChannelWindow(AppState& state, Prompts& prompts, ShellCommands& shell, StatusPanels& status,
+                QWidget* parent = nullptr);
   ~ChannelWindow() override;
 
   // InitChMem: captions, tone list, grid layout, channel rows blanked from
@@ -74,6 +76,11 @@ class ChannelWindow : public QWidget, public EditorViews {
   void gridRightButton(int row, int column, const QPoint& globalPos);
   void toneBoxGotFocus();
   void toneBoxLostFocus();
+  // A key that opens a tone cell: the tone box opens there, with the typed text.
+  void gridToneKey(int row, int column, const QString& typed, bool openList);
+  // Esc in the tone box: it closes and the tone stays as it was.
+  void toneBoxCancelled();
+  void gridCursorMoved(int row, int column);
   // The model and band controls.
   void cboModelClick();
   void cboFrequencyClick(int position);
@@ -94,20 +101,21 @@ class ChannelWindow : public QWidget, public EditorViews {
   void chInfoModel();
   void showModelBand(const ImageModelBand& loaded);
   void showBandPosition(int position);
-  void gridBeforeEdit(int row, int column, EditRequest* request);
+  void gridBeforeEdit(int row, int column, bool* allowed);
   void gridAfterEdit(int row, int column, const QString& text);
   void showGrid();
   void placeToneBox();
-  QColor cellColour(int row, int column) const;
   std::string caption(int row) const { return state_.caption(row); }
 
   AppState& state_;
   ShellCommands& shell_;
+  StatusPanels& status_;
   BandLimits band_;
   ChannelGrid grid_;
   OptionPagesHooks optionPages_;
   QGroupBox* fraMain_ = nullptr;
-  FlexGrid* vsfgGridCh_ = nullptr;
+  ChannelGridModel* gridModel_ = nullptr;
+  ChannelGridView* vsfgGridCh_ = nullptr;
   QComboBox* cboGridChCtdcs_ = nullptr;
   QTabWidget* sstabSetMode_ = nullptr;
   std::array<QGroupBox*, kSysSetFrames> fraSysSet_{};

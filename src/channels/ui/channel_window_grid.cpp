@@ -10,8 +10,9 @@
 #include <QMenu>
 
 #include "channels/channel_caption_rows.h"
+#include "channels/ui/channel_grid_model.h"
+#include "channels/ui/channel_grid_view.h"
 #include "channels/ui/channel_window.h"
-#include "channels/ui/flex_grid.h"
 #include "foundation/error_report.h"
 #include "foundation/ui/qt_text.h"
 
@@ -20,11 +21,6 @@ namespace {
 
 const QColor kHighlightRow(194, 121, 240);
 const QColor kClickedSelection(255, 0, 255);
-
-// Colour numbers of the settings file are stored blue-green-red.
-QColor settingColour(long bgr) {
-  return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
-}
 
 bool isPartOf(const QWidget* widget, const QWidget* owner) {
   for (; widget; widget = widget->parentWidget()) {
@@ -72,22 +68,11 @@ void ChannelWindow::buildPopup() {
   });
 }
 
-QColor ChannelWindow::cellColour(int row, int column) const {
-  const GridCell& cell = grid_.cell(row, column);
-  if (cell.outOfBand) return settingColour(state_.overColor);
-  if (row == grid_.highlightRow()) return kHighlightRow;
-  return settingColour(state_.defColor);
-}
-
 // Draws every cell, the cursor and the tone box as ChannelGrid has them, and
 // opens the in-cell editor an event asked for.
 void ChannelWindow::showGrid() {
   drawing_ = true;
-  for (int r = 1; r <= grid_.rows(); ++r) {
-    for (int c = 1; c <= grid_.columns(); ++c) {
-      vsfgGridCh_->setCell(r, c, qs(grid_.cell(r, c).text), cellColour(r, c));
-    }
-  }
+  gridModel_->refresh();
   const CellPos cursor = grid_.cursor();
   if (vsfgGridCh_->cursorCell() != cursor) vsfgGridCh_->setCursorCell(cursor.row, cursor.column);
   vsfgGridCh_->setEditMode(state_.locked() ? EditMode::kNone : grid_.editMode());
@@ -113,16 +98,16 @@ void ChannelWindow::placeToneBox() {
   cboGridChCtdcs_->setFocus();
 }
 
-void ChannelWindow::gridBeforeEdit(int row, int column, EditRequest* request) {
-  const EditPermission permission = grid_.beforeEdit(row, column);
-  request->allowed = permission.allowed;
-  for (const std::string& item : permission.dropList) request->dropList << qs(item);
+void ChannelWindow::gridBeforeEdit(int row, int column, bool* allowed) {
+  *allowed = grid_.beforeEdit(row, column).allowed;
   cboGridChCtdcs_->hide();
 }
 
 void ChannelWindow::gridAfterEdit(int row, int column, const QString& text) {
   grid_.afterEdit(row, column, ss(text));
   showGrid();
+  const std::string note = grid_.takeNote();
+  if (!note.empty()) status_.setPanelText(kNoticePanel, note);
 }
 
 void ChannelWindow::gridClick(int row, int column) {
@@ -169,6 +154,26 @@ void ChannelWindow::toneBoxLostFocus() {
   grid_.setToneBoxText(ss(cboGridChCtdcs_->currentText()));
   grid_.toneBoxLostFocus();
   showGrid();
+}
+
+void ChannelWindow::gridToneKey(int row, int column, const QString& typed, bool openList) {
+  if (state_.locked()) return;
+  gridClick(row, column);
+  if (!grid_.toneBox().visible()) return;
+  if (!typed.isEmpty()) cboGridChCtdcs_->lineEdit()->setText(typed);
+  if (openList) cboGridChCtdcs_->showPopup();
+}
+
+void ChannelWindow::toneBoxCancelled() {
+  grid_.hideToneBox();
+  showGrid();
+  vsfgGridCh_->setFocus();
+}
+
+void ChannelWindow::gridCursorMoved(int row, int column) {
+  if (drawing_) return;
+  grid_.cursorMoved(row, column);
+  gridModel_->refresh();
 }
 
 bool ChannelWindow::eventFilter(QObject* watched, QEvent* event) {

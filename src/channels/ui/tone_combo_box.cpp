@@ -11,11 +11,17 @@ ToneComboBox::ToneComboBox(QWidget* parent) : QComboBox(parent) {
 }
 
 void ToneComboBox::keyPressEvent(QKeyEvent* event) {
-  if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter) {
-    return QComboBox::keyPressEvent(event);
+  switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      event->accept();
+      return emit finished();
+    case Qt::Key_Escape:
+      event->accept();
+      return emit cancelled();
+    default:
+      QComboBox::keyPressEvent(event);
   }
-  event->accept();
-  emit finished();
 }
 
 bool ToneComboBox::focusNextPrevChild(bool) {

@@ -18,6 +18,8 @@ class ToneComboBox : public QComboBox {
   // Enter, Tab or Shift+Tab in the text (the open list takes its own keys):
   // the user is done with the tone.
   void finished();
+  // Esc in the text: the user leaves the tone as it was.
+  void cancelled();
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;

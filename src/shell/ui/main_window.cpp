@@ -424,7 +424,7 @@ void MainWindow::setSoftFace() {
 }
 
 void MainWindow::initChannelWindow() {
-  frmChMem_ = new ChannelWindow(state_, prompts_, *this);
+  frmChMem_ = new ChannelWindow(state_, prompts_, *this, *this);
   optionPages_ = new SettingsPanel(state_, *frmChMem_, &prompts_);
   optionPages_->setParent(frmChMem_);
   frmChMem_->setOptionPages(optionPages_->hooks());

@@ -10,13 +10,14 @@
 #include <memory>
 #include <vector>
 
+#include "channels/ui/channel_grid_view.h"
 #include "channels/ui/channel_window.h"
-#include "channels/ui/flex_grid.h"
 #include "support/scripted_prompts.h"
+#include "support/shell_fakes.h"
 
 namespace q7::test {
 
-class FakeShell : public ShellCommands {
+class FakeShell : public ShellCommands, public RecordingStatus {
  public:
   explicit FakeShell(AppState& state) : state_(state) {}
 
@@ -56,7 +57,7 @@ class WindowFixture : public ::testing::Test {
     state.programFolder = "/opt/q7";
     for (auto& byte : state.templateImage.bytes()) byte = 0xFF;
     state.image = state.templateImage;
-    window = std::make_unique<ChannelWindow>(state, prompts, shell);
+    window = std::make_unique<ChannelWindow>(state, prompts, shell, shell);
     shell.views = window.get();
     window->resize(1000, 700);
     window->show();
@@ -67,7 +68,7 @@ class WindowFixture : public ::testing::Test {
   T* child(const char* name) const {
     return window->findChild<T*>(name);
   }
-  FlexGrid* grid() const { return child<FlexGrid>("vsfgGridCh"); }
+  ChannelGridView* grid() const { return child<ChannelGridView>("vsfgGridCh"); }
   QComboBox* toneBox() const { return child<QComboBox>("cboGridChCtdcs"); }
   QString cell(int row, int column) const { return grid()->cellText(row, column); }
 

@@ -16,7 +16,7 @@ using ChannelWindowGrid = test::WindowFixture;
 TEST_F(ChannelWindowGrid, SetUpLaysOutTheGridTabsAndFrames) {
   EXPECT_EQ(grid()->dataRows(), 16);
   EXPECT_EQ(grid()->dataColumns(), 13);
-  EXPECT_EQ(grid()->horizontalHeaderItem(1)->text(), "RX Freq[MHz]");
+  EXPECT_EQ(grid()->headerText(1), "RX Freq[MHz]");
   EXPECT_EQ(grid()->columnFormat(1), "###.#####");
   EXPECT_EQ(child<QGroupBox>("fraMain")->title(), "Channel Info");
   EXPECT_EQ(toneBox()->count(), 261);
@@ -247,12 +247,12 @@ TEST(ChannelWindowLanguage, TextsAndLayoutFollowTheInterfaceLanguage) {
   state.captions = CaptionTable(kSimplifiedChinese);
   test::ScriptedPrompts prompts;
   test::FakeShell shell(state);
-  ChannelWindow window(state, prompts, shell);
+  ChannelWindow window(state, prompts, shell, shell);
   shell.views = &window;
   window.initChMem();
-  auto* grid = window.findChild<FlexGrid*>("vsfgGridCh");
+  auto* grid = window.findChild<ChannelGridView*>("vsfgGridCh");
   EXPECT_EQ(window.findChild<QGroupBox*>("fraMain")->title(), "信道信息");
-  EXPECT_EQ(grid->horizontalHeaderItem(1)->text(), "接收频率[MHz]");
+  EXPECT_EQ(grid->headerText(1), "接收频率[MHz]");
   EXPECT_EQ(window.findChild<QTabWidget*>("sstabSetMode")->tabText(0), "机型信息");
   EXPECT_EQ(window.findChild<QComboBox*>("cboFrequency")->itemText(14), "自定义");
   EXPECT_EQ(window.findChild<QComboBox*>("cboGridChCtdcs")->itemText(0), "无");

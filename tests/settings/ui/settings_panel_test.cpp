@@ -18,7 +18,7 @@ TEST(SettingsPanel, FillsTheWindowsFramesAndRefreshesWithTheWindow) {
   AppState state;
   test::ScriptedPrompts prompts;
   NoShell shell;
-  ChannelWindow window(state, prompts, shell);
+  ChannelWindow window(state, prompts, shell, shell);
   window.initChMem();
   SettingsPanel panel(state, window);
   EXPECT_NE(window.sysSetFrame(1)->findChild<QComboBox*>("cboTot"), nullptr);

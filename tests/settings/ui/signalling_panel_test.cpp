@@ -26,8 +26,8 @@ using test::NoShell;
 
 // The channel window laid out before the option pages join it, as at start-up.
 struct LaidOutWindow : ChannelWindow {
-  LaidOutWindow(AppState& state, Prompts& prompts, ShellCommands& shell)
-      : ChannelWindow(state, prompts, shell) {
+  LaidOutWindow(AppState& state, Prompts& prompts, NoShell& shell)
+      : ChannelWindow(state, prompts, shell, shell) {
     initChMem();
   }
 };

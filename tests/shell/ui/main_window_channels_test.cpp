@@ -8,8 +8,8 @@
 #include <fstream>
 #include <sstream>
 
+#include "channels/ui/channel_grid_view.h"
 #include "channels/ui/channel_window.h"
-#include "channels/ui/flex_grid.h"
 #include "shell/ui/main_window.h"
 #include "support/scripted_prompts.h"
 #include "support/shipped_program.h"
@@ -40,7 +40,9 @@ class MainWindowChannelsTest : public ::testing::Test {
     window->action(action)->trigger();
   }
   QString shown(int row, int column) {
-    return window->channelWindow()->findChild<FlexGrid*>("vsfgGridCh")->cellText(row, column);
+    return window->channelWindow()
+        ->findChild<ChannelGridView*>("vsfgGridCh")
+        ->cellText(row, column);
   }
   static std::string fileText(const std::filesystem::path& path) {
     std::stringstream text;

@@ -18,8 +18,8 @@
 #include <QTest>
 #include <QToolBar>
 
+#include "channels/ui/channel_grid_view.h"
 #include "channels/ui/channel_window.h"
-#include "channels/ui/flex_grid.h"
 #include "comm/pattern_file.h"
 #include "comm/port_claim.h"
 #include "comm/sim_process.h"
@@ -62,7 +62,9 @@ class MainWindowRadioTest : public ::testing::Test {
     test::activate(window.get());
     QTest::keyClick(window.get(), key, Qt::ControlModifier);
   }
-  FlexGrid* grid() { return window->channelWindow()->findChild<FlexGrid*>("vsfgGridCh"); }
+  ChannelGridView* grid() {
+    return window->channelWindow()->findChild<ChannelGridView*>("vsfgGridCh");
+  }
   // The main window is active again once a modal window has gone, as under a
   // window manager.
   void clickCell(int row, int column) {

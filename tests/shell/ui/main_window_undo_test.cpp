@@ -15,8 +15,8 @@
 #include <QTest>
 #include <functional>
 
+#include "channels/ui/channel_grid_view.h"
 #include "channels/ui/channel_window.h"
-#include "channels/ui/flex_grid.h"
 #include "foundation/error_report.h"
 #include "shell/edit_history.h"
 #include "shell/ui/main_window.h"
@@ -87,7 +87,7 @@ class MainWindowUndoTest : public ::testing::Test {
     QTest::keyClick(list, Qt::Key_Down);
     settle();
   }
-  FlexGrid* grid() { return child<FlexGrid>("vsfgGridCh"); }
+  ChannelGridView* grid() { return child<ChannelGridView>("vsfgGridCh"); }
   void typeIntoCell(int row, int column, const char* text) {
     test::activate(window.get());
     QTest::mouseClick(grid()->viewport(), Qt::LeftButton, {},
