@@ -29,7 +29,10 @@ class FileCommands {
   void initTempArray();
   void newFileSol();
   void newFile();
+  // Open; with a path, that file without the dialog (start-up, the defaults).
   void openFile(const std::string& path);
+  // A file of Open Recent: the unsaved-changes question first, then as Open.
+  void openRecent(const std::string& path);
   void saveFile();
   // Save As; true when the file was written.
   bool saveAsFile();
@@ -66,6 +69,10 @@ class FileCommands {
   void showFilePath();
   bool isShippedFile(const std::filesystem::path& path) const;
   std::string dialogFolder() const;
+  // Save As offers the current file when the user opened or saved it.
+  std::string saveAsStart() const;
+  // The current file is one the user opened or saved: it joins the recent files.
+  void takeUserFile();
   // Both image arrays from template bytes in file layout (the template stays unshifted).
   void loadTemplate(std::span<const std::uint8_t> bytes);
   void showStep(const CodeplugImage& step);
@@ -77,6 +84,7 @@ class FileCommands {
   EditorViews* views_ = nullptr;
   CodeplugImage unchanged_;
   EditHistory history_;
+  bool userFile_ = false;
 };
 
 }  // namespace q7
