@@ -13,7 +13,8 @@ namespace {
 
 constexpr int kPointSize = 9;
 constexpr int kPdfResolution = 300;
-constexpr QMarginsF kMargins(12, 12, 12, 12);  // millimetres
+// The document keeps a margin of its own inside the page's.
+constexpr QMarginsF kMargins(5, 5, 5, 5);  // millimetres
 
 }  // namespace
 
