@@ -9,6 +9,9 @@ namespace q7 {
 namespace {
 
 constexpr int kUsageError = 2;
+// Options the application object takes itself (-platform xcb, -style fusion):
+// accepted here and left to it.
+constexpr const char* kQtOptions[] = {"platform", "style", "platformtheme", "qwindowgeometry"};
 
 CommandLine usageError(const QString& text) {
   return {.endsAtOnce = true, .exitStatus = kUsageError, .message = "q7cps: " + text};
@@ -26,7 +29,8 @@ CommandLine parseCommandLine(const QStringList& arguments) {
   parser.setApplicationDescription(
       "Programming tool for TARN Q7 hand-held radios: reads, edits, prints and writes the\n"
       "channels and options of a radio or of a data file.");
-  const QCommandLineOption help = parser.addHelpOption();
+  const QCommandLineOption help({"h", "help"}, "Displays this help.");
+  parser.addOption(help);
   const QCommandLineOption version = parser.addVersionOption();
   const QCommandLineOption pdf(
       "pdf", "Write the pages File > Print would print of FILE.dat to OUT.pdf, without a window.",
@@ -34,8 +38,14 @@ CommandLine parseCommandLine(const QStringList& arguments) {
   parser.addOption(pdf);
   parser.addPositionalArgument("FILE.dat", "A data file to open once the window has started.",
                                "[FILE.dat]");
+  parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+  for (const char* name : kQtOptions) {
+    QCommandLineOption passed(name, "", "value");
+    passed.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOption(passed);
+  }
   if (!parser.parse(arguments)) return usageError(parser.errorText());
-  if (parser.isSet(help) || parser.isSet("help-all")) {
+  if (parser.isSet(help)) {
     const QString name = QCoreApplication::applicationName();
     return {.endsAtOnce = true, .message = parser.helpText().replace("<executable_name>", name)};
   }

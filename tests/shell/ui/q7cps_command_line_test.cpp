@@ -54,6 +54,9 @@ TEST(Q7cpsCommandLineTest, HelpAndVersionAnswerOnStandardOutput) {
   EXPECT_TRUE(QRegularExpression("^q7cps \\d+\\.\\d+\\S*\\n$").match(version.out).hasMatch())
       << version.out.toStdString();
   EXPECT_TRUE(help.err.isEmpty() && version.err.isEmpty());
+  // Qt's own options are left to the application object.
+  EXPECT_EQ(runWithoutDisplay({"-platform", "offscreen", "--version"}).out, version.out);
+  EXPECT_FALSE(help.out.contains("platform"));
 }
 
 TEST(Q7cpsCommandLineTest, UsageErrorsEndInOneLine) {
