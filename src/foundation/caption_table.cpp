@@ -8,6 +8,7 @@ constexpr CaptionRow kCaptionRows[] = {
 #include "foundation/captions/comm.inc"
 #include "foundation/captions/dealer.inc"
 #include "foundation/captions/edit.inc"
+#include "foundation/captions/files.inc"
 #include "foundation/captions/fleet.inc"
 #include "foundation/captions/rows.inc"
 #include "foundation/captions/grid.inc"

@@ -8,6 +8,7 @@
 #include "foundation/file_kind.h"
 #include "foundation/shared_caption_rows.h"
 #include "shell/fleet_json.h"
+#include "shell/recent_files.h"
 #include "shell/shell_caption_rows.h"
 #include "shell/shipped_files.h"
 
@@ -32,6 +33,7 @@ void FileCommands::showFilePath() {
 
 void FileCommands::useDefaultDataPath() {
   state_.currentDataPath = state_.defaultDataPath;
+  userFile_ = false;
   showFilePath();
 }
 
@@ -45,6 +47,15 @@ bool FileCommands::isShippedFile(const std::filesystem::path& path) const {
 std::string FileCommands::dialogFolder() const {
   const bool shipped = state_.currentDataPath.empty() || isShippedFile(state_.currentDataPath);
   return (shipped ? state_.defaultDataPath : state_.currentDataPath).parent_path().string();
+}
+
+std::string FileCommands::saveAsStart() const {
+  return userFile_ ? state_.currentDataPath.string() : dialogFolder();
+}
+
+void FileCommands::takeUserFile() {
+  userFile_ = !isShippedFile(state_.currentDataPath);
+  if (userFile_) RecentFiles(state_.settings).remember(state_.currentDataPath);
 }
 
 void FileCommands::generateDatFolder() {
@@ -117,6 +128,7 @@ void FileCommands::openFile(const std::string& requested) {
     state_.image.loadFileLayout(bytes);
     if (views_) views_->showImage();
     state_.currentDataPath = path;
+    takeUserFile();
     showFilePath();
     markReplaced();
   });
@@ -160,6 +172,10 @@ void FileCommands::importFleetFile(const std::string& path) {
   });
 }
 
+void FileCommands::openRecent(const std::string& path) {
+  if (offerToSave()) openFile(path);
+}
+
 void FileCommands::saveFile() {
   const bool ok = guard("mdifrmMain->SaveFile", [&] {
     if (views_) views_->commitPendingEdit();
@@ -175,7 +191,7 @@ bool FileCommands::saveAsFile() {
   bool chosenName = false;
   bool saved = false;
   const bool ok = guard("mdifrmMain->SaveAsFile", [&] {
-    const auto chosen = prompts_.saveFileName(kDataFilter, dialogFolder(), "dat");
+    const auto chosen = prompts_.saveFileName(kDataFilter, saveAsStart(), "dat");
     if (!chosen || chosen->empty()) return;
     chosenName = true;
     // The shipped template and defaults stay as shipped.
@@ -197,6 +213,7 @@ bool FileCommands::saveDatFile() {
     if (views_) views_->storeChannels();
     writeDataFile(state_.currentDataPath, state_.image);
     state_.image.markSaved();
+    takeUserFile();
     showFilePath();
     markUnchanged();
   });

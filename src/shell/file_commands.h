@@ -41,6 +41,8 @@ class FileCommands {
   // New data built from a fleet file, shown as an opened file is (unsaved,
   // under the default name); a file with faults lists them and changes nothing.
   void importFleetFile(const std::string& path);
+  // A file of Open Recent: the unsaved-changes question first, then as Open.
+  void openRecent(const std::string& path);
   void saveFile();
   // Save As; true when the file was written.
   bool saveAsFile();
@@ -77,6 +79,10 @@ class FileCommands {
   void showFilePath();
   bool isShippedFile(const std::filesystem::path& path) const;
   std::string dialogFolder() const;
+  // Save As offers the current file when the user opened or saved it.
+  std::string saveAsStart() const;
+  // The current file is one the user opened or saved: it joins the recent files.
+  void takeUserFile();
   // Both image arrays from template bytes in file layout (the template stays unshifted).
   void loadTemplate(std::span<const std::uint8_t> bytes);
   void showStep(const CodeplugImage& step);
@@ -90,6 +96,7 @@ class FileCommands {
   CodeplugImage unchanged_;
   EditHistory history_;
   std::function<void(const std::string&)> tableImport_;
+  bool userFile_ = false;
 };
 
 }  // namespace q7

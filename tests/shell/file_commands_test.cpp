@@ -5,6 +5,7 @@
 #include <fstream>
 
 #include "foundation/error_report.h"
+#include "shell/recent_files.h"
 #include "support/scripted_prompts.h"
 #include "support/shell_fakes.h"
 #include "support/temp_dir.h"
@@ -180,16 +181,62 @@ TEST_F(FileCommandsTest, FailedSaveKeepsImageFileAndPathAndSaysSo) {
   EXPECT_FALSE(errorReporter().lines().empty());
 }
 
-TEST_F(FileCommandsTest, DialogsOpenOnTheCurrentFilesFolderWithNoName) {
+// Open starts in the current file's folder; Save and Save As offer the file
+// itself once the user opened or saved it, never the default name.
+TEST_F(FileCommandsTest, OpenStartsInTheFilesFolderAndSaveAsOffersTheFile) {
+  prompts.answers = {true};
+  files.saveFile();
+  EXPECT_EQ(prompts.dialogDirs, (std::vector<std::string>{(dir / "Data").string()}));
   std::filesystem::create_directory(dir / "work");
   putBytes(dir / "work" / "a.dat", fileOf(0x11));
   files.openFile((dir / "work" / "a.dat").string());
+  prompts.dialogDirs.clear();
   files.openFile("");
   prompts.answers = {true};
   files.saveFile();
   files.saveAsFile();
   const std::string folder = (dir / "work").string();
-  EXPECT_EQ(prompts.dialogDirs, (std::vector<std::string>{folder, folder, folder}));
+  const std::string opened = (dir / "work" / "a.dat").string();
+  EXPECT_EQ(prompts.dialogDirs, (std::vector<std::string>{folder, opened, opened}));
+
+  prompts.fileNames = {(dir / "work" / "b.dat").string()};
+  files.saveAsFile();
+  files.saveAsFile();
+  EXPECT_EQ(prompts.dialogDirs.back(), (dir / "work" / "b.dat").string());
+
+  prompts.answers = {true};
+  files.newFile();
+  files.saveAsFile();
+  EXPECT_EQ(prompts.dialogDirs.back(), (dir / "Data").string());
+}
+
+TEST_F(FileCommandsTest, FilesOpenedOrSavedJoinTheRecentFiles) {
+  state.settings = ProfileFile(dir / "corvane.def");
+  putBytes(dir / "a.dat", fileOf(0x11));
+  putBytes(dir / "short.dat", {1, 2, 3});
+  putBytes(dir / kDefaultsFileName, fileOf(0x44));
+  files.openFile((dir / "a.dat").string());
+  files.openFile((dir / "short.dat").string());
+  files.openFile((dir / kDefaultsFileName).string());
+  prompts.fileNames = {(dir / "b.dat").string()};
+  files.saveAsFile();
+  EXPECT_EQ(RecentFiles(state.settings).existing(),
+            (std::vector<std::filesystem::path>{dir / "b.dat", dir / "a.dat"}));
+}
+
+TEST_F(FileCommandsTest, OpenRecentAsksAboutUnsavedChangesFirst) {
+  putBytes(dir / "a.dat", fileOf(0x11));
+  files.initTempArray();
+  files.markReplaced();
+  state.image[0x100] = 0x55;
+  prompts.answers = {true};  // save first; the dialog is cancelled
+  files.openRecent((dir / "a.dat").string());
+  ASSERT_EQ(prompts.questions.size(), 1u);
+  EXPECT_EQ(prompts.questions[0].text, "TempData has changed,Do you want to save it now?");
+  EXPECT_EQ(state.image[0x100], 0x55);
+  files.openRecent((dir / "a.dat").string());  // answered No: opened
+  EXPECT_EQ(state.image[0x100], 0x11);
+  EXPECT_EQ(state.currentDataPath, dir / "a.dat");
 }
 
 TEST_F(FileCommandsTest, SavingAfterTheShippedDefaultsGoesToTheDataFolder) {

@@ -32,6 +32,7 @@
 #include "settings/key_page.h"
 #include "settings/ui/settings_panel.h"
 #include "settings/volume_table.h"
+#include "shell/file_menu_caption_rows.h"
 #include "shell/language_choice.h"
 #include "shell/shell_caption_rows.h"
 #include "shell/ui/about_box.h"
@@ -57,9 +58,19 @@ struct Captioned {
 };
 // Captions of the menus and of the entries that are not plain commands.
 constexpr Captioned kMenuCaptions[] = {
-    {"mnuFile", 20},     {"mnuEdit", 471},       {"mnuProgram", 26},  {"mnuSet", 31},
-    {"mnuLockFace", 58}, {"mnuLangSetting", 33}, {"mnuLangSel0", 34}, {"mnuLangSel1", 57},
-    {"mnuLangSel2", 35}, {"mnuHelp", 36},        {"mnuBackups", 460}, {"mnuVerify", 461},
+    {"mnuFile", 20},
+    {"mnuEdit", 471},
+    {"mnuProgram", 26},
+    {"mnuSet", 31},
+    {"mnuLockFace", 58},
+    {"mnuLangSetting", 33},
+    {"mnuLangSel0", 34},
+    {"mnuLangSel1", 57},
+    {"mnuLangSel2", 35},
+    {"mnuHelp", 36},
+    {"mnuBackups", 460},
+    {"mnuVerify", 461},
+    {"mnuFileRecent", row::kOpenRecent},
 };
 
 struct ToolButton {
@@ -83,7 +94,11 @@ constexpr MenuCommand kMenuCommands[] = {
     {"mnuFile", "mnuFileNew", 21, "Ctrl+N", &MainWindow::newFile},
     {"mnuFile", "mnuFileOpen", 22, "Ctrl+O", &MainWindow::openFileFromDialog},
     {"mnuFile", "mnuFileSave", 23, "Ctrl+S", &MainWindow::saveFile},
-    {"mnuFile", "mnuFileSaveAs", 24, "", &MainWindow::saveFileAs},
+    {"mnuFile", "mnuFileSaveAs", 24, "Ctrl+Shift+S", &MainWindow::saveFileAs},
+    {"mnuFile", nullptr, 0, "", nullptr},
+    {"mnuFile", "mnuPrint", row::kPrint, "Ctrl+P", &MainWindow::printImage},
+    {"mnuFile", "mnuPrintPreview", row::kPrintPreview, "", &MainWindow::previewImage},
+    {"mnuFile", "mnuExportPdf", row::kExportPdf, "", &MainWindow::exportPdf},
     {"mnuFile", nullptr, 0, "", nullptr},
     {"mnuFile", "mnuCompare", 462, "", &MainWindow::compareWithFile},
     {"mnuFile", "mnuExportCh", 450, "", &MainWindow::exportChannels},
@@ -194,6 +209,7 @@ void MainWindow::addCommands(std::span<const MenuCommand> commands) {
 // check marks and the language menu under Settings.
 void MainWindow::buildMenus() {
   addCommands(kMenuCommands);
+  buildRecentMenu();
   QMenu* settings = menus_.at("mnuSet");
   settings->addSeparator();
   QAction* lockFace = addAction(settings, "mnuLockFace");

@@ -75,6 +75,8 @@ class MainWindow : public QMainWindow,
   void tlbMdiFrmMain_ButtonClick(const QString& key);
   void chooseLanguage(int language);
   void exitSoft() { close(); }
+  // Opens the file as Open does once the event loop runs (the command line's file).
+  void openWhenStarted(const std::string& path);
   void help();
 
   // What the menu entries and toolbar buttons do.
@@ -82,6 +84,10 @@ class MainWindow : public QMainWindow,
   void openFileFromDialog() { files_.openFile(""); }
   void saveFile() { files_.saveFile(); }
   void saveFileAs() { files_.saveAsFile(); }
+  // The open image on paper, on screen as it will print, and as a PDF file.
+  void printImage();
+  void previewImage();
+  void exportPdf();
   void readRadio();
   void writeRadio();
   void communicationPort();
@@ -113,6 +119,11 @@ class MainWindow : public QMainWindow,
   void applyChannelLock(bool locked) override;
 
   void keepOnlyExit();
+  // Open Recent, filled from the settings file each time it is shown.
+  void buildRecentMenu();
+  void showRecentFiles();
+  // The image as Save would write it, as the printed document.
+  std::string printedDocument();
   void fitScreen();
   void buildMenus();
   void buildToolBar();

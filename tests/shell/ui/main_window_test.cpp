@@ -97,7 +97,8 @@ TEST_F(MainWindowTest, MenuOrderShortcutsAndToolbar) {
     fileEntries << (a->isSeparator() ? "-" : a->objectName());
   }
   EXPECT_EQ(fileEntries,
-            (QStringList{"mnuFileNew", "mnuFileOpen", "mnuFileSave", "mnuFileSaveAs", "-",
+            (QStringList{"mnuFileNew", "mnuFileOpen", "mnuFileRecent", "mnuFileSave",
+                         "mnuFileSaveAs", "-", "mnuPrint", "mnuPrintPreview", "mnuExportPdf", "-",
                          "mnuCompare", "mnuExportCh", "mnuImportCh", "-", "mnuExit"}));
   QStringList languages;
   for (QAction* a : w->findChild<QMenu*>("mnuLangSetting")->actions()) {
@@ -106,6 +107,8 @@ TEST_F(MainWindowTest, MenuOrderShortcutsAndToolbar) {
   EXPECT_EQ(languages, (QStringList{"mnuLangSel0", "mnuLangSel2", "mnuLangSel1"}));
   EXPECT_EQ(w->action("mnuFileNew")->shortcut(), QKeySequence("Ctrl+N"));
   EXPECT_EQ(w->action("mnuWriteFre")->shortcut(), QKeySequence("Ctrl+W"));
+  EXPECT_EQ(w->action("mnuFileSaveAs")->shortcut(), QKeySequence("Ctrl+Shift+S"));
+  EXPECT_EQ(w->action("mnuPrint")->shortcut(), QKeySequence("Ctrl+P"));
   QStringList captions;
   for (QAction* a : w->findChild<QToolBar*>("tlbMdiFrmMain")->actions()) captions << a->text();
   EXPECT_EQ(captions,
