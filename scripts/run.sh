@@ -24,31 +24,21 @@ if ! display_reachable; then
 fi
 scripts/setup.sh
 bin=build/bin
+link="$PWD/$bin/q7sim-radio"
 if [ -z "${Q7_NO_SIM:-}" ]; then
   # The simulated radio answers on a pseudo-terminal; port 1 of the program is
   # pointed at it through the "Ports" section of the settings file.
-  "$bin/q7sim" --link "$bin/q7sim-radio" --image data/Data/Sample.dat --save "$bin/Data/q7sim-memory.dat" >/dev/null &
+  "$bin/q7sim" --link "$link" --image data/Data/Sample.dat --save "$bin/Data/q7sim-memory.dat" >/dev/null &
   sim=$!
   trap 'kill $sim 2>/dev/null || true' EXIT
   for _ in $(seq 50); do [ -e "$bin/q7sim-radio" ] && break; sleep 0.1; done
-  if grep -q '^\[Ports\]' "$bin/corvane.def"; then
-    sed -i "/^\[Ports\]/,/^\[/{s|^1=.*|1=$PWD/$bin/q7sim-radio|}" "$bin/corvane.def"
-  else
-    printf '\r\n[Ports]\r\n1=%s\r\n' "$PWD/$bin/q7sim-radio" >> "$bin/corvane.def"
-  fi
-  sed -i 's/^COM=.*/COM=1\r/' "$bin/corvane.def"
+  scripts/sim_port.sh point "$bin/corvane.def" "$link"
+else
+  # A real cable: port 1 no longer names the link of an earlier simulated radio.
+  scripts/sim_port.sh forget "$bin/corvane.def" "$link"
 fi
-program="$(realpath "$bin/q7cps")"
-# True while a copy of the program runs: a language change restarts it detached.
-program_running() {
-  local exe
-  for exe in /proc/[0-9]*/exe; do
-    [ "$(readlink "$exe" 2>/dev/null)" = "$program" ] && return 0
-  done
-  return 1
-}
+# A language change starts the program again in the same process, so the
+# simulator stays until the program has really ended.
 status=0
-"$program" "$@" || status=$?
-# The simulator stays until the last copy of the program has ended.
-while program_running; do sleep 1; done
+"$bin/q7cps" "$@" || status=$?
 exit "$status"
