@@ -25,4 +25,7 @@ inline constexpr int kNothingDiffers = 469;
 inline constexpr int kReadBackFailed = 470;
 inline constexpr int kTableNotRead = 474;
 inline constexpr int kLockedImport = 475;
+// The about box's maker lines: the copyright holder and the licence.
+inline constexpr int kCopyright = 690;
+inline constexpr int kLicence = 691;
 }  // namespace q7::row
