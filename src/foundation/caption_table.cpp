@@ -4,6 +4,7 @@ namespace q7 {
 namespace {
 
 constexpr CaptionRow kCaptionRows[] = {
+#include "foundation/captions/about.inc"
 #include "foundation/captions/channels.inc"
 #include "foundation/captions/comm.inc"
 #include "foundation/captions/dealer.inc"

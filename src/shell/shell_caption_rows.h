@@ -30,4 +30,7 @@ inline constexpr int kImportTheRest = 651;
 inline constexpr int kOfferTableImport = 652;
 inline constexpr int kOfferFleetImport = 653;
 inline constexpr int kFleetFaults = 654;
+// The about box's maker lines: the copyright holder and the licence.
+inline constexpr int kCopyright = 690;
+inline constexpr int kLicence = 691;
 }  // namespace q7::row

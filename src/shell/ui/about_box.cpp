@@ -6,6 +6,7 @@
 
 #include "foundation/caption_table.h"
 #include "foundation/error_report.h"
+#include "shell/shell_caption_rows.h"
 
 namespace q7 {
 namespace {
@@ -17,19 +18,23 @@ struct AboutTexts {
   const char* useRange;
   const char* version;
   const char* description;
-  const char* rights;
 };
 
 // Fixed in this window, by language: Simplified Chinese, Traditional Chinese, English.
 constexpr AboutTexts kTexts[] = {
-    {"关于", "K58系列对讲机编程软件", "确定", "用于K58", "版本 1.0",
-     "读取、编辑、保存并写入对讲机的信道与功能设置。", "保留所有权利。"},
-    {"關於", "K58系列對講機編程軟體", "確定", "用於K58", "版本 1.0",
-     "讀取、編輯、保存並寫入對講機的信道與功能設置。", "保留所有權利。"},
-    {"About", "K58 Radio Programming Software", "OK", "For K58", "Version 1.0",
-     "Reads, edits, saves and writes the channels and functions of the radio.",
-     "All rights reserved."},
+    {"关于", "TARN Q7系列对讲机编程软件", "确定", "用于TARN Q7", "版本 1.0",
+     "读取、编辑、保存并写入对讲机的信道与功能设置。"},
+    {"關於", "TARN Q7系列對講機編程軟體", "確定", "用於TARN Q7", "版本 1.0",
+     "讀取、編輯、保存並寫入對講機的信道與功能設置。"},
+    {"About", "TARN Q7 Radio Programming Software", "OK", "For TARN Q7", "Version 1.0",
+     "Reads, edits, saves and writes the channels and functions of the radio."},
 };
+
+// The copyright holder and the licence, in the caption table's language.
+QString rightsText(int language) {
+  const CaptionTable captions(language);
+  return QString::fromStdString(captions(row::kCopyright) + "\n" + captions(row::kLicence));
+}
 
 QLabel* label(const char* name, QWidget* parent) {
   auto* l = new QLabel(parent);
@@ -72,7 +77,7 @@ void AboutBox::initFace(int language, const QString& fontFace) {
     lblUseRange_->setText(QString::fromUtf8(t.useRange));
     lblVersion_->setText(QString::fromUtf8(t.version));
     lblDescription_->setText(QString::fromUtf8(t.description));
-    lblRights_->setText(QString::fromUtf8(t.rights));
+    lblRights_->setText(rightsText(language));
     for (QWidget* w : std::initializer_list<QWidget*>{lblTitle_, cmdOK_, lblUseRange_, lblVersion_,
                                                       lblDescription_, lblRights_}) {
       QFont font = w->font();

@@ -237,6 +237,37 @@ TEST(AboutBox, TextsAndFontsPerLanguage) {
   EXPECT_EQ(english.findChild<QPushButton*>("cmdOK")->text(), "OK");
 }
 
+// The product's name in the title and range lines, and the maker's lines:
+// the copyright holder and the licence, in each language.
+TEST(AboutBox, NamesTheProductAndItsLicencePerLanguage) {
+  struct Case {
+    int language;
+    const char* title;
+    const char* useRange;
+    const char* copyright;
+    const char* licenceWords;
+  };
+  const Case cases[] = {
+      {1, "TARN Q7系列对讲机编程软件", "用于TARN Q7", "© 2026 q7cps 开发者",
+       "GNU 通用公共许可证第 3 版"},
+      {2, "TARN Q7系列對講機編程軟體", "用於TARN Q7", "© 2026 q7cps 開發者",
+       "GNU 通用公共授權條款第 3 版"},
+      {3, "TARN Q7 Radio Programming Software", "For TARN Q7", "© 2026 the q7cps developers",
+       "GNU General Public License, version 3 or (at your option) any later version"},
+  };
+  for (const Case& c : cases) {
+    AboutBox box(c.language, "Times New Roman");
+    EXPECT_EQ(box.findChild<QLabel*>("lblTitle")->text(), QString::fromUtf8(c.title));
+    EXPECT_EQ(box.findChild<QLabel*>("lblUseRange")->text(), QString::fromUtf8(c.useRange));
+    const QStringList rights = box.findChild<QLabel*>("lblRights")->text().split('\n');
+    ASSERT_EQ(rights.size(), 2) << c.language;
+    EXPECT_EQ(rights[0], QString::fromUtf8(c.copyright));
+    EXPECT_TRUE(rights[1].contains(QString::fromUtf8(c.licenceWords))) << c.language;
+    EXPECT_TRUE(rights[1].contains("GPL-3.0-or-later")) << c.language;
+    EXPECT_EQ(box.findChild<QLabel*>("lblRights")->font().family(), "Times New Roman");
+  }
+}
+
 // Every channel grid header fits its column in each language, also when it
 // is drawn bold as the current column's.
 TEST_F(MainWindowTest, ChannelGridHeadersFitTheirColumns) {
