@@ -9,6 +9,7 @@ constexpr CaptionRow kCaptionRows[] = {
 #include "foundation/captions/dealer.inc"
 #include "foundation/captions/edit.inc"
 #include "foundation/captions/fleet.inc"
+#include "foundation/captions/help.inc"
 #include "foundation/captions/settings.inc"
 #include "foundation/captions/shell.inc"
 };

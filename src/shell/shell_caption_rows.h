@@ -1,6 +1,6 @@
 #pragma once
 // Caption rows of the main window's questions and messages: files, language,
-// lock, start-up, writing, verifying, comparing and channel tables.
+// lock, start-up, writing, verifying, comparing, channel tables and help.
 namespace q7::row {
 inline constexpr int kRestart = 68;
 inline constexpr int kExitQuestion = 73;
@@ -25,4 +25,8 @@ inline constexpr int kNothingDiffers = 469;
 inline constexpr int kReadBackFailed = 470;
 inline constexpr int kTableNotRead = 474;
 inline constexpr int kLockedImport = 475;
+inline constexpr int kUserGuide = 700;
+inline constexpr int kOpenBackups = 701;
+inline constexpr int kNoFileManager = 702;
+inline constexpr int kUserGuideTitle = 703;
 }  // namespace q7::row

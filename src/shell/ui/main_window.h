@@ -75,7 +75,9 @@ class MainWindow : public QMainWindow,
   void tlbMdiFrmMain_ButtonClick(const QString& key);
   void chooseLanguage(int language);
   void exitSoft() { close(); }
+  // The user guide at the section of the window in front (F1 anywhere).
   void help();
+  void openBackupsFolder();
 
   // What the menu entries and toolbar buttons do.
   void newFile() { files_.newFile(); }
@@ -134,6 +136,9 @@ class MainWindow : public QMainWindow,
   void recordUserChange();
   void showEditState();
   void showTitle();
+  // F1 in a window other than this one (its menu's shortcut covers this one).
+  bool takeHelpKey(QEvent* event);
+  int focusedOptionPage() const;
 
   AppState& state_;
   Prompts& prompts_;
