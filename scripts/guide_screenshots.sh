@@ -10,7 +10,7 @@ for tool in xvfb-run xdotool import; do
   command -v "$tool" >/dev/null || { echo "guide_screenshots: $tool is missing" >&2; exit 1; }
 done
 
-shoot() {  # language index, folder name
+shoot() {  # language index, folder name, x of the Common Set tab
   local work shots
   work=$(mktemp -d)
   shots=data/help/$2
@@ -26,17 +26,17 @@ shoot() {  # language index, folder name
     xdotool windowmove "$window" 0 0 windowsize "$window" 1024 768
     sleep 2
     import -window root "$2/main.png"
-    xdotool mousemove 50 492 click 1 key --clearmodifiers ctrl+Tab
+    xdotool mousemove "$3" 492 click 1
     sleep 1
     import -window root "$2/pages.png"
     kill "$program"
-  ' shoot "$work" "$PWD/$shots"
+  ' shoot "$work" "$PWD/$shots" "$3"
   rm -rf "$work"
 }
 
-shoot 1 zh_CN
-shoot 2 zh_TW
-shoot 3 en
+shoot 1 zh_CN 118
+shoot 2 zh_TW 118
+shoot 3 en 145
 for png in data/help/*/*.png; do
   convert "$png" -resize 85% -strip "$png"
 done
