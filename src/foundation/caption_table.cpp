@@ -13,6 +13,7 @@ constexpr CaptionRow kCaptionRows[] = {
 #include "foundation/captions/fleet.inc"
 #include "foundation/captions/rows.inc"
 #include "foundation/captions/grid.inc"
+#include "foundation/captions/help.inc"
 #include "foundation/captions/settings.inc"
 #include "foundation/captions/shell.inc"
 };

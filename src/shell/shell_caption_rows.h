@@ -1,6 +1,6 @@
 #pragma once
 // Caption rows of the main window's questions and messages: files, language,
-// lock, start-up, writing, verifying, comparing, channel tables and fleet files.
+// lock, start-up, writing, verifying, comparing, channel tables, fleet files and help.
 namespace q7::row {
 inline constexpr int kRestart = 68;
 inline constexpr int kExitQuestion = 73;
@@ -33,4 +33,8 @@ inline constexpr int kFleetFaults = 654;
 // The about box's maker lines: the copyright holder and the licence.
 inline constexpr int kCopyright = 690;
 inline constexpr int kLicence = 691;
+inline constexpr int kUserGuide = 700;
+inline constexpr int kOpenBackups = 701;
+inline constexpr int kNoFileManager = 702;
+inline constexpr int kUserGuideTitle = 703;
 }  // namespace q7::row

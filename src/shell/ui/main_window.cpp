@@ -110,6 +110,9 @@ constexpr MenuCommand kMenuCommands[] = {
     {"mnuProgram", "mnuReadFre", 27, "Ctrl+R", &MainWindow::readRadio},
     {"mnuProgram", "mnuWriteFre", 28, "Ctrl+W", &MainWindow::writeRadio},
     {"mnuSet", "mnuCommunicate", 32, "", &MainWindow::communicationPort},
+    {"mnuHelp", "mnuUserGuide", row::kUserGuide, "F1", &MainWindow::help},
+    {"mnuHelp", "mnuOpenBackups", row::kOpenBackups, "", &MainWindow::openBackupsFolder},
+    {"mnuHelp", nullptr, 0, "", nullptr},
     {"mnuHelp", "mnuAboutSoft", 38, "", &MainWindow::aboutSoft},
 };
 
@@ -280,7 +283,8 @@ StartupOutcome MainWindow::start() {
 // The windows behind the other entries may not exist after a failed start.
 void MainWindow::keepOnlyExit() {
   setSoftFace();
-  static const QStringList kKept = {"mnuFile", "mnuExit", "tlbExit", "mnuHelp", "mnuAboutSoft"};
+  static const QStringList kKept = {"mnuFile", "mnuExit",      "tlbExit",
+                                    "mnuHelp", "mnuUserGuide", "mnuAboutSoft"};
   for (const auto& [name, a] : actions_) a->setEnabled(kKept.contains(name));
   guard("mdifrmMain->MDIForm_Load", [&] { files_.markReplaced(); });
   state_.quitWithoutAsking = true;
@@ -323,16 +327,6 @@ void MainWindow::chooseLanguage(int language) {
   restart_();
   state_.quitWithoutAsking = true;
   close();
-}
-
-void MainWindow::help() {
-  guard("mdifrmMain->Help", [&] {
-    const auto document = helpDocument(state_.programFolder, state_.language);
-    std::error_code ec;
-    if (std::filesystem::exists(document, ec)) {
-      QDesktopServices::openUrl(QUrl::fromLocalFile(qs(document.string())));
-    }
-  });
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

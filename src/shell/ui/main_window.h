@@ -77,7 +77,9 @@ class MainWindow : public QMainWindow,
   void exitSoft() { close(); }
   // Opens the file as Open does once the event loop runs (the command line's file).
   void openWhenStarted(const std::string& path);
+  // The user guide at the section of the window in front (F1 anywhere).
   void help();
+  void openBackupsFolder();
 
   // What the menu entries and toolbar buttons do.
   void newFile() { files_.newFile(); }
@@ -146,6 +148,9 @@ class MainWindow : public QMainWindow,
   void recordUserChange();
   void showEditState();
   void showTitle();
+  // F1 in a window other than this one (its menu's shortcut covers this one).
+  bool takeHelpKey(QEvent* event);
+  int focusedOptionPage() const;
 
   AppState& state_;
   Prompts& prompts_;

@@ -44,6 +44,7 @@ void MainWindow::watchUserInput() {
 // what the input queued: the grid ends an edit closed by Enter in a queued
 // call, so the look waits for one more turn of the loop.
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (takeHelpKey(event)) return true;
   if (mayChangeTheImage(event->type()) && !changeCheckQueued_) {
     changeCheckQueued_ = true;
     QTimer::singleShot(0, this,
