@@ -65,6 +65,10 @@ class FileCommands {
   // whether to save it first. True when the caller may go on (no change, the
   // user declined, or the file was saved).
   bool offerToSave();
+  // Where a save dialog starts: the current file when the user opened or
+  // saved it, otherwise the folder the dialogs open on.
+  std::string saveAsStart() const;
+  bool holdsUserFile() const { return userFile_; }
 
   // After the user changed something: keeps the image as a step of the
   // history when it differs from the last one; true when it did.
@@ -79,8 +83,6 @@ class FileCommands {
   void showFilePath();
   bool isShippedFile(const std::filesystem::path& path) const;
   std::string dialogFolder() const;
-  // Save As offers the current file when the user opened or saved it.
-  std::string saveAsStart() const;
   // The current file is one the user opened or saved: it joins the recent files.
   void takeUserFile();
   // Both image arrays from template bytes in file layout (the template stays unshifted).

@@ -83,11 +83,12 @@ void MainWindow::previewImage() {
   dialog.exec();
 }
 
-// The dialog offers the data file's name with ".pdf".
+// The dialog offers the user's data file's name with ".pdf".
 void MainWindow::exportPdf() {
-  auto offered = state_.currentDataPath;
-  const auto chosen = prompts_.saveFileName(state_.caption(row::kPdfFilter),
-                                            offered.replace_extension(".pdf").string(), "pdf");
+  std::filesystem::path offered = files_.saveAsStart();
+  if (files_.holdsUserFile()) offered.replace_extension(".pdf");
+  const auto chosen =
+      prompts_.saveFileName(state_.caption(row::kPdfFilter), offered.string(), "pdf");
   if (!chosen || chosen->empty()) return;
   if (!writePdf(printedDocument(), qs(*chosen))) {
     prompts_.tell(state_.caption(row::kNotice), state_.caption(row::kPdfFailed) + *chosen,

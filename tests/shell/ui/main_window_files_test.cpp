@@ -105,6 +105,8 @@ TEST_F(MainWindowFilesTest, ExportPdfThatCannotBeWrittenSaysSo) {
   EXPECT_EQ(prompts.messages[0].text,
             "The PDF file could not be written: " + (dir / "missing" / "out.pdf").string());
   EXPECT_FALSE(std::filesystem::exists(dir / "missing"));
+  // No file of the user's is open: the dialog starts in the data folder.
+  EXPECT_EQ(prompts.dialogDirs, std::vector<std::string>{(dir / "Data").string()});
 }
 
 TEST_F(MainWindowFilesTest, CtrlPOpensThePrintDialog) {
