@@ -48,17 +48,21 @@ ChannelEntry readChannel(const ChannelGrid& grid, int row) {
   return entry;
 }
 
+void enterColumn(ChannelGrid& grid, int row, int column, const ChannelEntry& entry) {
+  if (column == col::kRx || column == col::kTx)
+    return enterFrequency(grid, row, column, column == col::kRx ? entry.rx : entry.tx);
+  if (column == col::kRxTone) return enterTone(grid, row, column, entry.rxTone);
+  if (column == col::kTxTone) return enterTone(grid, row, column, entry.txTone);
+  if (isOptionColumn(column))
+    enterOption(grid, row, column, entry.options[static_cast<std::size_t>(column)]);
+}
+
 void enterChannel(ChannelGrid& grid, int row, const ChannelEntry& entry) {
   if (!entry.used()) {
     if (grid.table().value(row, col::kRx) != kNoFrequency) grid.delOneChannel(row);
     return;
   }
-  enterFrequency(grid, row, col::kRx, entry.rx);
-  enterFrequency(grid, row, col::kTx, entry.tx);
-  enterTone(grid, row, col::kRxTone, entry.rxTone);
-  if (entry.tx != kNoFrequency) enterTone(grid, row, col::kTxTone, entry.txTone);
-  for (int c = col::kFirstOption; c <= grid.columns(); ++c)
-    if (isOptionColumn(c)) enterOption(grid, row, c, entry.options[static_cast<std::size_t>(c)]);
+  for (int c = col::kRx; c <= grid.columns(); ++c) enterColumn(grid, row, c, entry);
   grid.hideToneBox();
 }
 

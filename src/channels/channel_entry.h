@@ -32,6 +32,10 @@ ChannelEntry readChannel(const ChannelGrid& grid, int row);
 // not typed again (the grid would move them onto the channel step).
 void enterChannel(ChannelGrid& grid, int row, const ChannelEntry& entry);
 
+// Types one column of the entry into row `row` as enterChannel does; the
+// transmit tone only reaches a channel with a TX frequency.
+void enterColumn(ChannelGrid& grid, int row, int column, const ChannelEntry& entry);
+
 // A frequency text in MHz as 10 Hz; nullopt when it is not a number.
 std::optional<std::int32_t> parseMegahertz(const std::string& text);
 // Empty when `frequency` lies in the band, else why not ("999 is outside the band 400-470").

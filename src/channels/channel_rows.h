@@ -8,6 +8,8 @@
 // acts while the channel interface is locked; a refused command changes
 // nothing and says why in the interface language. Each command is one change
 // of the image, so the caller keeps it as one undo step.
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -42,6 +44,22 @@ struct RowEdit {
   bool refused() const { return refusal != RowRefusal::kNone; }
   bool changed() const { return !changedRows.empty(); }
 };
+
+// The channels of the grid a selection names, ascending, each once.
+ChannelSelection selectedChannels(const ChannelSelection& selection, const ChannelGrid& grid);
+
+// The refusal every command of the selection shares (locked, or no channel
+// of the grid selected); nullopt when a command may go ahead. For greying
+// out entries and for dialogs that ask before they change anything.
+std::optional<RowEdit> selectionRefusal(const AppState& state, const ChannelGrid& grid,
+                                        const ChannelSelection& selection);
+
+// Runs `change`, edits typed through the grid's events, as one command of
+// the grid: its channels go into the image first, afterwards every channel is
+// written and the grid redrawn. Lists the channels that changed; `after` is
+// the selection afterwards.
+RowEdit changeChannels(AppState& state, ChannelGrid& grid, ChannelSelection after,
+                       const std::function<void()>& change);
 
 // Channel `at` and those below it move one place down; `at` becomes empty as
 // in the template. Refused (kPushPastEnd) when the last channel is in use.

@@ -25,8 +25,10 @@ void putSlot(CodeplugImage& image, int channel, const ChannelSlot& slot);
 ChannelSlot templateSlot(const CodeplugImage& templateImage, int channel);
 
 // Channels 1, 2, ... order.size() take the slots channels order[0],
-// order[1], ... held before (each 1..16); the channels after them stay.
-void reorderSlots(CodeplugImage& image, const std::vector<int>& order);
+// order[1], ... held before; 0 takes the template's empty channel instead.
+// The channels after them stay.
+void reorderSlots(CodeplugImage& image, const CodeplugImage& templateImage,
+                  const std::vector<int>& order);
 // The channels 1..last whose slot differs between two images, ascending.
 std::vector<int> changedSlots(const CodeplugImage& before, const CodeplugImage& after, int last);
 

@@ -10,6 +10,7 @@ constexpr CaptionRow kCaptionRows[] = {
 #include "foundation/captions/edit.inc"
 #include "foundation/captions/fleet.inc"
 #include "foundation/captions/grid.inc"
+#include "foundation/captions/rows.inc"
 #include "foundation/captions/settings.inc"
 #include "foundation/captions/shell.inc"
 };

@@ -91,6 +91,9 @@ class MainWindow : public QMainWindow,
   void importChannels();
   void undo();
   void redo();
+  // A row command of the channel window (Edit menu: cut, copy, paste, ...).
+  template <void (ChannelWindow::*Command)()>
+  void channelCommand();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
