@@ -22,7 +22,7 @@ inline constexpr int kSaveAsDefault = 459;
 inline constexpr int kAboveTheBand = 500;
 inline constexpr int kBelowTheBand = 501;
 inline constexpr int kOffTheStep = 502;
-inline constexpr int kNotAFrequency = 503;
+inline constexpr int kTypedNotAFrequency = 503;
 // The row commands of the Edit menu and the channel popup.
 inline constexpr int kCut = 504;
 inline constexpr int kCopy = 505;

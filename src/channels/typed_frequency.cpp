@@ -84,7 +84,7 @@ TypedFrequency readTypedFrequency(std::string_view text, BandLimits band,
 std::string typedFrequencyNote(const TypedFrequency& entry, BandLimits band,
                                const CaptionTable& captions) {
   if (entry.kind == TypedFrequency::Kind::kUnreadable) {
-    return filledIn(captions(row::kNotAFrequency), {entry.shownAs});
+    return filledIn(captions(row::kTypedNotAFrequency), {entry.shownAs});
   }
   if (entry.kind == TypedFrequency::Kind::kEmpty) return {};
   if (entry.clamped) {

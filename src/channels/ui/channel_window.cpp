@@ -43,9 +43,14 @@ QString frameName(int index) {
 
 }  // namespace
 
-ChannelWindow::ChannelWindow(AppState& state, Prompts&, ShellCommands& shell, StatusPanels& status,
-                             QWidget* parent)
-    : QWidget(parent), state_(state), shell_(shell), status_(status), grid_(state, band_) {
+ChannelWindow::ChannelWindow(AppState& state, Prompts& prompts, ShellCommands& shell,
+                             StatusPanels& status, QWidget* parent)
+    : QWidget(parent),
+      state_(state),
+      prompts_(prompts),
+      shell_(shell),
+      status_(status),
+      grid_(state, band_) {
   setObjectName("frmChMem");
   setWindowTitle(qs(caption(row::kModelName)));
   auto* layout = new QVBoxLayout(this);

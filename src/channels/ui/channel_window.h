@@ -34,6 +34,7 @@ namespace q7 {
 class ChannelGridModel;
 class ChannelGridView;
 class CustomBandDialog;
+struct RowEdit;
 
 inline constexpr int kSysSetFrames = 9;
 
@@ -83,6 +84,19 @@ class ChannelWindow : public QWidget, public EditorViews {
   // Esc in the tone box: it closes and the tone stays as it was.
   void toneBoxCancelled();
   void gridCursorMoved(int row, int column);
+  // The row commands of the Edit menu and the popup, on the selected channels
+  // (paste and insert: from the current channel down). Each is one change of
+  // the image; refused, the status bar says why.
+  void insertChannel();
+  void deleteAndShiftUp();
+  void moveChannelsUp();
+  void moveChannelsDown();
+  void sortChannels();
+  void fillDown();
+  void editSelectedChannels();
+  // The channels the row commands act on, ascending.
+  std::vector<int> selectedChannels() const;
+
   // The model and band controls.
   void cboModelClick();
   void cboFrequencyClick(int position);
@@ -98,6 +112,8 @@ class ChannelWindow : public QWidget, public EditorViews {
   void buildTabs();
   void buildModelInfo(QWidget* frame);
   void buildPopup();
+  int currentChannel() const;
+  void showRowEdit(const RowEdit& edit);
   void chInfoInitFace();
   void setChGrid();
   void chInfoModel();
@@ -110,6 +126,7 @@ class ChannelWindow : public QWidget, public EditorViews {
   std::string caption(int row) const { return state_.caption(row); }
 
   AppState& state_;
+  Prompts& prompts_;
   ShellCommands& shell_;
   StatusPanels& status_;
   BandLimits band_;

@@ -37,6 +37,22 @@ bool focusStepsAside(Qt::FocusReason reason) {
   return reason == Qt::PopupFocusReason || reason == Qt::ActiveWindowFocusReason;
 }
 
+// The row commands the popup offers after its own entries.
+struct PopupCommand {
+  const char* name;
+  int captionRow;
+  void (ChannelWindow::*run)();
+};
+constexpr PopupCommand kPopupCommands[] = {
+    {"mnuPopInsert", row::kInsertChannel, &ChannelWindow::insertChannel},
+    {"mnuPopDeleteShiftUp", row::kDeleteAndShiftUp, &ChannelWindow::deleteAndShiftUp},
+    {"mnuPopMoveUp", row::kMoveUp, &ChannelWindow::moveChannelsUp},
+    {"mnuPopMoveDown", row::kMoveDown, &ChannelWindow::moveChannelsDown},
+    {"mnuPopSortRx", row::kSortByRx, &ChannelWindow::sortChannels},
+    {"mnuPopFillDown", row::kFillDown, &ChannelWindow::fillDown},
+    {"mnuPopEditSelected", row::kEditSelected, &ChannelWindow::editSelectedChannels},
+};
+
 }  // namespace
 
 void ChannelWindow::buildPopup() {
@@ -53,6 +69,12 @@ void ChannelWindow::buildPopup() {
   mnuDelOne_->setObjectName("mnuDelOne");
   mnuDelAll_ = mnuPopMenuOne_->addAction(qs(caption(row::kDeleteAllChannels)));
   mnuDelAll_->setObjectName("mnuDelAll");
+  mnuPopMenuOne_->addSeparator();
+  for (const PopupCommand& command : kPopupCommands) {
+    QAction* entry = mnuPopMenuOne_->addAction(qs(caption(command.captionRow)));
+    entry->setObjectName(command.name);
+    connect(entry, &QAction::triggered, this, command.run);
+  }
   mnuPopMenuOne_->addSeparator();
   mnuPopChLock_ = mnuPopMenuOne_->addAction(qs(caption(row::kLockChannelInterface)));
   mnuPopChLock_->setObjectName("mnuPopChLock");

@@ -16,6 +16,7 @@
 #include <QToolBar>
 #include <QUrl>
 
+#include "channels/channel_caption_rows.h"
 #include "channels/channel_record.h"
 #include "channels/radio_charset.h"
 #include "channels/ui/channel_window.h"
@@ -49,6 +50,11 @@ struct MenuCommand {
   const char* shortcut;
   void (MainWindow::*handler)();
 };
+
+template <void (ChannelWindow::*Command)()>
+void MainWindow::channelCommand() {
+  (frmChMem_->*Command)();
+}
 
 namespace {
 
@@ -107,6 +113,21 @@ constexpr MenuCommand kMenuCommands[] = {
     {"mnuFile", "mnuExit", 25, "", &MainWindow::exitSoft},
     {"mnuEdit", "mnuUndo", 472, "Ctrl+Z", &MainWindow::undo},
     {"mnuEdit", "mnuRedo", 473, "Ctrl+Y", &MainWindow::redo},
+    {"mnuEdit", nullptr, 0, "", nullptr},
+    {"mnuEdit", "mnuInsertCh", row::kInsertChannel, "Ctrl+I",
+     &MainWindow::channelCommand<&ChannelWindow::insertChannel>},
+    {"mnuEdit", "mnuDeleteShiftUp", row::kDeleteAndShiftUp, "Ctrl+Shift+Delete",
+     &MainWindow::channelCommand<&ChannelWindow::deleteAndShiftUp>},
+    {"mnuEdit", "mnuMoveUp", row::kMoveUp, "Ctrl+Up",
+     &MainWindow::channelCommand<&ChannelWindow::moveChannelsUp>},
+    {"mnuEdit", "mnuMoveDown", row::kMoveDown, "Ctrl+Down",
+     &MainWindow::channelCommand<&ChannelWindow::moveChannelsDown>},
+    {"mnuEdit", "mnuSortRx", row::kSortByRx, "",
+     &MainWindow::channelCommand<&ChannelWindow::sortChannels>},
+    {"mnuEdit", "mnuFillDown", row::kFillDown, "Ctrl+D",
+     &MainWindow::channelCommand<&ChannelWindow::fillDown>},
+    {"mnuEdit", "mnuEditSelected", row::kEditSelected, "",
+     &MainWindow::channelCommand<&ChannelWindow::editSelectedChannels>},
     {"mnuProgram", "mnuReadFre", 27, "Ctrl+R", &MainWindow::readRadio},
     {"mnuProgram", "mnuWriteFre", 28, "Ctrl+W", &MainWindow::writeRadio},
     {"mnuSet", "mnuCommunicate", 32, "", &MainWindow::communicationPort},

@@ -100,6 +100,9 @@ class MainWindow : public QMainWindow,
   void importChannelsFrom(const std::string& path);
   void undo();
   void redo();
+  // A row command of the channel window (Edit menu: cut, copy, paste, ...).
+  template <void (ChannelWindow::*Command)()>
+  void channelCommand();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
