@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "cli_radio.h"
+#include "cli_streams.h"
 #include "foundation/error_report.h"
 #include "shell/file_commands.h"
 #include "shell/shipped_files.h"
@@ -13,17 +14,13 @@
 namespace q7::cli {
 namespace {
 
-std::string openReason(const std::filesystem::path& path, const Failure& failure) {
-  switch (failure.number()) {
-    case err::kFileNotFound:
-      return path.string() + ": no such file";
-    case err::kPathAccess:
-      return path.string() + ": not a regular file (a folder, a device or a pipe)";
-    case err::kInvalidFileFormat:
-      return path.string() + ": not a data file (shorter than 1040 bytes)";
-    default:
-      return path.string() + ": cannot be read";
-  }
+// The bytes of a data file as Open takes them, from a file or standard input.
+std::vector<std::uint8_t> readDataFile(const std::string& input, std::size_t size) {
+  const std::string content = readInput(input, size);
+  if (content.size() < kDataFileSize)
+    throw std::runtime_error(shownName(input, false) + ": not a data file (shorter than " +
+                             std::to_string(kDataFileSize) + " bytes)");
+  return {content.begin(), content.end()};
 }
 
 // A settings file with the built-in text, in the temp folder.
@@ -40,20 +37,16 @@ std::filesystem::path writeBuiltInSettings() {
 
 // Failures the refresh reported go to stderr; the refresh itself goes on past them.
 void showReportedFailures() {
-  for (const std::string& line : errorReporter().lines()) std::cerr << line << "\n";
+  for (const FailureReport& report : errorReporter().reports())
+    std::cerr << "q7cli: " << englishReason(report.record) << "\n";
   errorReporter().clear();
 }
 
 }  // namespace
 
-CliEditor::CliEditor(const std::filesystem::path& dataFile, int language) {
-  std::vector<std::uint8_t> bytes;
-  try {
-    bytes = readImageFile(dataFile, state_.image.size());
-  } catch (const Failure& failure) {
-    throw std::runtime_error(openReason(dataFile, failure));
-  }
-  open(language, bytes);
+CliEditor::CliEditor(const std::string& dataFile, int language)
+    : fileBytes_(readDataFile(dataFile, state_.image.size())) {
+  open(language, fileBytes_);
 }
 
 CliEditor::CliEditor(int language) {
