@@ -8,6 +8,8 @@
 #include <cerrno>
 #include <cstring>
 
+#include "comm/port_holders.h"
+
 namespace q7 {
 
 PortClaim claimPort(int fd) {
@@ -33,7 +35,7 @@ std::string claimFailureText(PortClaim claim) {
 }
 
 std::string openFailureText(const std::string& device, int error) {
-  if (error == EBUSY) return device + ": " + claimFailureText(PortClaim::InUse);
+  if (error == EBUSY) return device + ": " + inUseText(portHolders(device));
   std::string text = device + ": " + std::strerror(error);
   if (error == EACCES || error == EPERM)
     text +=

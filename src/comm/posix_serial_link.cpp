@@ -13,6 +13,7 @@
 #include <utility>
 
 #include "comm/port_claim.h"
+#include "comm/port_holders.h"
 #include "foundation/error_report.h"
 
 namespace q7 {
@@ -67,7 +68,9 @@ void PosixSerialLink::open(int port) {
   if (claim != PortClaim::Taken) {
     ::close(fd_);
     fd_ = -1;
-    fail(err::kPathAccess, device + ": " + claimFailureText(claim));
+    fail(err::kPathAccess, device + ": " +
+                               (claim == PortClaim::InUse ? inUseText(portHolders(device))
+                                                          : claimFailureText(claim)));
   }
   setLine(fd_);
   tcflush(fd_, TCIOFLUSH);

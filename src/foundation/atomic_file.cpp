@@ -16,6 +16,7 @@ namespace fs = std::filesystem;
 
 inline constexpr int kSaved = 0;
 inline constexpr int kMostLinks = 40;
+inline constexpr const char* kTemporaryName = ".q7save-XXXXXX";
 
 // Follows symbolic links to the path of the file the data really goes to
 // (which may not exist yet). Empty when the links loop.
@@ -116,7 +117,8 @@ int writeFileAtomically(const fs::path& given, std::string_view content) {
     if (const int refused = refusal(target, info)) return refused;
   }
   const fs::path folder = target.parent_path().empty() ? fs::path(".") : target.parent_path();
-  std::string temp = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
+  // A short temporary name, so that a target name of the longest length still saves.
+  std::string temp = (folder / kTemporaryName).string();
   const int fd = ::mkstemp(temp.data());
   if (fd < 0) return saveFailureFor(errno);
   const int failure = fillAndRename(fd, temp, target, content, exists ? &info : nullptr);

@@ -15,6 +15,26 @@ const std::map<long, const char*>& descriptionTable() {
   return table;
 }
 
+// English words for the failure numbers our own failures carry.
+const std::map<long, const char*>& englishTable() {
+  static const std::map<long, const char*> table = {
+      {err::kInvalidCall, "invalid call"},
+      {err::kOverflow, "a value too large"},
+      {err::kIndexRange, "a value out of range"},
+      {err::kTypeMismatch, "a value of the wrong kind"},
+      {err::kInternal, "internal failure"},
+      {err::kFileNotFound, "not found"},
+      {err::kDeviceIo, "input/output error"},
+      {err::kDiskFull, "the disk is full"},
+      {err::kPermission, "permission refused"},
+      {err::kPathAccess, "the file cannot be used"},
+      {err::kPathNotFound, "the folder does not exist"},
+      {err::kDeviceName, "a device, not a file"},
+      {err::kInvalidFileFormat, "not a data file"},
+  };
+  return table;
+}
+
 std::string nowText() {
   const std::time_t now = std::time(nullptr);
   std::tm local{};
@@ -53,6 +73,14 @@ std::string errorDescription(long number) {
   return it == table.end() ? std::string() : std::string(it->second);
 }
 
+std::string englishReason(const FailureRecord& record) {
+  const auto found = englishTable().find(record.number);
+  const std::string what = found == englishTable().end()
+                               ? "failure " + std::to_string(record.number)
+                               : std::string(found->second);
+  return record.source.empty() ? what : what + ": " + record.source;
+}
+
 std::string separatorLine(const std::string& timeText) {
   return "---------" + timeText + "--------";
 }
@@ -72,7 +100,8 @@ void ErrorReporter::report(std::string_view location, const FailureRecord& recor
     const std::lock_guard<std::mutex> lock(lock_);
     lines_.push_back(separator);
     lines_.push_back(detail);
-    lastByThread_[std::this_thread::get_id()] = detail;
+    reports_.push_back({std::string(location), record});
+    lastByThread_[std::this_thread::get_id()] = reports_.back();
   }
   if (!listener_) return;
   listener_(separator);
@@ -87,13 +116,27 @@ std::vector<std::string> ErrorReporter::lines() const {
 void ErrorReporter::clear() {
   const std::lock_guard<std::mutex> lock(lock_);
   lines_.clear();
+  reports_.clear();
   lastByThread_.erase(std::this_thread::get_id());
 }
 
 std::string ErrorReporter::lastOnThisThread() const {
   const std::lock_guard<std::mutex> lock(lock_);
   const auto found = lastByThread_.find(std::this_thread::get_id());
-  return found == lastByThread_.end() ? std::string() : found->second;
+  if (found == lastByThread_.end()) return {};
+  return detailLine(found->second.location, found->second.record);
+}
+
+std::optional<FailureReport> ErrorReporter::lastReportOnThisThread() const {
+  const std::lock_guard<std::mutex> lock(lock_);
+  const auto found = lastByThread_.find(std::this_thread::get_id());
+  if (found == lastByThread_.end()) return std::nullopt;
+  return found->second;
+}
+
+std::vector<FailureReport> ErrorReporter::reports() const {
+  const std::lock_guard<std::mutex> lock(lock_);
+  return reports_;
 }
 
 void ErrorReporter::forgetThisThread() {

@@ -9,6 +9,7 @@
 #include <functional>
 #include <map>
 #include <mutex>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -52,11 +53,21 @@ struct FailureRecord {
   std::string source;
 };
 
+// One report as made: where it was caught and what failed.
+struct FailureReport {
+  std::string location;
+  FailureRecord record;
+};
+
 // The record of the exception being handled (call only inside a catch block).
 FailureRecord currentFailureRecord();
 
 // Chinese description of a failure number; empty when the number is unknown.
 std::string errorDescription(long number);
+
+// A report in English words for the command line: what failed, and the
+// failure's own text when it has one ("input/output error: the radio hung up").
+std::string englishReason(const FailureRecord& record);
 
 // "---------" + time + "--------"
 std::string separatorLine(const std::string& timeText);
@@ -74,6 +85,10 @@ class ErrorReporter {
   // The detail line of the newest report the calling thread made since it
   // last called clear() or forgetThisThread(); empty when none.
   std::string lastOnThisThread() const;
+  // The same report as made, for a line in other words than the list's.
+  std::optional<FailureReport> lastReportOnThisThread() const;
+  // Every report since the last clear(), oldest first.
+  std::vector<FailureReport> reports() const;
   void forgetThisThread();
   void setListener(Listener listener) { listener_ = std::move(listener); }
   // Time text source, replaceable so tests get a fixed stamp.
@@ -82,7 +97,8 @@ class ErrorReporter {
  private:
   mutable std::mutex lock_;
   std::vector<std::string> lines_;
-  std::map<std::thread::id, std::string> lastByThread_;
+  std::vector<FailureReport> reports_;
+  std::map<std::thread::id, FailureReport> lastByThread_;
   Listener listener_;
   std::function<std::string()> clock_;
 };

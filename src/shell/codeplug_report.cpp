@@ -1,13 +1,17 @@
 #include "shell/codeplug_report.h"
 
 #include "channels/channel_caption_rows.h"
+#include "channels/decimal_text.h"
 #include "channels/radio_charset.h"
+#include "channels/tone_codec.h"
 #include "foundation/memory_map.h"
 
 #include "settings/volume_steps.h"
 
 namespace q7 {
 namespace {
+
+constexpr int kMhzDecimals = 5;
 
 ReportValue modelReport(const CodeplugEditor& editor, const AppState& state) {
   const ImageModelBand& loaded = editor.modelBand();
@@ -24,8 +28,8 @@ ReportValue bandReport(const CodeplugEditor& editor, const AppState& state) {
   return ReportValue::object()
       .add("position", ReportValue::number(loaded.bandPosition))
       .add("text", ReportValue::text(text))
-      .add("lower", ReportValue::number(loaded.limits.lower))
-      .add("upper", ReportValue::number(loaded.limits.upper));
+      .add("lower", ReportValue::text(decimalText(loaded.limits.lower, kMhzDecimals)))
+      .add("upper", ReportValue::text(decimalText(loaded.limits.upper, kMhzDecimals)));
 }
 
 ReportValue optionColumns(const ChannelGrid& grid, int channel) {
@@ -41,13 +45,19 @@ ReportValue optionColumns(const ChannelGrid& grid, int channel) {
   return columns;
 }
 
+// The off tone in English, whatever the interface language: one form in every report.
+std::string toneText(const ChannelGrid& grid, int channel, int column) {
+  const std::string& text = grid.table().tone(channel, column);
+  return text == grid.tones().offText() ? toneOffText(kEnglish) : text;
+}
+
+// Frequencies in MHz as the grid shows them ("446.00625"); empty for none.
 ReportValue channelReport(const ChannelGrid& grid, int channel) {
-  const ChannelTable& table = grid.table();
   return ReportValue::object()
-      .add("rx", ReportValue::number(table.value(channel, col::kRx)))
-      .add("tx", ReportValue::number(table.value(channel, col::kTx)))
-      .add("rxTone", ReportValue::text(table.tone(channel, col::kRxTone)))
-      .add("txTone", ReportValue::text(table.tone(channel, col::kTxTone)))
+      .add("rx", ReportValue::text(grid.cell(channel, col::kRx).text))
+      .add("tx", ReportValue::text(grid.cell(channel, col::kTx).text))
+      .add("rxTone", ReportValue::text(toneText(grid, channel, col::kRxTone)))
+      .add("txTone", ReportValue::text(toneText(grid, channel, col::kTxTone)))
       .add("options", optionColumns(grid, channel));
 }
 

@@ -48,23 +48,10 @@ std::vector<std::pair<Path, const ReportValue*>> entries(const ReportValue& repo
   return out;
 }
 
-std::string megahertz(long long tenHertz) {
-  if (tenHertz < 0) return "none";
-  char text[32];
-  std::snprintf(text, sizeof text, "%lld.%05lld", tenHertz / 100000, tenHertz % 100000);
-  return text;
-}
-
-bool isFrequency(const Path& path) {
-  const std::string& last = path.back();
-  return last == "rx" || last == "tx" || last == "lower" || last == "upper";
-}
-
-std::string scalarText(const ReportValue& value, const Path& path) {
+std::string scalarText(const ReportValue& value) {
   switch (value.kind()) {
     case ReportValue::Kind::Number:
-      return isFrequency(path) ? megahertz(value.numberValue())
-                               : std::to_string(value.numberValue());
+      return std::to_string(value.numberValue());
     case ReportValue::Kind::Flag:
       return value.flagValue() ? "on" : "off";
     default:
@@ -72,8 +59,8 @@ std::string scalarText(const ReportValue& value, const Path& path) {
   }
 }
 
-std::string valueText(const ReportValue& value, const Path& path, const ReportValue& other) {
-  if (value.isScalar()) return scalarText(value, path);
+std::string valueText(const ReportValue& value, const ReportValue& other) {
+  if (value.isScalar()) return scalarText(value);
   for (const auto& [name, member] : value.members())
     if (name == "checked") return member.flagValue() ? "on" : "off";
   const std::string& text = value.at("text").textValue();
@@ -82,8 +69,7 @@ std::string valueText(const ReportValue& value, const Path& path, const ReportVa
 }
 
 // An empty value shows as "" so that the line still reads as old -> new.
-std::string shownText(const ReportValue& value, const Path& path, const ReportValue& other) {
-  const std::string text = valueText(value, path, other);
+std::string shownText(const std::string& text) {
   return text.empty() ? "\"\"" : text;
 }
 
@@ -163,8 +149,7 @@ std::vector<NamedChange> namedChanges(const ReportValue& a, const ReportValue& b
     const ReportValue& now = *after[i].second;
     if (toJson(*old) == toJson(now)) continue;
     const std::string label = name(path, *old);
-    if (!label.empty())
-      changes.push_back({label, shownText(*old, path, now), shownText(now, path, *old)});
+    if (!label.empty()) changes.push_back({label, valueText(*old, now), valueText(now, *old)});
   }
   return changes;
 }
@@ -192,7 +177,7 @@ ImageDifferences compareImages(const AppState& like, const CodeplugImage& before
 std::string toPlainText(const ImageDifferences& differences) {
   std::string text;
   for (const NamedChange& c : differences.fields)
-    text += c.name + " " + c.before + " -> " + c.after + "\n";
+    text += c.name + " " + shownText(c.before) + " -> " + shownText(c.after) + "\n";
   for (const ByteChange& c : differences.bytes) {
     char line[32];
     std::snprintf(line, sizeof line, "0x%03X %02X -> %02X\n", c.address, c.before, c.after);

@@ -1,7 +1,7 @@
 #include "shell/report_value.h"
 
 #include <algorithm>
-#include <cstdio>
+#include <nlohmann/json.hpp>
 #include <stdexcept>
 
 namespace q7 {
@@ -20,40 +20,42 @@ bool needsQuotes(std::string_view text, bool inPairs) {
   });
 }
 
-std::string scalarJson(const ReportValue& value) {
+using Json = nlohmann::ordered_json;
+
+constexpr int kJsonIndent = 2;
+
+// Text that is not UTF-8 (bytes of a radio's own character set) is kept
+// readable: each such byte becomes U+FFFD instead of failing the report.
+std::string dumped(const Json& json, int spaces = -1) {
+  return json.dump(spaces, ' ', false, Json::error_handler_t::replace);
+}
+
+Json jsonOf(const ReportValue& value) {
   switch (value.kind()) {
     case ReportValue::Kind::Text:
-      return jsonQuoted(value.textValue());
+      return value.textValue();
     case ReportValue::Kind::Number:
-      return std::to_string(value.numberValue());
-    default:
-      return value.flagValue() ? "true" : "false";
+      return value.numberValue();
+    case ReportValue::Kind::Flag:
+      return value.flagValue();
+    case ReportValue::Kind::Object: {
+      Json object = Json::object();
+      for (const auto& [name, member] : value.members()) object[name] = jsonOf(member);
+      return object;
+    }
+    case ReportValue::Kind::List: {
+      Json list = Json::array();
+      for (const auto& [name, member] : value.members()) list.push_back(jsonOf(member));
+      return list;
+    }
   }
+  return nullptr;
 }
 
 std::string scalarText(const ReportValue& value, bool inPairs) {
-  if (value.kind() != ReportValue::Kind::Text) return scalarJson(value);
+  if (value.kind() != ReportValue::Kind::Text) return dumped(jsonOf(value));
   const std::string& text = value.textValue();
   return needsQuotes(text, inPairs) ? jsonQuoted(text) : text;
-}
-
-void writeJson(const ReportValue& value, int level, std::string& out) {
-  if (value.isScalar()) {
-    out += scalarJson(value);
-    return;
-  }
-  const bool isObject = value.kind() == ReportValue::Kind::Object;
-  out += isObject ? '{' : '[';
-  bool first = true;
-  for (const auto& [name, member] : value.members()) {
-    out += first ? "\n" : ",\n";
-    first = false;
-    out += indent(level + 1);
-    if (isObject) out += jsonQuoted(name) + ": ";
-    writeJson(member, level + 1, out);
-  }
-  if (!first) out += "\n" + indent(level);
-  out += isObject ? '}' : ']';
 }
 
 bool allScalar(const ReportValue& value) {
@@ -125,47 +127,11 @@ const ReportValue& ReportValue::at(std::string_view name) const {
 }
 
 std::string jsonQuoted(std::string_view text) {
-  std::string out = "\"";
-  for (const char c : text) {
-    switch (c) {
-      case '"':
-        out += "\\\"";
-        break;
-      case '\\':
-        out += "\\\\";
-        break;
-      case '\n':
-        out += "\\n";
-        break;
-      case '\r':
-        out += "\\r";
-        break;
-      case '\t':
-        out += "\\t";
-        break;
-      case '\b':
-        out += "\\b";
-        break;
-      case '\f':
-        out += "\\f";
-        break;
-      default:
-        if (static_cast<unsigned char>(c) < 0x20) {
-          char escaped[8];
-          std::snprintf(escaped, sizeof escaped, "\\u%04X", static_cast<unsigned>(c));
-          out += escaped;
-        } else {
-          out += c;
-        }
-    }
-  }
-  return out + "\"";
+  return dumped(nlohmann::json(std::string(text)));
 }
 
 std::string toJson(const ReportValue& value) {
-  std::string out;
-  writeJson(value, 0, out);
-  return out + "\n";
+  return dumped(jsonOf(value), kJsonIndent) + "\n";
 }
 
 std::string toPlainText(const ReportValue& value) {

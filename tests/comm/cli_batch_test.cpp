@@ -283,9 +283,10 @@ TEST(CliBatch, CtrlCFinishesTheRadioInHandThenStops) {
     const auto source = patternFile(dir);
     const auto saved = dir / "radio.dat";
     SimProcess sim({"--class", "31", "--save", saved.string()});  // at wire speed
-    CliProcess cli({"write", source.string(), "--serials", serialFile(dir).string(), "--port",
-                    sim.device(), "--backup-folder", (dir / "bk").string(), "--log",
-                    (dir / "log.csv").string()});
+    CliProcess cli(
+        {"write", source.string(), "--serials", serialFile(dir).string(), "--port", sim.device(),
+         "--backup-folder", (dir / "bk").string(), "--log", (dir / "log.csv").string()},
+        test::Output::Terminal);  // where the progress bar is drawn
     ASSERT_TRUE(cli.waitForLine("Connect radio 1 of 3"));
     cli.type("\n");
     ASSERT_TRUE(cli.waitForLine("100%"));  // the backup's progress line ends as the write begins

@@ -3,6 +3,8 @@
 
 #include <fstream>
 #include <functional>
+#include <map>
+#include <nlohmann/json.hpp>
 
 #include "comm/pattern_file.h"
 #include "comm/sim_process.h"
@@ -54,7 +56,7 @@ TEST(CliDiff, NamesWhatDiffersTheWayShowNamesIt) {
          const std::uint8_t bcd[] = {0x75, 0x18, 0x60, 0x44};  // 446.01875 MHz
          std::copy(std::begin(bcd), std::end(bcd), r.begin() + 0x30);
        },
-       "channel 3 RX frequency 435.00000 -> 446.01875\n"},
+       "channel 3 RX frequency 435 -> 446.01875\n"},
       {"a byte no field shows", [](auto& r) { r[0x3C5] = 0xA5; }, "0x3C5 FF -> A5\n"},
       {"a field and a loose byte",
        [](auto& r) {
@@ -90,6 +92,26 @@ TEST(CliDiff, JsonListsFieldsAndBytes) {
   EXPECT_NE(result.out.find("\"name\": \"Time-out Timer[s] (cboTot)\""), std::string::npos);
   EXPECT_NE(result.out.find("\"before\": \"60s\""), std::string::npos);
   EXPECT_NE(result.out.find("\"address\": 965"), std::string::npos) << result.out;
+}
+
+// In JSON each value has one form: frequencies as the grid shows them, an
+// empty value as "", the off tone as "None"; the plain text shows empty as "".
+TEST(CliDiff, JsonGivesEachValueInOneForm) {
+  test::TempDir dir;
+  // Channel 3 erased: its record reads FF throughout.
+  const auto changed =
+      changedSample(dir, [](auto& r) { std::fill_n(r.begin() + 0x30, 0x10, std::uint8_t{0xFF}); });
+  const Output json = diff(dir, "--json '" + kSample.string() + "' '" + changed.string() + "'");
+  EXPECT_EQ(json.exitCode, 1) << json.err;
+  const auto fields = nlohmann::json::parse(json.out)["fields"];
+  std::map<std::string, std::pair<std::string, std::string>> byName;
+  for (const auto& field : fields) byName[field["name"]] = {field["before"], field["after"]};
+  EXPECT_EQ(byName["channel 3 RX frequency"], (std::pair<std::string, std::string>{"435", ""}));
+  EXPECT_EQ(byName["channel 3 TX frequency"].second, "");
+  const Output plain = diff(dir, "'" + kSample.string() + "' '" + changed.string() + "'");
+  EXPECT_NE(plain.out.find("channel 3 RX frequency 435 -> \"\"\n"), std::string::npos) << plain.out;
+  EXPECT_EQ(json.out.find("\\\"\\\""), std::string::npos) << json.out;
+  EXPECT_EQ(json.out.find("none"), std::string::npos) << json.out;
 }
 
 TEST(CliDiff, AFileThatCannotBeOpenedIsAUsageError) {

@@ -86,10 +86,10 @@ TEST(CliFleet, AnEditedFleetFileChangesThatValue) {
   writeText(dir / "edited.json", edited);
   run(dir, "import " + quote(dir / "edited.json") + " -o " + quote(dir / "edited.dat"));
   const auto report = shown(dir, dir / "edited.dat");
-  EXPECT_EQ(report["channels"][2]["rx"], 43650000);
-  EXPECT_EQ(report["channels"][2]["tx"], 43500000);
+  EXPECT_EQ(report["channels"][2]["rx"], "436.5");
+  EXPECT_EQ(report["channels"][2]["tx"], "435");
   EXPECT_EQ(report["options"]["cboTot"]["text"], "90s");
-  EXPECT_EQ(report["channels"][0]["rx"], 44600625);
+  EXPECT_EQ(report["channels"][0]["rx"], "446.00625");
 }
 
 TEST(CliFleet, AHandWrittenTableBuildsItsChannels) {
@@ -104,12 +104,11 @@ TEST(CliFleet, AHandWrittenTableBuildsItsChannels) {
   run(dir, "import --channels " + quote(dir / "plan.csv") + " -o " + quote(dir / "plan.dat"));
   const auto channels = shown(dir, dir / "plan.dat")["channels"];
   struct Want {
-    int rx, tx;
-    const char *rxTone, *txTone, *width, *power, *scan;
+    const char *rx, *tx, *rxTone, *txTone, *width, *power, *scan;
   };
-  const Want want[] = {{44600625, 44600625, "88.5", "88.5", "Wide", "High", "Add"},
-                       {44000000, 44500000, "D023N", "D023N", "Narrow", "Low", "Del"},
-                       {43000000, 44000000, "None", "100.0", "Wide", "High", "Add"}};
+  const Want want[] = {{"446.00625", "446.00625", "88.5", "88.5", "Wide", "High", "Add"},
+                       {"440", "445", "D023N", "D023N", "Narrow", "Low", "Del"},
+                       {"430", "440", "None", "100.0", "Wide", "High", "Add"}};
   for (std::size_t i = 0; i < std::size(want); ++i) {
     const auto& channel = channels[i];
     EXPECT_EQ(channel["rx"], want[i].rx) << i;
@@ -120,7 +119,7 @@ TEST(CliFleet, AHandWrittenTableBuildsItsChannels) {
     EXPECT_EQ(channel["options"]["6"]["text"], want[i].power) << i;
     EXPECT_EQ(channel["options"]["7"]["text"], want[i].scan) << i;
   }
-  for (std::size_t i = std::size(want); i < channels.size(); ++i) EXPECT_EQ(channels[i]["rx"], -1);
+  for (std::size_t i = std::size(want); i < channels.size(); ++i) EXPECT_EQ(channels[i]["rx"], "");
 }
 
 TEST(CliFleet, EachTonePlanOfATableGivesItsTones) {

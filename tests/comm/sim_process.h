@@ -2,6 +2,7 @@
 // Runs q7sim (the radio on a pseudo-terminal) as a child process for a test,
 // and q7cli as a command whose exit code and error output are kept, or as a
 // program beside the test that the test types into.
+#include <fcntl.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -30,15 +31,32 @@ struct Child {
 };
 
 enum class Input { Inherited, Typed };
+// The output stream as a pipe, or as a terminal (a pty) where the program
+// draws what it draws only on a terminal (the progress bar).
+enum class Output { Pipe, Terminal };
+
+// A pty whose master end the test reads: {master, -1}; the child opens the
+// terminal by its name.
+inline std::string openTerminal(int (&fds)[2]) {
+  fds[0] = posix_openpt(O_RDWR | O_NOCTTY);
+  if (fds[0] < 0 || grantpt(fds[0]) != 0 || unlockpt(fds[0]) != 0) throw std::runtime_error("pty");
+  fds[1] = -1;
+  return ptsname(fds[0]);
+}
 
 inline Child startChild(const std::string& name, const std::vector<std::string>& arguments,
-                        int childFd, Input input = Input::Inherited) {
+                        int childFd, Input input = Input::Inherited, Output output = Output::Pipe) {
   int pipeFds[2];
   int inputFds[2] = {-1, -1};
-  if (pipe(pipeFds) != 0) throw std::runtime_error("pipe");
+  std::string terminal;
+  if (output == Output::Terminal)
+    terminal = openTerminal(pipeFds);
+  else if (pipe(pipeFds) != 0)
+    throw std::runtime_error("pipe");
   if (input == Input::Typed && pipe(inputFds) != 0) throw std::runtime_error("pipe");
   const pid_t pid = fork();
   if (pid == 0) {
+    if (!terminal.empty()) pipeFds[1] = ::open(terminal.c_str(), O_RDWR | O_NOCTTY);
     dup2(pipeFds[1], childFd);
     ::close(pipeFds[0]);
     ::close(pipeFds[1]);
@@ -54,7 +72,7 @@ inline Child startChild(const std::string& name, const std::vector<std::string>&
     execv(argv[0], argv.data());
     _exit(127);
   }
-  ::close(pipeFds[1]);
+  if (pipeFds[1] >= 0) ::close(pipeFds[1]);
   if (input == Input::Inherited) return {pid, fdopen(pipeFds[0], "r")};
   ::close(inputFds[0]);
   return {pid, fdopen(pipeFds[0], "r"), fdopen(inputFds[1], "w")};
@@ -112,8 +130,8 @@ inline CommandResult runCli(const std::string& arguments, const std::filesystem:
 // the test can act when a line appears (press Ctrl+C or Enter, say).
 class CliProcess {
  public:
-  explicit CliProcess(const std::vector<std::string>& arguments) {
-    const Child child = startChild("q7cli", arguments, STDERR_FILENO, Input::Typed);
+  explicit CliProcess(const std::vector<std::string>& arguments, Output errors = Output::Pipe) {
+    const Child child = startChild("q7cli", arguments, STDERR_FILENO, Input::Typed, errors);
     pid_ = child.pid;
     errors_ = child.output;
     input_ = child.input;

@@ -85,6 +85,17 @@ TEST(AtomicSave, ALinkLoopIsRefused) {
   EXPECT_EQ(writeFileAtomically(dir / "a", "new"), err::kPathAccess);
 }
 
+TEST(AtomicSave, NamesOfTheLongestLengthSave) {
+  test::TempDir dir;
+  for (const std::size_t length : {247u, 248u, 251u, 255u}) {
+    const auto target = dir / std::string(length, 'n');
+    EXPECT_EQ(writeFileAtomically(target, "new"), 0) << length;
+    EXPECT_EQ(contentOf(target), "new") << length;
+    fs::remove(target);
+  }
+  EXPECT_EQ(entriesIn(dir.path()), 0u);
+}
+
 TEST(AtomicSave, ARegularFileNamedLikeATemporaryOneIsLeftAlone) {
   test::TempDir dir;
   put(dir / "elsewhere", "keep");

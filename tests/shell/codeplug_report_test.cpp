@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "channels/channel_record.h"
+#include "channels/decimal_text.h"
 #include "settings/two_tone.h"
 #include "settings/volume_table.h"
 #include "support/opened_file.h"
@@ -31,8 +32,8 @@ TEST(CodeplugReport, ModelAndBandAreThoseTheFileSelects) {
   EXPECT_EQ(report.at("model").at("text").textValue(), "TARN Q7");
   const ReportValue& band = report.at("band");
   const BandLimits stored = storedBandLimits(e.state.image);
-  EXPECT_EQ(band.at("lower").numberValue(), stored.lower);
-  EXPECT_EQ(band.at("upper").numberValue(), stored.upper);
+  EXPECT_EQ(band.at("lower").textValue(), decimalText(stored.lower, 5));
+  EXPECT_EQ(band.at("upper").textValue(), decimalText(stored.upper, 5));
   EXPECT_EQ(band.at("text").textValue(),
             kBands.at(static_cast<std::size_t>(bandPosition(stored))).text);
 }
@@ -43,8 +44,8 @@ TEST(CodeplugReport, ChannelsGiveFrequenciesTonesAndOptionItems) {
   const ReportValue& channels = report.at("channels");
   ASSERT_EQ(channels.members().size(), 16u);
   const ReportValue& one = channels.at(0);
-  EXPECT_EQ(one.at("rx").numberValue(), 44600625);
-  EXPECT_EQ(one.at("tx").numberValue(), 44612500);
+  EXPECT_EQ(one.at("rx").textValue(), "446.00625");
+  EXPECT_EQ(one.at("tx").textValue(), "446.125");
   EXPECT_EQ(one.at("rxTone").textValue(), "88.5");
   EXPECT_EQ(one.at("txTone").textValue(), "None");
   const GridLayout& layout = e.editor.grid().layout();
@@ -58,8 +59,8 @@ TEST(CodeplugReport, ChannelsGiveFrequenciesTonesAndOptionItems) {
     EXPECT_EQ(column.at("text").textValue(), layout.at(c).itemText(position)) << c;
   }
   const ReportValue& two = channels.at(1);
-  EXPECT_EQ(two.at("rx").numberValue(), -1);
-  EXPECT_EQ(two.at("tx").numberValue(), -1);
+  EXPECT_EQ(two.at("rx").textValue(), "");
+  EXPECT_EQ(two.at("tx").textValue(), "");
   EXPECT_EQ(two.at("options").at("5").at("text").textValue(), "");
 }
 
@@ -93,6 +94,17 @@ TEST(CodeplugReport, CaptionsFollowTheLanguage) {
   ASSERT_LE(position, 2);
   EXPECT_EQ(anVoice.at("text").textValue(), shown[position]);
   EXPECT_EQ(report.at("channels").at(0).at("options").at("5").at("caption").textValue(), "带宽");
+}
+
+// Values keep one form whatever the language: the off tone and the frequencies.
+TEST(CodeplugReport, TonesAndFrequenciesDoNotFollowTheLanguage) {
+  for (const int language : {kSimplifiedChinese, kTraditionalChinese}) {
+    const OpenedDefaults e(language, addChannelOne);
+    const ReportValue& one = e.report().at("channels").at(0);
+    EXPECT_EQ(one.at("txTone").textValue(), "None") << language;
+    EXPECT_EQ(one.at("rxTone").textValue(), "88.5") << language;
+    EXPECT_EQ(one.at("rx").textValue(), "446.00625") << language;
+  }
 }
 
 TEST(CodeplugReport, TwoToneRecordsFollowTheRecordNumbers) {

@@ -15,9 +15,11 @@ TEST(JsonQuoted, EscapesWhatJsonForbidsAndKeepsTheRest) {
       {"say \"hi\"", R"("say \"hi\"")"},
       {"C:\\Data", R"("C:\\Data")"},
       {"a\r\nb\tc", R"("a\r\nb\tc")"},
-      {std::string("\x01\x1F", 2), R"("\u0001\u001F")"},
+      {std::string("\x01\x1F", 2), R"("\u0001\u001f")"},
       {std::string("nul\0x", 5), R"("nul\u0000x")"},
       {"信道 / 無", "\"信道 / 無\""},
+      // A byte that is no UTF-8 becomes U+FFFD rather than invalid JSON.
+      {"A\xFF", "\"A\xEF\xBF\xBD\""},
   };
   for (const auto& c : cases) EXPECT_EQ(jsonQuoted(c.in), c.out) << c.in;
 }

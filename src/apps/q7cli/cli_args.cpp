@@ -3,14 +3,11 @@
 #include <unistd.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
-#include "foundation/atomic_file.h"
-#include "foundation/error_report.h"
+#include "cli_streams.h"
+#include "comm/port_names.h"
 #include "foundation/memory_map.h"
 #include "foundation/profile_file.h"
-#include "foundation/save_failure_cause.h"
 
 namespace q7::cli {
 namespace {
@@ -24,13 +21,29 @@ std::string checkAddress(const std::string& text) {
   return {};
 }
 
+// Empty when `text` may name a port: a port number of the list, or a device path.
+std::string checkPort(const std::string& text) {
+  if (text.empty())
+    return "the port is empty: give a port number (\"q7cli ports\" lists them) or a serial "
+           "device path";
+  if (text.find_first_not_of("0123456789") != std::string::npos) return {};
+  const auto digits = text.find_first_not_of('0');
+  const std::string number = digits == std::string::npos ? "0" : text.substr(digits);
+  if (number.size() <= 2 && std::stoi(number) >= kLowestPort && std::stoi(number) <= kHighestPort)
+    return {};
+  return "port " + text + " is out of range: port numbers are " + std::to_string(kLowestPort) +
+         " to " + std::to_string(kHighestPort) + " (\"q7cli ports\" lists them)";
+}
+
+// A stream or a device is written where it stands; a file needs a folder it can be saved in.
 std::string checkOutputFile(const std::string& text) {
   namespace fs = std::filesystem;
+  if (streamDescriptor(text, true)) return {};
   const fs::path path(text);
   std::error_code ec;
   const fs::file_status status = fs::status(path, ec);
   if (fs::is_directory(status)) return text + " is a folder";
-  if (fs::exists(status) && !fs::is_regular_file(status)) return text + " is not a regular file";
+  if (fs::exists(status) && !fs::is_regular_file(status)) return {};
   const fs::path folder = path.parent_path().empty() ? fs::path(".") : path.parent_path();
   if (!fs::is_directory(folder, ec)) return "no such folder: " + folder.string();
   if (::access(folder.c_str(), W_OK) != 0) return "cannot write into the folder " + folder.string();
@@ -71,6 +84,7 @@ void addRadioOptions(CLI::App& verb, RadioOptions& options, PortCount ports) {
                                               : "port number or serial device; with --serials "
                                                 "it may be given again for more ports at once")
           ->type_name("P")
+          ->check(CLI::Validator([](std::string& text) { return checkPort(text); }, "", "port"))
           ->allow_extra_args(false)  // one value each time, so FILE is not taken for a port
           ->required();
   if (ports == PortCount::One) port->expected(1);
@@ -91,7 +105,7 @@ void addVerifyOption(CLI::App& verb, RadioOptions& options) {
 
 void addOutputOption(CLI::App& verb, std::string& output, const std::string& description,
                      const std::string& typeName) {
-  verb.add_option("-o,--output", output, description)
+  verb.add_option("-o,--output", output, description + " (- for standard output)")
       ->type_name(typeName)
       ->required()
       ->check(outputFile());
@@ -104,30 +118,16 @@ const CLI::Validator& outputFile() {
 }
 
 void saveDataFile(const std::string& path, const CodeplugImage& image) {
-  try {
-    writeDataFile(path, image);
-  } catch (const Failure& failure) {
-    throw std::runtime_error("cannot save " + path + ": " + saveFailureCause(failure.number()));
-  }
+  const auto file = image.toFileLayout();
+  writeOutput(path, std::string_view(reinterpret_cast<const char*>(file.data()), file.size()));
 }
 
 void saveTextFile(const std::string& path, const std::string& text) {
-  const int failure = writeFileAtomically(path, text);
-  if (failure != 0)
-    throw std::runtime_error("cannot save " + path + ": " + saveFailureCause(failure));
+  writeOutput(path, text);
 }
 
 std::string readTextFile(const std::string& path) {
-  std::error_code ec;
-  const auto status = std::filesystem::status(path, ec);
-  if (!std::filesystem::exists(status)) throw std::runtime_error(path + ": no such file");
-  if (!std::filesystem::is_regular_file(status))
-    throw std::runtime_error(path + ": not a regular file (a folder, a device or a pipe)");
-  std::ifstream file(path, std::ios::binary);
-  if (!file.is_open()) throw std::runtime_error(path + ": cannot be read");
-  std::stringstream text;
-  text << file.rdbuf();
-  return text.str();
+  return readInput(path);
 }
 
 }  // namespace q7::cli

@@ -44,20 +44,22 @@ void addRadioOptions(CLI::App& verb, RadioOptions& options, PortCount ports = Po
 // --no-verify: a write without the read-back check.
 void addVerifyOption(CLI::App& verb, RadioOptions& options);
 
-// A file the verb will write: its folder exists and is writable, and the
-// name is not a folder, a device or a pipe.
+// A file the verb will write: "-" (standard output), a stream or a device
+// written where it stands, or a file whose folder exists and is writable.
 const CLI::Validator& outputFile();
 // The verb's required -o/--output file, checked as outputFile().
 void addOutputOption(CLI::App& verb, std::string& output, const std::string& description,
                      const std::string& typeName);
 
-// Saves `image` as the data file `path`; a failure throws std::runtime_error
-// with one line that names the path and the cause.
+// Saves `image` as the data file `path` (an output as cli_streams.h takes
+// it); a failure throws std::runtime_error with one line that names the
+// path and the cause.
 void saveDataFile(const std::string& path, const CodeplugImage& image);
-// Writes a text file in one step; a failure throws as saveDataFile does.
+// Writes a text output; a failure throws as saveDataFile does.
 void saveTextFile(const std::string& path, const std::string& text);
-// The whole of a regular file; throws std::runtime_error with one line
-// ("radio.json: no such file") when it cannot be read.
+// The whole of a regular file or of standard input ("-"); throws
+// std::runtime_error with one line ("radio.json: no such file") when it
+// cannot be read.
 std::string readTextFile(const std::string& path);
 
 }  // namespace q7::cli

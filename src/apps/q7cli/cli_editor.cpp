@@ -7,6 +7,7 @@
 #include <stdexcept>
 
 #include "cli_radio.h"
+#include "cli_streams.h"
 #include "foundation/error_report.h"
 #include "foundation/file_kind.h"
 #include "shell/file_commands.h"
@@ -37,19 +38,17 @@ std::string notDataFileReason(const std::filesystem::path& path, FileKind kind) 
   return path.string() + ": " + other.what + ", not a data file; " + remedy;
 }
 
-std::string openReason(const std::filesystem::path& path, const Failure& failure) {
-  if (const auto* other = dynamic_cast<const NotADataFile*>(&failure))
-    return notDataFileReason(path, other->kind());
-  switch (failure.number()) {
-    case err::kFileNotFound:
-      return path.string() + ": no such file";
-    case err::kPathAccess:
-      return path.string() + ": not a regular file (a folder, a device or a pipe)";
-    case err::kInvalidFileFormat:
-      return path.string() + ": not a data file (shorter than 1040 bytes)";
-    default:
-      return path.string() + ": cannot be read";
-  }
+// The bytes of a data file as Open takes them, from a file or standard input;
+// a fleet file, a channel table or other text is refused with how to make a
+// data file of it.
+std::vector<std::uint8_t> readDataFile(const std::string& input, std::size_t size) {
+  const std::string content = readInput(input, size);
+  if (const FileKind kind = recognizeFile(content); kind != FileKind::kDataFile)
+    throw std::runtime_error(notDataFileReason(shownName(input, false), kind));
+  if (content.size() < kDataFileSize)
+    throw std::runtime_error(shownName(input, false) + ": not a data file (shorter than " +
+                             std::to_string(kDataFileSize) + " bytes)");
+  return {content.begin(), content.end()};
 }
 
 // A settings file with the built-in text, in the temp folder.
@@ -66,20 +65,16 @@ std::filesystem::path writeBuiltInSettings() {
 
 // Failures the refresh reported go to stderr; the refresh itself goes on past them.
 void showReportedFailures() {
-  for (const std::string& line : errorReporter().lines()) std::cerr << line << "\n";
+  for (const FailureReport& report : errorReporter().reports())
+    std::cerr << "q7cli: " << englishReason(report.record) << "\n";
   errorReporter().clear();
 }
 
 }  // namespace
 
-CliEditor::CliEditor(const std::filesystem::path& dataFile, int language) {
-  std::vector<std::uint8_t> bytes;
-  try {
-    bytes = readImageFile(dataFile, state_.image.size());
-  } catch (const Failure& failure) {
-    throw std::runtime_error(openReason(dataFile, failure));
-  }
-  open(language, bytes);
+CliEditor::CliEditor(const std::string& dataFile, int language)
+    : fileBytes_(readDataFile(dataFile, state_.image.size())) {
+  open(language, fileBytes_);
 }
 
 CliEditor::CliEditor(int language) {

@@ -8,6 +8,8 @@
 #include <filesystem>
 #include <memory>
 #include <span>
+#include <string>
+#include <vector>
 
 #include "foundation/app_state.h"
 #include "shell/codeplug_editor.h"
@@ -16,9 +18,10 @@ namespace q7::cli {
 
 class CliEditor {
  public:
-  // Throws std::runtime_error with a one-line reason for a file that cannot
-  // be opened (missing, not a regular file, unreadable, shorter than a data file).
-  CliEditor(const std::filesystem::path& dataFile, int language);
+  // `dataFile` may be "-", standard input. Throws std::runtime_error with a
+  // one-line reason for a file that cannot be opened (missing, not a regular
+  // file, unreadable, shorter than a data file).
+  CliEditor(const std::string& dataFile, int language);
   // The template opened as File -> New opens it.
   explicit CliEditor(int language);
   ~CliEditor();
@@ -26,7 +29,10 @@ class CliEditor {
   CliEditor& operator=(const CliEditor&) = delete;
 
   AppState& state() { return state_; }
+  const AppState& state() const { return state_; }
   CodeplugEditor& editor() { return *editor_; }
+  // The data file's bytes as they were read, before any correction.
+  std::span<const std::uint8_t> fileBytes() const { return fileBytes_; }
 
  private:
   void open(int language, std::span<const std::uint8_t> bytes);
@@ -34,6 +40,7 @@ class CliEditor {
   void loadTemplate();
 
   AppState state_;
+  std::vector<std::uint8_t> fileBytes_;
   std::filesystem::path builtInSettingsCopy_;  // removed again at the end
   std::unique_ptr<CodeplugEditor> editor_;
 };

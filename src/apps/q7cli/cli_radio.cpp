@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <iostream>
-#include <sstream>
 #include <stdexcept>
 
 #include "comm/port_names.h"
@@ -27,15 +26,12 @@ bool isPortNumber(const std::string& text) {
 }
 
 // What went wrong on the line itself: the link's own words (hung up), else
-// the last failure this transfer's thread reported (a refused write, say).
+// the last failure this transfer's thread reported (a refused write, say),
+// in English.
 std::string lineFailure(const PosixSerialLink& link) {
   if (!link.lastError().empty()) return link.lastError();
-  const std::string reported = errorReporter().lastOnThisThread();
-  if (reported.empty()) return {};
-  std::istringstream words(reported);
-  std::string line, word;
-  while (words >> word) line += (line.empty() ? "" : " ") + word;
-  return line;
+  const auto reported = errorReporter().lastReportOnThisThread();
+  return reported ? englishReason(reported->record) : std::string();
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 
 #include "cli_args.h"
 #include "cli_interrupt.h"
+#include "cli_streams.h"
 #include "comm/checked_transfer.h"
 #include "comm/posix_serial_link.h"
 #include "comm/radio_transfer.h"
@@ -35,10 +36,12 @@ TransferRanges transferRanges(const RadioOptions& options, const ProfileFile& se
                               bool forWrite);
 
 // Where a radio's messages go: the progress bar is drawn only on a terminal
-// line of its own.
+// line of its own, and on standard error only when it is a terminal.
 struct RadioOutput {
   std::ostream* out = &std::cerr;
-  bool progress = true;
+  bool progress = progressShown();
+  // Where lines go that --quiet silences.
+  std::ostream& notes() const { return out == &std::cerr ? info() : *out; }
 };
 
 class CliRadio {

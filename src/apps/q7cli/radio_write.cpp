@@ -7,7 +7,11 @@ RadioWriteResult failure(int exitCode, const std::string& cause) {
   return {exitCode, "failed: " + cause, "skipped"};
 }
 
-RadioWriteResult written(const CheckedWrite& result, std::ostream& out) {
+RadioWriteResult written(const CheckedWrite& result, const std::string& fileName,
+                         const RadioOutput& output) {
+  std::ostream& out = *output.out;
+  // With a read-back, its verdict is the result line.
+  (result.differing ? output.notes() : out) << "Write Successful: " << fileName << "\n";
   if (!result.differing) return {kExitSuccess, "written", "skipped"};
   if (result.verified()) {
     out << "Verified\n";
@@ -37,7 +41,7 @@ RadioWriteResult writeRadio(CliEditor& opened, const std::string& fileName,
   const CheckedWrite result = checked.write(opened.state().image, radio.port(), ranges);
   radio.endProgress();
   std::ostream& out = *output.out;
-  if (!result.backup.empty()) out << "Backup: " << result.backup.string() << "\n";
+  if (!result.backup.empty()) output.notes() << "Backup: " << result.backup.string() << "\n";
   if (!result.backupFailure.empty()) {
     const std::string cause = result.backupFailure + "; nothing was written";
     out << "q7cli write: " << cause << "\n";
@@ -47,8 +51,7 @@ RadioWriteResult writeRadio(CliEditor& opened, const std::string& fileName,
     const std::string cause = radio.failureReason(result.outcome);
     return failure(radio.failed(result.outcome), cause);
   }
-  out << "Write Successful: " << fileName << "\n";
-  return written(result, out);
+  return written(result, shownName(fileName, false), output);
 }
 
 }  // namespace q7::cli

@@ -1,7 +1,6 @@
 // "q7cli diff": what differs between two data files, named as "show" names
 // it, then the bytes no named entry shows. Exit 0 when nothing differs, 1
 // when something does, 2 for a file that cannot be opened.
-#include <iostream>
 #include <memory>
 
 #include "cli_args.h"
@@ -21,20 +20,18 @@ struct DiffOptions {
   int language = kEnglish;
 };
 
-CodeplugImage fileImage(const std::string& path, int language) {
-  CliEditor opened(path, language);  // says why a file cannot be opened
+// The file's bytes as stored, before the refresh's corrections.
+CodeplugImage fileImage(const CliEditor& opened) {
   CodeplugImage image = opened.state().image;
-  image.loadFileLayout(readImageFile(path, kDataFileSize));
+  image.loadFileLayout(opened.fileBytes().first(kDataFileSize));
   return image;
 }
 
 int runDiff(const DiffOptions& options) {
-  const CodeplugImage after = fileImage(options.after, options.language);
+  const CodeplugImage after = fileImage(CliEditor(options.after, options.language));
   CliEditor opened(options.before, options.language);
-  CodeplugImage before = opened.state().image;
-  before.loadFileLayout(readImageFile(options.before, kDataFileSize));
-  const ImageDifferences differences = compareImages(opened.state(), before, after);
-  std::cout << (options.json ? toJson(toReport(differences)) : toPlainText(differences));
+  const ImageDifferences differences = compareImages(opened.state(), fileImage(opened), after);
+  saveTextFile("-", options.json ? toJson(toReport(differences)) : toPlainText(differences));
   return differences.empty() ? kExitSuccess : kExitDifferent;
 }
 
@@ -44,10 +41,12 @@ Verb declareDiff(CLI::App& app) {
   auto options = std::make_shared<DiffOptions>();
   CLI::App* verb = addVerb(app, "diff", "list what differs between two data files, by name");
   verb->footer("Exit status: 0 the files show the same, 1 they differ, 2 usage or file error.");
-  verb->add_option("before", options->before, "the first data file")
+  verb->add_option("before", options->before, "the first data file (- reads standard input)")
       ->type_name("A.dat")
       ->required();
-  verb->add_option("after", options->after, "the second data file")->type_name("B.dat")->required();
+  verb->add_option("after", options->after, "the second data file (- reads standard input)")
+      ->type_name("B.dat")
+      ->required();
   verb->add_flag("--json", options->json, "as JSON");
   verb->add_option("--lang", options->language, "1 Simplified Chinese, 2 Traditional, 3 English")
       ->check(CLI::Range(1, 3));

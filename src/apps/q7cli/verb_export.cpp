@@ -7,6 +7,7 @@
 #include "channels/channel_csv.h"
 #include "cli_args.h"
 #include "cli_editor.h"
+#include "cli_streams.h"
 #include "shell/fleet_json.h"
 #include "verbs.h"
 
@@ -25,7 +26,7 @@ int runExport(const ExportOptions& options) {
   const std::string text = options.channels ? exportChannelsCsv(grid, grid.layout())
                                             : exportFleet(opened.editor(), opened.state());
   saveTextFile(options.output, text);
-  std::cerr << "Saved: " << options.output << "\n";
+  std::cerr << "Saved: " << shownName(options.output, true) << "\n";
   return kExitSuccess;
 }
 
@@ -34,7 +35,9 @@ int runExport(const ExportOptions& options) {
 Verb declareExport(CLI::App& app) {
   auto options = std::make_shared<ExportOptions>();
   CLI::App* verb = addVerb(app, "export", "write a data file as a fleet file (JSON) or CSV");
-  verb->add_option("file", options->input, "the data file")->type_name("FILE.dat")->required();
+  verb->add_option("file", options->input, "the data file (- reads standard input)")
+      ->type_name("FILE.dat")
+      ->required();
   addOutputOption(*verb, options->output, "the JSON (or CSV) file to write", "OUT");
   verb->add_flag("--channels", options->channels, "only the channels, as a CSV table");
   return {verb, [options] { return runExport(*options); }};

@@ -12,6 +12,7 @@
 #include "channels/channel_csv.h"
 #include "cli_args.h"
 #include "cli_editor.h"
+#include "cli_streams.h"
 #include "shell/fleet_json.h"
 #include "verbs.h"
 
@@ -67,7 +68,7 @@ int runImport(const ImportOptions& options) {
   const std::string text = readTextFile(options.input);
   const int code =
       options.channels ? importChannelTable(options, text) : importFleetFile(options, text);
-  if (code == kExitSuccess) std::cerr << "Saved: " << options.output << "\n";
+  if (code == kExitSuccess) std::cerr << "Saved: " << shownName(options.output, true) << "\n";
   return code;
 }
 
@@ -77,7 +78,9 @@ Verb declareImport(CLI::App& app) {
   auto options = std::make_shared<ImportOptions>();
   CLI::App* verb =
       addVerb(app, "import", "build a data file from a fleet file (JSON) or a CSV channel table");
-  verb->add_option("file", options->input, "the JSON (or CSV) file")->type_name("IN")->required();
+  verb->add_option("file", options->input, "the JSON (or CSV) file (- reads standard input)")
+      ->type_name("IN")
+      ->required();
   addOutputOption(*verb, options->output, "the data file to write", "OUT.dat");
   CLI::Option* channels =
       verb->add_flag("--channels", options->channels, "the file is a CSV channel table");

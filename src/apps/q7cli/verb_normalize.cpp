@@ -7,6 +7,7 @@
 
 #include "cli_args.h"
 #include "cli_editor.h"
+#include "cli_streams.h"
 #include "verbs.h"
 
 namespace q7::cli {
@@ -21,7 +22,7 @@ int runNormalize(const NormalizeOptions& options) {
   CliEditor opened(options.input, kEnglish);
   opened.editor().storeChannels();
   saveDataFile(options.output, opened.state().image);
-  std::cerr << "Saved: " << options.output << "\n";
+  std::cerr << "Saved: " << shownName(options.output, true) << "\n";
   return kExitSuccess;
 }
 
@@ -31,7 +32,9 @@ Verb declareNormalize(CLI::App& app) {
   auto options = std::make_shared<NormalizeOptions>();
   CLI::App* verb =
       addVerb(app, "normalize", "save a data file as the desktop program saves it after opening");
-  verb->add_option("file", options->input, "the data file")->type_name("FILE.dat")->required();
+  verb->add_option("file", options->input, "the data file (- reads standard input)")
+      ->type_name("FILE.dat")
+      ->required();
   addOutputOption(*verb, options->output, "the data file to write", "OUT.dat");
   return {verb, [options] { return runNormalize(*options); }};
 }

@@ -29,8 +29,8 @@ int runRead(const ReadOptions& options) {
   if (result.outcome != TransferOutcome::Succeeded) return radio.failed(result.outcome);
   radio.endProgress();
   saveDataFile(options.output, image);
-  std::cerr << "Read Successful: " << options.output << "\n";
-  if (!result.backup.empty()) std::cerr << "Backup: " << result.backup.string() << "\n";
+  std::cerr << "Read Successful: " << shownName(options.output, true) << "\n";
+  if (!result.backup.empty()) info() << "Backup: " << result.backup.string() << "\n";
   if (!result.backupFailure.empty()) std::cerr << "q7cli read: " << result.backupFailure << "\n";
   return kExitSuccess;
 }

@@ -1,6 +1,5 @@
 // "q7cli show": what the desktop program shows of a data file right after
 // opening it, as plain text or JSON. The file is not changed.
-#include <iostream>
 #include <memory>
 
 #include "cli_args.h"
@@ -20,7 +19,7 @@ struct ShowOptions {
 int runShow(const ShowOptions& options) {
   CliEditor opened(options.input, options.language);
   const ReportValue report = codeplugReport(opened.editor(), opened.state());
-  std::cout << (options.json ? toJson(report) : toPlainText(report));
+  saveTextFile("-", options.json ? toJson(report) : toPlainText(report));
   return kExitSuccess;
 }
 
@@ -29,7 +28,9 @@ int runShow(const ShowOptions& options) {
 Verb declareShow(CLI::App& app) {
   auto options = std::make_shared<ShowOptions>();
   CLI::App* verb = addVerb(app, "show", "show the channels and every option of a data file");
-  verb->add_option("file", options->input, "the data file")->type_name("FILE.dat")->required();
+  verb->add_option("file", options->input, "the data file (- reads standard input)")
+      ->type_name("FILE.dat")
+      ->required();
   verb->add_flag("--json", options->json, "as JSON");
   verb->add_option("--lang", options->language, "1 Simplified Chinese, 2 Traditional, 3 English")
       ->check(CLI::Range(1, 3));

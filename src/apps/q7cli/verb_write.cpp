@@ -9,6 +9,7 @@
 
 #include "batch_log.h"
 #include "cli_editor.h"
+#include "cli_streams.h"
 #include "radio_batch.h"
 #include "radio_write.h"
 #include "settings/serial_numbers.h"
@@ -31,6 +32,11 @@ int runBatchWrite(const WriteOptions& options) {
       options.input, readSerialNumbers(options.serials),
       options.log.empty() ? defaultBatchLog(options.input) : std::filesystem::path(options.log),
       options.radio};
+  if (streamDescriptor(options.input, false))
+    throw std::invalid_argument(
+        "a batch reads Enter from standard input, so its data file is a "
+        "file, not " +
+        options.input);
   if (plan.serials.empty())
     throw std::invalid_argument("no serial numbers in " + options.serials +
                                 " (section [SerialNo], keys 1, 2, ...)");
@@ -53,7 +59,8 @@ Verb declareWrite(CLI::App& app) {
   CLI::App* verb = addVerb(app, "write", "write a data file into the radio");
   addRadioOptions(*verb, options->radio, PortCount::Several);
   addVerifyOption(*verb, options->radio);
-  verb->add_option("file", options->input, "the data file to write into the radio")
+  verb->add_option("file", options->input,
+                   "the data file to write into the radio (- reads standard input)")
       ->type_name("FILE.dat")
       ->required();
   CLI::Option* serials =

@@ -30,7 +30,8 @@ q7::RadioSimulator makeRadio(const q7::sim::SimOptions& o) {
     std::copy_n(image.bytes().begin(), q7::kRadioSize, radio.memory().begin());
   }
   if (o.radioClass) radio.memory()[q7::map::kClassByte] = static_cast<std::uint8_t>(*o.radioClass);
-  if (o.version) radio.memory()[q7::map::kVersionByte] = static_cast<std::uint8_t>(*o.version);
+  if (o.radioVersion)
+    radio.memory()[q7::map::kVersionByte] = static_cast<std::uint8_t>(*o.radioVersion);
   if (o.pair) radio.declarePair(*o.pair);
   radio.faults() = o.faults;
   return radio;
@@ -55,8 +56,23 @@ void finish(const q7::sim::SimOptions& o, const q7::RadioSimulator& radio,
 }  // namespace
 
 int main(int argc, char** argv) {
+  CLI::App app(
+      "q7sim: plays a TARN Q7 radio on a pseudo-terminal and prints the terminal's path, "
+      "so that q7cps and q7cli can read and write it without a radio. It serves until "
+      "it is interrupted (SIGINT or SIGTERM).",
+      "q7sim");
+  app.set_version_flag("--version", "q7sim " Q7_VERSION);
+  q7::sim::SimOptions options;
+  q7::sim::declareSimOptions(app, options);
   try {
-    const q7::sim::SimOptions options = q7::sim::parseSimOptions(argc, argv);
+    app.parse(argc, argv);
+  } catch (const CLI::Success& e) {  // --help or --version, printed on stdout
+    return app.exit(e);
+  } catch (const CLI::ParseError& e) {
+    std::cerr << "q7sim: " << e.what() << " (q7sim --help lists the options)\n";
+    return 2;
+  }
+  try {
     q7::RadioSimulator radio = makeRadio(options);
     std::signal(SIGINT, onSignal);
     std::signal(SIGTERM, onSignal);
@@ -70,7 +86,7 @@ int main(int argc, char** argv) {
     finish(options, radio, line.stats());
     return 0;
   } catch (const std::exception& e) {
-    std::cerr << "q7sim: " << e.what() << "\n" << q7::sim::kSimUsage;
+    std::cerr << "q7sim: " << e.what() << "\n";
     return 2;
   }
 }

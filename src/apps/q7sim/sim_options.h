@@ -1,5 +1,6 @@
 #pragma once
 // Command line of q7sim, the radio simulator on a pseudo-terminal.
+#include <CLI/CLI.hpp>
 #include <optional>
 #include <string>
 
@@ -15,14 +16,13 @@ struct SimOptions {
   std::string stats;  // JSON file of byte counts on exit
   int baud = 9600;    // 0: no wire pacing
   std::optional<int> radioClass;
-  std::optional<int> version;
+  std::optional<int> radioVersion;
   std::optional<CommandPair> pair;
   RadioFaults faults;
   Millis replyDelay{0};
 };
 
-// Parses the arguments; throws std::invalid_argument with a message for the user.
-SimOptions parseSimOptions(int argc, char** argv);
-extern const char* const kSimUsage;
+// Declares every option of q7sim on `app`, each filling its part of `options`.
+void declareSimOptions(CLI::App& app, SimOptions& options);
 
 }  // namespace q7::sim

@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <filesystem>
 
+#include "comm/port_holders.h"
+
 namespace q7 {
 
 bool devicePresent(const std::string& device) {
@@ -25,6 +27,8 @@ std::string portDescription(const std::string& device) {
   }
   QString text = QString::fromStdString(device);
   if (!about.isEmpty()) text += QString::fromUtf8(" — ") + about.join(", ");
+  // The stable names, which stay the same when the cable is replugged.
+  for (const std::string& name : stableNames(device)) text += "  " + QString::fromStdString(name);
   return text.toStdString();
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // What a dealer sees of a port number: its device and, for a USB cable
 // adapter, the product and maker the system reports ("/dev/ttyUSB0 — FT232R
-// USB UART, FTDI"); an empty string when no device stands behind the port.
+// USB UART, FTDI"), then the device's stable names under /dev/serial/by-id/;
+// an empty string when no device stands behind the port.
 #include <string>
 
 namespace q7 {
