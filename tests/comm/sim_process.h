@@ -3,6 +3,7 @@
 // and q7cli as a command whose exit code and error output are kept, or as a
 // program beside the test that the test types into.
 #include <signal.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -22,7 +23,9 @@ inline std::filesystem::path binaryPath(const std::string& name) {
 
 // A child running one of the built programs with `arguments`, its output
 // stream `childFd` (standard output or error) piped back to the test, and
-// with `typed` its standard input piped from the test.
+// with `typed` its standard input piped from the test. Files the child writes
+// cannot grow beyond `fileSizeLimit` bytes (a write past it fails as on a
+// full disk).
 struct Child {
   pid_t pid = -1;
   FILE* output = nullptr;
@@ -32,7 +35,8 @@ struct Child {
 enum class Input { Inherited, Typed };
 
 inline Child startChild(const std::string& name, const std::vector<std::string>& arguments,
-                        int childFd, Input input = Input::Inherited) {
+                        int childFd, Input input = Input::Inherited,
+                        rlim_t fileSizeLimit = RLIM_INFINITY) {
   int pipeFds[2];
   int inputFds[2] = {-1, -1};
   if (pipe(pipeFds) != 0) throw std::runtime_error("pipe");
@@ -46,6 +50,11 @@ inline Child startChild(const std::string& name, const std::vector<std::string>&
       dup2(inputFds[0], STDIN_FILENO);
       ::close(inputFds[0]);
       ::close(inputFds[1]);
+    }
+    if (fileSizeLimit != RLIM_INFINITY) {
+      signal(SIGXFSZ, SIG_IGN);
+      const rlimit limit{fileSizeLimit, fileSizeLimit};
+      setrlimit(RLIMIT_FSIZE, &limit);
     }
     const std::string program = binaryPath(name).string();
     std::vector<char*> argv = {const_cast<char*>(program.c_str())};
@@ -112,8 +121,9 @@ inline CommandResult runCli(const std::string& arguments, const std::filesystem:
 // the test can act when a line appears (press Ctrl+C or Enter, say).
 class CliProcess {
  public:
-  explicit CliProcess(const std::vector<std::string>& arguments) {
-    const Child child = startChild("q7cli", arguments, STDERR_FILENO, Input::Typed);
+  explicit CliProcess(const std::vector<std::string>& arguments,
+                      rlim_t fileSizeLimit = RLIM_INFINITY) {
+    const Child child = startChild("q7cli", arguments, STDERR_FILENO, Input::Typed, fileSizeLimit);
     pid_ = child.pid;
     errors_ = child.output;
     input_ = child.input;

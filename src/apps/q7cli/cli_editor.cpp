@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "cli_radio.h"
+#include "foundation/bounded_file.h"
 #include "foundation/error_report.h"
 #include "shell/file_commands.h"
 #include "shell/shipped_files.h"
@@ -81,6 +82,7 @@ CliEditor::~CliEditor() {
 
 void CliEditor::useSettings() {
   state_.settings = ProfileFile(state_.settingsPath());
+  if (const auto refused = refusedFile(state_.settings.path())) throw std::runtime_error(*refused);
   if (state_.settings.exists()) return;
   builtInSettingsCopy_ = writeBuiltInSettings();
   state_.settings = ProfileFile(builtInSettingsCopy_);

@@ -9,6 +9,7 @@
 
 #include "batch_log.h"
 #include "cli_editor.h"
+#include "foundation/bounded_file.h"
 #include "radio_batch.h"
 #include "radio_write.h"
 #include "settings/serial_numbers.h"
@@ -25,6 +26,7 @@ struct WriteOptions {
 };
 
 int runBatchWrite(const WriteOptions& options) {
+  if (const auto refused = refusedFile(options.serials)) throw std::invalid_argument(*refused);
   BatchPlan plan{
       options.input, readSerialNumbers(options.serials),
       options.log.empty() ? defaultBatchLog(options.input) : std::filesystem::path(options.log),
