@@ -99,6 +99,15 @@ TEST_F(CheckedStopTest, AWriteThatNeverReachedTheVoxFrameWroteNothing) {
   EXPECT_EQ(whatTheRadioHolds(CaptionTable(kEnglish), stopOf(result)), "nothing was written");
 }
 
+// Neither a read nor a write clears a stop request when it starts.
+TEST_F(CheckedStopTest, NoTransferClearsAStopRequest) {
+  transfer.requestStop();
+  EXPECT_NE(transfer.read(image, 1, {{0, 0x3FF}, {0x10, 0x37F}}), TransferOutcome::Succeeded);
+  EXPECT_TRUE(transfer.stopRequested());
+  EXPECT_NE(transfer.write(image, 1, {{0, 0x3FF}, {0x10, 0x37F}}), TransferOutcome::Succeeded);
+  EXPECT_TRUE(transfer.stopRequested());
+}
+
 // A stop request made at each boundary between the stages of a checked write
 // ends it there, and is still set afterwards.
 struct BoundaryCase {
