@@ -8,16 +8,18 @@ seconds="${FUZZ_SECONDS:-45}"
 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
       -DCMAKE_CXX_COMPILER=clang++ -DQ7_GUI=OFF -DQ7_SANITIZE=ON -DQ7_FUZZ=ON \
       -DBUILD_TESTING=OFF >/dev/null
-targets=(data_file_fuzz profile_file_fuzz serial_numbers_fuzz)
+targets=(data_file_fuzz profile_file_fuzz serial_numbers_fuzz fleet_table_fuzz)
 cmake --build build-fuzz --target "${targets[@]}"
 
-# Seeds: the shipped images and settings file, and a serial number file.
+# Seeds: the shipped images and settings file, a serial number file, and a
+# fleet file and channel table exported from the sample image.
 seeds=build-fuzz/seeds
 rm -rf "$seeds"
-mkdir -p "$seeds"/{data_file_fuzz,profile_file_fuzz,serial_numbers_fuzz}
+mkdir -p "$seeds"/{data_file_fuzz,profile_file_fuzz,serial_numbers_fuzz,fleet_table_fuzz}
 cp data/Data/*.dat data/*.def "$seeds/data_file_fuzz/"
 cp data/*.def "$seeds/profile_file_fuzz/"
 cp fuzz/seeds/serial_numbers/* data/*.def "$seeds/serial_numbers_fuzz/"
+cp fuzz/seeds/fleet_table/* "$seeds/fleet_table_fuzz/"
 
 for target in "${targets[@]}"; do
   corpus="build-fuzz/corpus/$target"

@@ -17,7 +17,9 @@ Safeguards safeguardsFrom(const ProfileFile& settings, const std::filesystem::pa
 
 CheckedRead CheckedTransfer::read(CodeplugImage& image, int port, const TransferRanges& ranges) {
   CheckedRead result;
+  if (transfer_.stopRequested()) return result;
   result.outcome = transfer_.read(image, port, ranges);
+  result.reached = transfer_.reached();
   if (result.outcome == TransferOutcome::Succeeded && safeguards_.backups)
     saveBackup(image, BackupKind::Read, result.backup, result.backupFailure);
   return result;
@@ -26,9 +28,10 @@ CheckedRead CheckedTransfer::read(CodeplugImage& image, int port, const Transfer
 CheckedWrite CheckedTransfer::write(CodeplugImage& image, int port, const TransferRanges& ranges) {
   CheckedWrite result;
   if (safeguards_.backups) {
-    beginStage(WriteStage::Backup);
+    if (!beginStage(result, WriteStage::Backup)) return result;
     CodeplugImage current;
     result.outcome = readAside(current, port, ranges);
+    result.reached = transfer_.reached();
     if (result.outcome != TransferOutcome::Succeeded) return result;
     saveBackup(current, BackupKind::Write, result.backup, result.backupFailure);
     if (!result.backupFailure.empty()) {
@@ -36,14 +39,17 @@ CheckedWrite CheckedTransfer::write(CodeplugImage& image, int port, const Transf
       return result;
     }
   }
-  beginStage(result.stage = WriteStage::Write);
+  if (!beginStage(result, WriteStage::Write)) return result;
   result.outcome = transfer_.write(image, port, ranges);
+  result.reached = transfer_.reached();
+  result.radioChanged = transfer_.radioChanged();
   if (result.outcome != TransferOutcome::Succeeded) return result;
   if (safeguards_.verify) {
-    beginStage(result.stage = WriteStage::Verify);
+    if (!beginStage(result, WriteStage::Verify)) return result;
     const AddressRange written = clampToRadio(ranges.write);
     CodeplugImage radio;
     result.outcome = readAside(radio, port, {written, ranges.write});
+    result.reached = transfer_.reached();
     if (result.outcome != TransferOutcome::Succeeded) return result;
     result.differing = differingAddresses(image, radio, written);
     result.readBack = image;
@@ -73,8 +79,24 @@ void CheckedTransfer::saveBackup(const CodeplugImage& image, BackupKind kind,
   }
 }
 
-void CheckedTransfer::beginStage(WriteStage stage) {
+bool CheckedTransfer::beginStage(CheckedWrite& result, WriteStage stage) {
+  result.outcome = TransferOutcome::Failed;
+  result.stage = stage;
+  result.reached = -1;
+  if (transfer_.stopRequested()) return false;
   if (onStage_) onStage_(stage);
+  return true;
+}
+
+TransferStop stopOf(const CheckedRead& read) {
+  return {TransferStop::Stage::Read, read.reached, false};
+}
+
+TransferStop stopOf(const CheckedWrite& write) {
+  constexpr TransferStop::Stage kStages[] = {
+      TransferStop::Stage::BackupRead, TransferStop::Stage::Write, TransferStop::Stage::ReadBack,
+      TransferStop::Stage::ReadBack};
+  return {kStages[static_cast<int>(write.stage)], write.reached, write.radioChanged};
 }
 
 std::string addressList(const std::vector<int>& addresses) {

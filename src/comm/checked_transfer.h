@@ -10,6 +10,7 @@
 
 #include "comm/backup_store.h"
 #include "comm/radio_transfer.h"
+#include "comm/transfer_stop.h"
 #include "foundation/profile_file.h"
 
 namespace q7 {
@@ -28,6 +29,7 @@ enum class WriteStage { Backup, Write, Verify, Done };
 
 struct CheckedRead {
   TransferOutcome outcome = TransferOutcome::Failed;
+  int reached = -1;              // the last percentage shown
   std::filesystem::path backup;  // empty when none was saved
   std::string backupFailure;     // why the backup could not be saved
 };
@@ -35,6 +37,8 @@ struct CheckedRead {
 struct CheckedWrite {
   TransferOutcome outcome = TransferOutcome::Failed;
   WriteStage stage = WriteStage::Backup;
+  int reached = -1;           // the last percentage shown in that stage
+  bool radioChanged = false;  // the write sent the radio bytes to store
   std::filesystem::path backup;
   std::string backupFailure;
   // After a read-back: the addresses that differ (none: verified).
@@ -46,6 +50,10 @@ struct CheckedWrite {
   bool verified() const { return differing && differing->empty(); }
 };
 
+// Where each ended, for the words both programs use.
+TransferStop stopOf(const CheckedRead& read);
+TransferStop stopOf(const CheckedWrite& write);
+
 class CheckedTransfer {
  public:
   CheckedTransfer(RadioTransfer& transfer, Safeguards safeguards)
@@ -56,6 +64,8 @@ class CheckedTransfer {
     onStage_ = std::move(observer);
   }
 
+  // A stop request, whenever it was made, ends either at the next stage
+  // boundary: a stage that has not begun does not begin.
   CheckedRead read(CodeplugImage& image, int port, const TransferRanges& ranges);
   CheckedWrite write(CodeplugImage& image, int port, const TransferRanges& ranges);
 
@@ -64,7 +74,8 @@ class CheckedTransfer {
   TransferOutcome readAside(CodeplugImage& into, int port, const TransferRanges& ranges);
   void saveBackup(const CodeplugImage& image, BackupKind kind, std::filesystem::path& path,
                   std::string& failure) const;
-  void beginStage(WriteStage stage);
+  // False (and nothing begins) once a stop was requested.
+  bool beginStage(CheckedWrite& result, WriteStage stage);
 
   RadioTransfer& transfer_;
   Safeguards safeguards_;

@@ -21,4 +21,15 @@ inline constexpr int kFillValueRefused = 176;
 inline constexpr int kPortInUse = 455;
 inline constexpr int kNotASerialPort = 456;
 inline constexpr int kJoinDialout = 457;
+// Where a transfer stopped ("%1" stands for the percentage) and what the
+// radio holds after it; the word for a port whose device is gone.
+inline constexpr int kStoppedInRead = 640;
+inline constexpr int kStoppedInBackupRead = 641;
+inline constexpr int kStoppedInWrite = 642;
+inline constexpr int kStoppedAfterBlocks = 643;
+inline constexpr int kStoppedInReadBack = 644;
+inline constexpr int kNothingWritten = 645;
+inline constexpr int kPartlyWritten = 646;
+inline constexpr int kWrittenNotVerified = 647;
+inline constexpr int kPortDeviceAbsent = 648;
 }  // namespace q7::row

@@ -136,6 +136,7 @@ void ProtocolScript::exchange(std::size_t& index) {
   if (!send.empty()) {
     log_.frame(Direction::Sent, send);
     link_.send(send);
+    noteSent(send);
     if (!link_.waitForSent(clock_.now() + sendAllowance(send.size()))) return failExchange();
   }
   if (!expected.empty() && !guard("modCommun->RxComDat", [&] { rxComDat(expected); }))
@@ -169,6 +170,10 @@ void ProtocolScript::checkDeclaredPair() {
   const CommandPair wanted =
       variables_[2] == kDeclared ? CommandPair{variables_[3], variables_[4]} : kStandardPair;
   if (wanted != pair_) selectCommandPair(wanted);
+}
+
+void ProtocolScript::noteSent(std::span<const std::uint8_t> frame) {
+  if (storesInRadio(frame, pair_)) storedInRadio_ = true;
 }
 
 void ProtocolScript::failExchange() {

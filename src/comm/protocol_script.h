@@ -63,6 +63,13 @@ class ProtocolScript {
   std::array<std::uint8_t, kBufferSize + 1>& variables() { return variables_; }
   void loadVariables(std::span<const std::uint8_t> bytes);
 
+  // Whether a frame that stores bytes in the radio went out since the last
+  // `forgetStored` (the radio then no longer holds what it held before).
+  bool storedInRadio() const { return storedInRadio_; }
+  void forgetStored() { storedInRadio_ = false; }
+  // Every frame sent outside the scripts is noted here too.
+  void noteSent(std::span<const std::uint8_t> frame);
+
   bool failed() const { return failed_; }
   bool slowMode() const { return slowMode_; }
   void setAttempt(int attempt) { attempt_ = attempt; }
@@ -92,6 +99,7 @@ class ProtocolScript {
   int variableIndex_ = 1;
   int stepNumber_ = 0;
   bool failed_ = false;
+  bool storedInRadio_ = false;
   bool slowMode_ = false;
   int attempt_ = 0;
   int receiveDelay_ = 1;

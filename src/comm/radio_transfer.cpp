@@ -37,14 +37,26 @@ void RadioTransfer::prepare(const CodeplugImage& image, const TransferRanges& ra
   attempts_ = 0;
   protocol_.setAttempt(0);
   protocol_.setReceiveDelay(1);
-  protocol_.stopFlag() = false;
+  reached_ = -1;
+  protocol_.forgetStored();
   log_.clear();
   protocol_.setSource({ranges.read, ranges.write, writeStepOneBytes(image)});
   protocol_.selectCommandPair(kStandardPair);
 }
 
 bool RadioTransfer::openCom(int port) {
-  return guard("modCommun->OpenCom", [&] { link_.open(port); });
+  absentDevice_.clear();
+  bool opened = false;
+  guard("modCommun->OpenCom", [&] {
+    try {
+      link_.open(port);
+      opened = true;
+    } catch (const Failure& failure) {
+      if (failure.number() != err::kDeviceUnavailable) throw;
+      absentDevice_ = failure.source();
+    }
+  });
+  return opened;
 }
 
 void RadioTransfer::closeCom() {
@@ -102,6 +114,7 @@ RadioTransfer::Verdict RadioTransfer::afterFailedAttempt(int statusCaption) {
 }
 
 void RadioTransfer::showPercent(int percent) {
+  reached_ = percent;
   observer_->setProgress(percent);
   observer_->setStatus(std::to_string(percent) + " %");
 }

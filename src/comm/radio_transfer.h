@@ -35,12 +35,20 @@ class RadioTransfer {
   // the radio, then the direct exchanges and the closing frame.
   TransferOutcome write(CodeplugImage& image, int port, const TransferRanges& ranges);
 
-  // The stop box: every wait ends at once from now on.
+  // The stop box: every wait ends at once from now on. A transfer never
+  // clears it: a stop request holds until `withdrawStop`.
   void requestStop() { protocol_.stopFlag() = true; }
   // The stop box unchecked again before the transfer gave up: it runs on.
   void withdrawStop() { protocol_.stopFlag() = false; }
   bool stopRequested() const;
   int attempts() const { return attempts_; }
+  // The port of the last open that failed because its device is not present
+  // (such a failure is the user's to hear of, not the error list's); empty otherwise.
+  const std::string& absentDevice() const { return absentDevice_; }
+  // The last percentage the running or last transfer showed; -1 before its first step.
+  int reached() const { return reached_; }
+  // Whether the last write sent the radio a frame that stores bytes.
+  bool radioChanged() const { return protocol_.storedInRadio(); }
 
  private:
   enum class Verdict { Retry, GiveUp };
@@ -78,6 +86,8 @@ class RadioTransfer {
   TrafficLog log_;
   ProtocolScript protocol_;
   int attempts_ = 0;
+  int reached_ = -1;
+  std::string absentDevice_;
   Bytes reply_;
 };
 

@@ -18,6 +18,12 @@ using Bytes = std::vector<std::uint8_t>;
 // One byte on the line at 9600 baud, 8N1 (ten bits), in microseconds.
 inline constexpr long kByteMicros = 10 * 1000000 / 9600;
 
+namespace err {
+// The failure number of an open whose port has no device present (the cable
+// pulled, say): the user hears of it in plain words, the error list does not.
+inline constexpr int kDeviceUnavailable = 68;
+}  // namespace err
+
 // Set by the user (stop box, window close, Ctrl+C); every receive wait ends
 // at once while it is set.
 using StopFlag = std::atomic<bool>;

@@ -80,6 +80,12 @@ std::vector<Block> blocksOf(AddressRange range) {
   return blocks;
 }
 
+bool storesInRadio(std::span<const std::uint8_t> frame, CommandPair pair) {
+  constexpr std::size_t kHead = 4;
+  if (frame.size() <= kHead || frame[kHead - 1] != frame.size() - kHead) return false;
+  return frame[0] == pair.write || frame[0] == kSecondWriteCommand;
+}
+
 int blockPercent(AddressRange range, int step) {
   range = clampToRadio(range);
   // Rounding to nearest, halves to even, as the radio's tool always did.

@@ -3,6 +3,7 @@
 // the image range the step moves and the percentage shown after it.
 #include <array>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -46,6 +47,10 @@ struct Block {
   int length;
 };
 std::vector<Block> blocksOf(AddressRange range);
+
+// True for a frame that stores bytes in the radio's memory: the write command
+// of `pair` or the second write form, an address, a length and that many bytes.
+bool storesInRadio(std::span<const std::uint8_t> frame, CommandPair pair);
 
 // Percentage shown after step `step` (block steps start at 4) of a range.
 int blockPercent(AddressRange range, int step);

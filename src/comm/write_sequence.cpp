@@ -24,8 +24,8 @@ TransferOutcome RadioTransfer::writeSequence(CodeplugImage& image, int port,
   if (hooks_.refreshMemoryView) hooks_.refreshMemoryView();
   log_.note("写入:频率");
   observer_->setStatus(captions_(row::kWriteStatus));
-  const bool succeeded =
-      runTable(StepTable::Write, image, row::kWriteStatus) && runDirectExchanges(image);
+  const bool succeeded = runTable(StepTable::Write, image, row::kWriteStatus) && !stopRequested() &&
+                         runDirectExchanges(image);
   if (succeeded) {
     if (hooks_.advanceSerialNumber) hooks_.advanceSerialNumber();
     sendClosingFrames();
@@ -65,6 +65,7 @@ bool RadioTransfer::tryExchange(const DirectExchange& exchange) {
   // The receive buffer is cleared before sending, so that a quick reply is not thrown away.
   link_.clearInput();
   link_.send(exchange.frame);
+  protocol_.noteSent(exchange.frame);
   const int polls = pollLimit(attempts_) + kDirectExtraPolls;
   const TimePoint deadline = clock_.now() + polls * Millis(exchange.pollMs);
   if (!link_.waitForInput(exchange.replyLength, deadline, protocol_.stopFlag())) {

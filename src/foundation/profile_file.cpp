@@ -1,12 +1,17 @@
 #include "foundation/profile_file.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <cctype>
 #include <charconv>
-#include <fstream>
+#include <memory>
+#include <mutex>
+#include <set>
 #include <sstream>
 
 #include "foundation/atomic_file.h"
+#include "foundation/bounded_file.h"
 
 namespace q7 {
 namespace {
@@ -77,20 +82,79 @@ std::string unquoted(std::string value) {
   return value;
 }
 
-bool readWhole(const std::filesystem::path& path, std::string& text) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return false;
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  text = bytes.str();
-  return !in.bad();
+// The lines of a settings text with the value of each key: only the first
+// section of a name counts, and in it the first line of a key.
+struct Parsed {
+  std::vector<std::string> lines;
+  std::map<std::string, std::string> values;  // memoryKey -> value as written
+  std::set<std::string> sections;             // lower case
+};
+
+Parsed parse(std::vector<std::string> lines) {
+  Parsed parsed;
+  parsed.lines = std::move(lines);
+  std::string current;
+  bool counting = false;
+  for (const std::string& line : parsed.lines) {
+    std::string name, k, v;
+    if (isSectionLine(line, name)) {
+      current = lower(name);
+      counting = parsed.sections.insert(current).second;
+    } else if (counting && isKeyLine(line, k, v)) {
+      parsed.values.emplace(memoryKey(current, k), v);
+    }
+  }
+  return parsed;
 }
 
-bool hasSection(const std::vector<std::string>& lines, const std::string& section) {
-  std::string name;
-  return std::any_of(lines.begin(), lines.end(), [&](const std::string& line) {
-    return isSectionLine(line, name) && lower(name) == lower(section);
-  });
+// What tells one state of a file on disk from another.
+struct FileStamp {
+  dev_t device = 0;
+  ino_t inode = 0;
+  off_t size = 0;
+  timespec modified{};
+  timespec changed{};
+  bool operator==(const FileStamp& o) const {
+    return device == o.device && inode == o.inode && size == o.size &&
+           modified.tv_sec == o.modified.tv_sec && modified.tv_nsec == o.modified.tv_nsec &&
+           changed.tv_sec == o.changed.tv_sec && changed.tv_nsec == o.changed.tv_nsec;
+  }
+};
+
+std::optional<FileStamp> stampOf(const std::filesystem::path& path) {
+  struct stat status {};
+  if (::stat(path.c_str(), &status) != 0) return std::nullopt;
+  return FileStamp{status.st_dev, status.st_ino, status.st_size, status.st_mtim, status.st_ctim};
+}
+
+std::shared_ptr<const Parsed> readParsed(
+    const std::filesystem::path& path,
+    const std::function<std::string(const std::string&)>& decode) {
+  std::string text;
+  readBoundedFile(path, text);
+  return std::make_shared<const Parsed>(parse(splitLines(decode ? decode(text) : text)));
+}
+
+// The settings file as last read, for as long as it stays unchanged on disk
+// (the same file, size and times): a run reads it once, not once per key.
+// Files read through a decoder are read afresh.
+std::shared_ptr<const Parsed> parsedFile(
+    const std::filesystem::path& path,
+    const std::function<std::string(const std::string&)>& decode) {
+  struct Kept {
+    std::optional<FileStamp> stamp;
+    std::shared_ptr<const Parsed> parsed;
+  };
+  constexpr std::size_t kFilesKept = 8;
+  static std::mutex lock;
+  static std::map<std::string, Kept> kept;
+  if (decode) return readParsed(path, decode);
+  const std::optional<FileStamp> stamp = stampOf(path);
+  const std::lock_guard<std::mutex> guard(lock);
+  if (kept.size() >= kFilesKept && !kept.contains(path.string())) kept.clear();
+  Kept& mine = kept[path.string()];
+  if (!mine.parsed || !(mine.stamp == stamp)) mine = {stamp, readParsed(path, decode)};
+  return mine.parsed;
 }
 
 bool isSettingsLine(const std::string& line) {
@@ -149,10 +213,18 @@ bool ProfileFile::exists() const {
   return std::filesystem::is_regular_file(path_, ec);
 }
 
+// A file that is no regular file of a sensible size cannot be read whole.
 ProfileFile::Health ProfileFile::health() const {
-  if (!exists()) return Health::Missing;
   std::string text;
-  if (!readWhole(path_, text)) return Health::Unreadable;
+  switch (readBoundedFile(path_, text)) {
+    case BoundedRead::Missing:
+      return Health::Missing;
+    case BoundedRead::Refused:
+    case BoundedRead::Unreadable:
+      return Health::Unreadable;
+    case BoundedRead::Read:
+      break;
+  }
   const auto lines = splitLines(text);
   std::string name;
   const bool anySection = std::any_of(lines.begin(), lines.end(),
@@ -169,15 +241,13 @@ void ProfileFile::setBuiltIn(const std::string& text) {
 }
 
 std::vector<std::string> ProfileFile::loadLines() const {
-  std::string text;
-  readWhole(path_, text);
-  return splitLines(decode_ ? decode_(text) : text);
+  return parsedFile(path_, decode_)->lines;
 }
 
 std::vector<std::string> ProfileFile::linesFor(const std::string& section) const {
-  auto lines = loadLines();
-  if (!builtIn_.empty() && !hasSection(lines, section)) return builtIn_;
-  return lines;
+  const auto file = parsedFile(path_, decode_);
+  if (!builtIn_.empty() && !file->sections.contains(lower(section))) return builtIn_;
+  return file->lines;
 }
 
 std::string ProfileFile::read(const std::string& section, const std::string& key,
@@ -186,10 +256,11 @@ std::string ProfileFile::read(const std::string& section, const std::string& key
   if (const auto kept = unsaved_.find(memoryKey(section, key)); kept != unsaved_.end()) {
     value = kept->second;
   } else {
-    const auto lines = linesFor(section);
-    const KeyPlace place = findKey(lines, section, key);
-    std::string k;
-    if (place.keyLine >= 0) isKeyLine(lines[place.keyLine], k, value);
+    auto source = parsedFile(path_, decode_);
+    if (!builtIn_.empty() && !source->sections.contains(lower(section)))
+      source = std::make_shared<const Parsed>(parse(builtIn_));
+    const auto found = source->values.find(memoryKey(section, key));
+    if (found != source->values.end()) value = found->second;
   }
   return cutToChars(unquoted(trimBlanks(value)), longest);
 }

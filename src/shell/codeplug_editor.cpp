@@ -26,9 +26,12 @@ void CodeplugEditor::commitKeyLists() {
   q7::commitKeyLists(pages_);
 }
 
-void CodeplugEditor::storeForWrite() {
-  storeChannels();
-  commitKeyLists();
+TransferHooks CodeplugEditor::writeHooks() {
+  TransferHooks hooks;
+  hooks.storeChannels = [this] { storeChannels(); };
+  hooks.commitKeyLists = [this] { commitKeyLists(); };
+  hooks.bandLimits = [this] { return modelBand_.limits; };
+  return hooks;
 }
 
 }  // namespace q7

@@ -6,6 +6,7 @@
 // bytes as the windows do.
 #include "channels/channel_grid.h"
 #include "channels/model_band.h"
+#include "comm/transfer_hooks.h"
 #include "foundation/app_state.h"
 #include "settings/option_pages.h"
 
@@ -25,8 +26,9 @@ class CodeplugEditor {
   void storeChannels();
   // Before Write, after the channels: the four key lists into the image.
   void commitKeyLists();
-  // Before Write: every channel and the four key lists into the image.
-  void storeForWrite();
+  // What a write runs at its fixed moments: the channels and key lists into
+  // the image before sending, and the selected band for the radio.
+  TransferHooks writeHooks();
 
   const ChannelGrid& grid() const { return grid_; }
   ChannelGrid& grid() { return grid_; }

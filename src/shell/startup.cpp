@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "foundation/bounded_file.h"
 #include "foundation/error_report.h"
 #include "foundation/setting_keys.h"
 #include "foundation/shared_caption_rows.h"
@@ -73,14 +74,17 @@ StartupOutcome Startup::run() {
   return StartupOutcome::Started;
 }
 
-// A settings file that cannot be read whole is reported once and left as it
-// is; the program runs on the built-in copy for whatever it cannot read.
+// A settings file that cannot be read whole, or is no regular file of a
+// sensible size, is reported once and left as it is; the program runs on the
+// built-in copy for whatever it cannot read.
 void Startup::guardDamagedSettings() {
-  const auto health = state_.settings.health();
-  if (health != ProfileFile::Health::Unreadable && health != ProfileFile::Health::Damaged) return;
+  using Health = ProfileFile::Health;
+  const Health health = state_.settings.health();
+  if (health == Health::Missing || health == Health::Sound) return;
   state_.settings.keepOnDisk();
-  const int number =
-      health == ProfileFile::Health::Unreadable ? err::kPermission : err::kInvalidFileFormat;
+  const int number = refusedFile(state_.settings.path()) ? err::kPathAccess
+                     : health == Health::Unreadable      ? err::kPermission
+                                                         : err::kInvalidFileFormat;
   errorReporter().report("mdifrmMain->MDIForm_Load", {number, state_.settings.path().string()});
 }
 

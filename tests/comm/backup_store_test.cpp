@@ -33,6 +33,7 @@ TEST(BackupStore, FileNamesCarryDateTimeKindAndTheSafeInformationLine) {
       {BackupKind::Read, "", 1, "2026-12-08_1532_read.dat"},
       {BackupKind::Read, "   ", 1, "2026-12-08_1532_read.dat"},
       {BackupKind::Read, "A/B:C*D?", 1, "2026-12-08_1532_read_ABCD.dat"},
+      {BackupKind::Read, "a;b|c<d>e\"f'g`h$i&j!k\\l", 1, "2026-12-08_1532_read_abcdefghijkl.dat"},
       {BackupKind::Read, "Main St 12", 1, "2026-12-08_1532_read_Main_St_12.dat"},
       {BackupKind::Read, "..", 1, "2026-12-08_1532_read.dat"},
       {BackupKind::Read, "车队", 1, "2026-12-08_1532_read_车队.dat"},

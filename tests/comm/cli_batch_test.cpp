@@ -11,17 +11,18 @@
 #include <set>
 
 #include "channels/radio_charset.h"
+#include "comm/desktop_write.h"
 #include "comm/pattern_file.h"
 #include "comm/radio_transfer.h"
 #include "comm/sim_process.h"
 #include "foundation/memory_map.h"
-#include "support/opened_file.h"
 #include "support/temp_dir.h"
 
 namespace q7 {
 namespace {
 
 using test::CliProcess;
+using test::desktopWrite;
 using test::fileBytes;
 using test::patternFile;
 using test::runCli;
@@ -41,14 +42,6 @@ std::filesystem::path serialFile(const test::TempDir& dir) {
   file << "[SerialNo]\n";
   for (std::size_t i = 0; i < kSerials.size(); ++i) file << i + 1 << "=" << kSerials[i] << "\n";
   return path;
-}
-
-// The radio bytes the desktop program sends for `source`, as a data file.
-std::vector<std::uint8_t> desktopWrite(const std::filesystem::path& source) {
-  test::OpenedFile desktop(source, kEnglish);
-  desktop.editor.storeForWrite();
-  adjustImageForWrite(desktop.state.image);
-  return desktop.state.image.toFileLayout();
 }
 
 std::string infoLine1(const std::vector<std::uint8_t>& dataFile) {
@@ -256,7 +249,8 @@ TEST(CliBatch, TheEndOfInputEndsTheBatchAfterTheRadiosDone) {
   ASSERT_TRUE(cli.waitForLine("Connect radio 2 of 3"));
   cli.endInput();
   const auto result = cli.finish();
-  EXPECT_EQ(result.exitCode, 0) << result.errorOutput;
+  // Not every radio of the file was written: not a success.
+  EXPECT_EQ(result.exitCode, 1) << result.errorOutput;
   EXPECT_NE(result.errorOutput.find("Batch: 1 of 3 radios written"), std::string::npos)
       << result.errorOutput;
   sim.stop();
@@ -266,23 +260,69 @@ TEST(CliBatch, TheEndOfInputEndsTheBatchAfterTheRadiosDone) {
   expectRadioHolds(fileBytes(saved), desktopWrite(source), kStored[0]);
 }
 
-// Ctrl+C pressed `presses` times once the backup of radio 1 is done and its write has begun.
+TEST(CliBatch, InputThatEndsBeforeTheFirstRadioIsNoSuccess) {
+  test::TempDir dir;
+  SimProcess sim({"--class", "31", "--baud", "0"});
+  CliProcess cli({"write", patternFile(dir).string(), "--serials", serialFile(dir).string(),
+                  "--port", sim.device(), "--no-backup", "--log", (dir / "log.csv").string()});
+  ASSERT_TRUE(cli.waitForLine("Connect radio 1 of 3"));
+  cli.endInput();
+  const auto result = cli.finish();
+  EXPECT_EQ(result.exitCode, 1) << result.errorOutput;
+  EXPECT_NE(result.errorOutput.find("Batch: 0 of 3 radios written"), std::string::npos)
+      << result.errorOutput;
+  EXPECT_TRUE(logLines(dir / "log.csv").empty());
+}
+
+// The log is as large as q7cli may make a file: the first radio's line cannot
+// be added, and no radio follows that the log would not record.
+TEST(CliBatch, ALogThatCannotBeWrittenStopsTheBatchBeforeTheNextRadio) {
+  constexpr rlim_t kLargestFile = 4096;
+  test::TempDir dir;
+  const auto log = dir / "log.csv";
+  std::ofstream(log) << "time,port,serial,result,verify\n" << std::string(kLargestFile - 31, '#');
+  ASSERT_EQ(std::filesystem::file_size(log), kLargestFile);
+  SimProcess sim({"--class", "31", "--baud", "0"});
+  CliProcess cli({"write", patternFile(dir).string(), "--serials", serialFile(dir).string(),
+                  "--port", sim.device(), "--no-backup", "--no-verify", "--log", log.string()},
+                 kLargestFile);
+  ASSERT_TRUE(cli.waitForLine("Connect radio 1 of 3"));
+  cli.type("\n");
+  ASSERT_TRUE(cli.waitForLine("cannot add to the log"));
+  cli.endInput();
+  const auto result = cli.finish();
+  EXPECT_EQ(result.exitCode, 2) << result.errorOutput;
+  EXPECT_EQ(result.errorOutput.find("radio 2 of 3"), std::string::npos) << result.errorOutput;
+  EXPECT_NE(result.errorOutput.find("Batch: 1 of 3 radios written"), std::string::npos)
+      << result.errorOutput;
+}
+
+// Ctrl+C pressed `presses` times once the backup of radio 1 is done and its
+// write has begun. For the second press the radio stops listening in the
+// middle of the write, so the write is surely still in hand: the press comes
+// once q7cli says it is retrying.
 struct InterruptCase {
   int presses;
+  std::vector<std::string> radioFault;
   const char* result;  // what the radio's log line starts with
   const char* verify;
 };
 
+// The backup read of 000..3FF is 69 frames; the write's 36th frame is a block.
+const std::vector<std::string> kStopsInTheWrite = {"--stop-after", std::to_string(69 + 36)};
+
 TEST(CliBatch, CtrlCFinishesTheRadioInHandThenStops) {
   const InterruptCase cases[] = {
-      {1, "written", "verified"},
-      {2, "failed: stopped", "skipped"},
+      {1, {}, "written", "verified"},
+      {2, kStopsInTheWrite, "failed: stopped", "skipped"},
   };
   for (const InterruptCase& c : cases) {
     test::TempDir dir;
     const auto source = patternFile(dir);
     const auto saved = dir / "radio.dat";
-    SimProcess sim({"--class", "31", "--save", saved.string()});  // at wire speed
+    std::vector<std::string> simArguments = {"--class", "31", "--save", saved.string()};
+    simArguments.insert(simArguments.end(), c.radioFault.begin(), c.radioFault.end());
+    SimProcess sim(simArguments);  // at wire speed
     CliProcess cli(
         {"write", source.string(), "--serials", serialFile(dir).string(), "--port", sim.device(),
          "--backup-folder", (dir / "bk").string(), "--log", (dir / "log.csv").string()},
@@ -292,7 +332,10 @@ TEST(CliBatch, CtrlCFinishesTheRadioInHandThenStops) {
     ASSERT_TRUE(cli.waitForLine("100%"));  // the backup's progress line ends as the write begins
     cli.signal(SIGINT);
     ASSERT_TRUE(cli.waitForLine("Ctrl+C: the batch ends once the radios in hand are done"));
-    if (c.presses == 2) cli.signal(SIGINT);
+    if (c.presses == 2) {
+      ASSERT_TRUE(cli.waitForLine("retrying; Ctrl+C stops"));
+      cli.signal(SIGINT);
+    }
     const auto result = cli.finish();
     EXPECT_EQ(result.exitCode, 130) << result.errorOutput;
     EXPECT_EQ(result.errorOutput.find("radio 2 of 3"), std::string::npos) << result.errorOutput;

@@ -78,6 +78,8 @@ const UsageCase kUsageCases[] = {
     {"write {file} --serials {serials} --port {port} --port 2 --trace {out}", "--trace"},
     {"write {file} --serials {serials} --port {port} --start 20 --end 10", "range"},
     {"write {file} --serials {serials} --port {port} --log {dir}", "is a folder"},
+    {"write {file} --serials {fifo} --port {port}", "pipe.ini: not a regular file"},
+    {"write {file} --serials /dev/zero --port {port}", "/dev/zero: not a regular file"},
     {"show {file} --lang 4", "--lang"},
     {"frobnicate", "frobnicate"},
     {"", "subcommand"},
@@ -92,12 +94,15 @@ TEST(CliCommandLine, AWrongCommandLineEndsWithOneLineBeforeAnythingIsOpened) {
   std::ofstream(serials) << "[SerialNo]\n1=SN1\n";
   const auto noSerials = dir / "other.ini";
   std::ofstream(noSerials) << "[Other]\n1=SN1\n";
+  const auto fifo = dir / "pipe.ini";
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
   for (const UsageCase& c : kUsageCases) {
     const std::string arguments = withWords(c.arguments, {{"{port}", sim.device()},
                                                           {"{out}", quoted(out)},
                                                           {"{file}", quoted(sampleFile(dir))},
                                                           {"{serials}", quoted(serials)},
                                                           {"{noserials}", quoted(noSerials)},
+                                                          {"{fifo}", quoted(fifo)},
                                                           {"{dir}", dir.path().string()}});
     const auto result = runCli(arguments, dir / "err.txt");
     EXPECT_EQ(result.exitCode, 2) << arguments;
@@ -165,6 +170,34 @@ TEST(CliCommandLine, AnInputThatIsNoRegularFileIsRefusedWithOneLine) {
     }
   }
   EXPECT_FALSE(std::filesystem::exists(dir / "n.dat"));
+}
+
+// q7cli beside a settings file that is a pipe or a link to /dev/zero: every
+// verb that reads the settings ends at once with one line naming the file.
+TEST(CliCommandLine, ASettingsFileThatIsNoRegularFileIsRefusedWithOneLine) {
+  test::TempDir dir;
+  const auto program = dir / "q7cli";
+  std::filesystem::copy_file(test::binaryPath("q7cli"), program);
+  const auto settings = dir / "corvane.def";
+  const auto sample = sampleFile(dir);
+  const std::string verbs[] = {"ports", "read --port /dev/null -o " + quoted(dir / "r.dat"),
+                               "write --port /dev/null " + quoted(sample)};
+  for (const bool pipe : {true, false}) {
+    std::filesystem::remove(settings);
+    if (pipe)
+      ASSERT_EQ(mkfifo(settings.c_str(), 0600), 0);
+    else
+      std::filesystem::create_symlink("/dev/zero", settings);
+    for (const std::string& verb : verbs) {
+      const std::string command = quoted(program) + " " + verb + " 2>" + quoted(dir / "err.txt");
+      const int status = std::system(command.c_str());
+      const std::string said = fileText(dir / "err.txt");
+      EXPECT_EQ(WEXITSTATUS(status), 2) << verb << said;
+      EXPECT_EQ(lineCount(said), 1) << said;
+      EXPECT_NE(said.find(settings.string() + ": not a regular file"), std::string::npos) << said;
+    }
+  }
+  EXPECT_FALSE(std::filesystem::exists(dir / "r.dat"));
 }
 
 TEST(CliCommandLine, APortHeldByAnotherProgramIsInUseAndFreeAgainAfterARun) {

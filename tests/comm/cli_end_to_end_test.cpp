@@ -3,11 +3,11 @@
 
 #include <algorithm>
 
+#include "comm/desktop_write.h"
 #include "comm/pattern_file.h"
 #include "comm/radio_transfer.h"
 #include "comm/sim_process.h"
 #include "foundation/codeplug_image.h"
-#include "support/opened_file.h"
 #include "support/temp_dir.h"
 
 namespace q7 {
@@ -49,10 +49,7 @@ TEST(CliEndToEnd, WriteStoresTheFileInTheRadio) {
   const auto written = fileBytes(saved);
   // What the desktop program sends: the file opened (with the refresh's
   // corrections), channels and key lists committed, the write's adjustments.
-  test::OpenedFile desktop(source, kEnglish);
-  desktop.editor.storeForWrite();
-  adjustImageForWrite(desktop.state.image);
-  const auto wanted = desktop.state.image.toFileLayout();
+  const auto wanted = test::desktopWrite(source);
   ASSERT_NE(wanted, fileBytes(source));  // opening the pattern changes bytes in the range
   ASSERT_EQ(written.size(), kDataFileSize);
   constexpr std::size_t kOffset = kFileHeaderSize;  // file offset = address + 16

@@ -61,6 +61,7 @@ const FaultCase kReadCases[] = {
 // closing acknowledge, the model and band exchange (65), the parameter read
 // (66) and six closing frames.
 constexpr int kWriteFrames = 72;
+constexpr int kVoxFrame = 4;  // the first frame that stores bytes in the radio
 constexpr int kBandExchange = 65;
 constexpr int kParameterRead = 66;
 
@@ -218,14 +219,30 @@ TEST_P(WriteFaultTest, EndsWithTheFileInTheRadioOrOneCause) {
     return;
   }
   expectOneCauseLine(run, "write", c);
-  // Once a step has gone through, the radio may hold part of the file.
-  const bool begun = c.frame > 1;
+  // Once the VOX frame has gone out, the radio may hold part of the file.
+  const bool begun = c.frame >= kVoxFrame - 1;
   EXPECT_EQ(run.result().errorOutput.find("only partly written") != std::string::npos, begun)
       << run.result().errorOutput;
 }
 
 INSTANTIATE_TEST_SUITE_P(CliFaultMatrix, WriteFaultTest, ::testing::ValuesIn(kWriteCases),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// The radio stores the VOX levels, its answer is lost and the line goes dead:
+// no step ever succeeded, yet the radio no longer holds what it held.
+TEST(CliFaultMatrix, AWriteCutRightAfterTheVoxFrameSaysPartlyWritten) {
+  test::TempDir inputs;
+  const auto file = test::patternFile(inputs);
+  const std::string k = std::to_string(kVoxFrame);
+  FaultRun run("write", {"--corrupt-frame", k, "--hangup-after", k}, "'" + file.string() + "'");
+  EXPECT_EQ(run.result().exitCode, 1);
+  const auto said = lines(run.result().errorOutput);
+  ASSERT_FALSE(said.empty());
+  EXPECT_NE(
+      said.back().find("at 0% of the write; the radio is only partly written; write it again"),
+      std::string::npos)
+      << said.back();
+}
 
 }  // namespace
 }  // namespace q7

@@ -34,6 +34,8 @@ class FakeRadioLink : public SerialLink {
   std::vector<Bytes> sent;
   // Called at the start of every receive wait (a test may press the stop box here).
   std::function<void()> onWait;
+  // Called with every frame once it is sent.
+  std::function<void(const Bytes&)> onSend;
 
   void open(int port) override {
     if (openFails) throw Failure(err::kDeviceIo, "COM" + std::to_string(port));
@@ -51,6 +53,7 @@ class FakeRadioLink : public SerialLink {
   }
   void send(std::span<const std::uint8_t> bytes) override {
     sent.emplace_back(bytes.begin(), bytes.end());
+    if (onSend) onSend(sent.back());
     for (std::uint8_t b : radio_.receive(bytes))
       incoming_.emplace_back(clock_.now() + replyDelay, b);
   }

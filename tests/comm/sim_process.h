@@ -4,6 +4,7 @@
 // program beside the test that the test types into.
 #include <fcntl.h>
 #include <signal.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -23,7 +24,9 @@ inline std::filesystem::path binaryPath(const std::string& name) {
 
 // A child running one of the built programs with `arguments`, its output
 // stream `childFd` (standard output or error) piped back to the test, and
-// with `typed` its standard input piped from the test.
+// with `typed` its standard input piped from the test. Files the child writes
+// cannot grow beyond `fileSizeLimit` bytes (a write past it fails as on a
+// full disk).
 struct Child {
   pid_t pid = -1;
   FILE* output = nullptr;
@@ -45,7 +48,8 @@ inline std::string openTerminal(int (&fds)[2]) {
 }
 
 inline Child startChild(const std::string& name, const std::vector<std::string>& arguments,
-                        int childFd, Input input = Input::Inherited, Output output = Output::Pipe) {
+                        int childFd, Input input = Input::Inherited, Output output = Output::Pipe,
+                        rlim_t fileSizeLimit = RLIM_INFINITY) {
   int pipeFds[2];
   int inputFds[2] = {-1, -1};
   std::string terminal;
@@ -64,6 +68,11 @@ inline Child startChild(const std::string& name, const std::vector<std::string>&
       dup2(inputFds[0], STDIN_FILENO);
       ::close(inputFds[0]);
       ::close(inputFds[1]);
+    }
+    if (fileSizeLimit != RLIM_INFINITY) {
+      signal(SIGXFSZ, SIG_IGN);
+      const rlimit limit{fileSizeLimit, fileSizeLimit};
+      setrlimit(RLIMIT_FSIZE, &limit);
     }
     const std::string program = binaryPath(name).string();
     std::vector<char*> argv = {const_cast<char*>(program.c_str())};
@@ -130,8 +139,10 @@ inline CommandResult runCli(const std::string& arguments, const std::filesystem:
 // the test can act when a line appears (press Ctrl+C or Enter, say).
 class CliProcess {
  public:
-  explicit CliProcess(const std::vector<std::string>& arguments, Output errors = Output::Pipe) {
-    const Child child = startChild("q7cli", arguments, STDERR_FILENO, Input::Typed, errors);
+  explicit CliProcess(const std::vector<std::string>& arguments, Output errors = Output::Pipe,
+                      rlim_t fileSizeLimit = RLIM_INFINITY) {
+    const Child child =
+        startChild("q7cli", arguments, STDERR_FILENO, Input::Typed, errors, fileSizeLimit);
     pid_ = child.pid;
     errors_ = child.output;
     input_ = child.input;

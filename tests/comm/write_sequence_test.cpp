@@ -123,6 +123,7 @@ TEST_F(WriteSequenceTest, TheRadiosClassAndVersionChooseTheDirectExchanges) {
       {100, 0x00, {modelAndBand, parameterRead, earpiece}},
       {100, 0x28, {modelAndBand, parameterRead, earpiece, r360, r3D9, r3E0}},
       {120, 0xEF, {modelAndBand, parameterRead, r360, r3D9, r3E0}},
+      {120, 0x20, {modelAndBand, parameterRead}},  // bits 3..5 are 100, not 101
       {149, 0x30, {modelAndBand, parameterRead}},
       {150, 0x28, {modelAndBand, parameterRead}},
   };

@@ -2,9 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 
+#include "foundation/bounded_file.h"
 #include "foundation/setting_keys.h"
 #include "support/temp_dir.h"
 
@@ -97,6 +101,75 @@ TEST(ProfileFile, QuotesAreDroppedAndOnlyTheFirstSectionCounts) {
   const std::vector<std::pair<std::string, std::string>> expected = {
       {"1", "quoted"}, {"2", "single"}, {"3", "\"open"}};
   EXPECT_EQ(entries, expected);
+}
+
+// What stored settings and serial number files rely on, one rule a case.
+TEST(ProfileFile, TheReaderKeepsWhatStoredFilesRelyOn) {
+  const struct {
+    const char* rule;
+    std::string text;
+    const char* key;
+    const char* value;  // read with the fallback "none"
+  } cases[] = {
+      {"an empty quoted value is empty", "[S]\n5=\"\"\n", "5", ""},
+      {"the first of two equal keys wins", "[S]\nk=first\nK=second\n", "k", "first"},
+      {"a byte order mark is dropped", "\xEF\xBB\xBF[S]\nk=v\n", "k", "v"},
+      {"a # line is no key", "[S]\n#k=v\n", "#k", "none"},
+      {"a ; line is no key", "[S]\n;k=v\n", ";k", "none"},
+  };
+  for (const auto& c : cases) {
+    test::TempDir dir;
+    put(dir / "s.def", c.text);
+    const ProfileFile file(dir / "s.def");
+    EXPECT_EQ(file.read("S", c.key, "none"), c.value) << c.rule;
+    const auto entries = file.section("S");
+    const bool listed = std::any_of(entries.begin(), entries.end(), [&](const auto& entry) {
+      return entry.first == c.key && entry.second == c.value;
+    });
+    EXPECT_EQ(listed, std::string(c.value) != "none") << c.rule;
+  }
+}
+
+// A file that is no regular file of a sensible size is never opened for
+// reading: it reads as empty at once, and says why in one line naming it.
+TEST(ProfileFile, SpecialAndHugeFilesAreRefused) {
+  test::TempDir dir;
+  const auto fifo = dir / "fifo.def";
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  const auto zero = dir / "zero.def";
+  std::filesystem::create_symlink("/dev/zero", zero);
+  const auto huge = dir / "huge.def";
+  put(huge, "[Setting]\nLanguage=1\n");
+  std::filesystem::resize_file(huge, kLargestTextFile + 1);
+  const struct {
+    std::filesystem::path path;
+    const char* why;
+  } cases[] = {{fifo, "not a regular file"}, {zero, "not a regular file"}, {huge, "larger than"}};
+  for (const auto& c : cases) {
+    const ProfileFile file(c.path);
+    EXPECT_EQ(file.read("Setting", "Language", "3"), "3") << c.path;
+    EXPECT_TRUE(file.section("Setting").empty()) << c.path;
+    EXPECT_EQ(file.health(), ProfileFile::Health::Unreadable) << c.path;
+    const auto refused = refusedFile(c.path);
+    ASSERT_TRUE(refused) << c.path;
+    EXPECT_EQ(refused->rfind(c.path.string() + ": " + c.why, 0), 0u) << *refused;
+  }
+  put(dir / "s.def", "[Setting]\n");
+  EXPECT_FALSE(refusedFile(dir / "s.def"));
+  EXPECT_FALSE(refusedFile(dir / "absent.def"));
+}
+
+// The file is read once while it stays as it is, and again once it changed.
+TEST(ProfileFile, AChangedFileIsReadAgain) {
+  test::TempDir dir;
+  put(dir / "s.def", "[Setting]\nLanguage=1\n");
+  ProfileFile file(dir / "s.def");
+  EXPECT_EQ(file.read("Setting", "Language", ""), "1");
+  put(dir / "s.def", "[Setting]\nLanguage=22\n");  // another program's change
+  EXPECT_EQ(file.read("Setting", "Language", ""), "22");
+  EXPECT_TRUE(file.write("Setting", "COM", "3"));
+  EXPECT_EQ(file.read("Setting", "COM", ""), "3");
+  EXPECT_EQ(file.read("Setting", "Language", ""), "22");
 }
 
 TEST(ProfileFile, AMissingSectionComesFromTheBuiltInCopy) {

@@ -35,11 +35,13 @@ TEST(CodeplugEditor, RefreshRepairsTheImageAsTheWindowsDo) {
   EXPECT_EQ(e.editor.pages().control("cboTot").selected, 4);
 }
 
-TEST(CodeplugEditor, StoreForWriteEncodesTheChannelTable) {
+TEST(CodeplugEditor, TheWriteHooksEncodeTheChannelTable) {
   ShippedEditor e;
   e.editor.showImage();
   e.state.image[0x10] = 0x12;  // a stray RX byte in channel 1, which the table holds erased
-  e.editor.storeForWrite();
+  const TransferHooks hooks = e.editor.writeHooks();
+  hooks.storeChannels();
+  hooks.commitKeyLists();
   for (std::size_t a = 0x10; a < 0x14; ++a) EXPECT_EQ(e.state.image[a], 0xFF) << a;
 }
 

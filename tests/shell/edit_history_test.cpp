@@ -39,6 +39,20 @@ TEST(EditHistory, OnlyTheRadioBytesADataFileKeepsMakeAStep) {
   EXPECT_TRUE(history.record(imageWith(0x3FF, 1)));
 }
 
+// One byte changed alone, at each edge of the range a data file keeps.
+TEST(EditHistory, AByteAtEachEdgeOfTheFiledRangeIsAStepAndOneBesideItIsNot) {
+  const struct {
+    std::size_t address;
+    bool step;
+  } cases[] = {{0x00F, false}, {0x010, true}, {0x3FF, true}, {0x400, false}};
+  for (const auto& c : cases) {
+    EditHistory history;
+    history.reset(CodeplugImage{});
+    EXPECT_EQ(history.record(imageWith(c.address, 0x42)), c.step) << std::hex << c.address;
+    EXPECT_EQ(sameFiledBytes(CodeplugImage{}, imageWith(c.address, 0x42)), !c.step);
+  }
+}
+
 TEST(EditHistory, TheOldestStepsGoBeyondTheDepth) {
   EditHistory history;
   history.reset(CodeplugImage());

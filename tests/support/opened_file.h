@@ -13,8 +13,8 @@
 namespace q7::test {
 
 struct OpenedFile {
-  OpenedFile(const std::filesystem::path& file, int language,
-             const std::function<void(CodeplugImage&)>& change = {}) {
+  // The program as start-up leaves it, with no file opened yet.
+  explicit OpenedFile(int language) {
     const std::filesystem::path data(Q7_DATA_DIR);
     state.settings = ProfileFile(data / "corvane.def");
     state.language = language;
@@ -23,6 +23,15 @@ struct OpenedFile {
     std::copy(templ.begin(), templ.end(), state.templateImage.bytes().begin());
     state.image.loadFileLayout(templ);
     editor.initialise();
+  }
+  OpenedFile(const std::filesystem::path& file, int language,
+             const std::function<void(CodeplugImage&)>& change = {})
+      : OpenedFile(language) {
+    open(file, change);
+  }
+  // Open of `file`, as after another Open.
+  void open(const std::filesystem::path& file,
+            const std::function<void(CodeplugImage&)>& change = {}) {
     state.image.loadFileLayout(readImageFile(file, kDataFileSize));
     if (change) change(state.image);
     opened = state.image;

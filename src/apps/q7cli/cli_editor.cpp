@@ -8,6 +8,7 @@
 
 #include "cli_radio.h"
 #include "cli_streams.h"
+#include "foundation/bounded_file.h"
 #include "foundation/error_report.h"
 #include "foundation/file_kind.h"
 #include "shell/file_commands.h"
@@ -102,6 +103,7 @@ CliEditor::~CliEditor() {
 
 void CliEditor::useSettings() {
   state_.settings = ProfileFile(state_.settingsPath());
+  if (const auto refused = refusedFile(state_.settings.path())) throw std::runtime_error(*refused);
   if (state_.settings.exists()) return;
   builtInSettingsCopy_ = writeBuiltInSettings();
   state_.settings = ProfileFile(builtInSettingsCopy_);

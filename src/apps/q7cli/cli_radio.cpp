@@ -8,6 +8,7 @@
 
 #include "comm/port_names.h"
 #include "foundation/app_state.h"
+#include "foundation/bounded_file.h"
 #include "foundation/error_report.h"
 #include "foundation/setting_keys.h"
 #include "foundation/ui/standard_folders.h"
@@ -45,7 +46,9 @@ FileLocations programLocations() {
 ProfileFile programSettings() {
   AppState state;
   state.useLocations(programLocations());
-  return ProfileFile(state.settingsPath());
+  ProfileFile settings(state.settingsPath());
+  if (const auto refused = refusedFile(settings.path())) throw std::runtime_error(*refused);
+  return settings;
 }
 
 TransferRanges transferRanges(const RadioOptions& options, const ProfileFile& settings,
@@ -76,9 +79,7 @@ class CliRadio::Notes : public Prompts {
   }
 };
 
-// A progress bar on stderr, redrawn when the percentage changes. It keeps
-// the last percentage reached, and whether any step has succeeded: from then
-// on a write has changed the radio.
+// A progress bar on stderr, redrawn when the percentage changes.
 class CliRadio::Progress : public TransferObserver {
  public:
   Progress(std::ostream& out, bool drawn) : out_(out), drawn_(drawn) {}
@@ -87,9 +88,7 @@ class CliRadio::Progress : public TransferObserver {
     if (onLine_) out_ << "\n";
     onLine_ = false;
   }
-  int reached() const { return shown_; }
   void restart() { shown_ = -1; }
-  bool anyStepDone() const { return shown_ >= 0; }
 
   void setProgress(int percent) override {
     if (percent == shown_) return;
@@ -149,24 +148,23 @@ Safeguards CliRadio::safeguards(const RadioOptions& options) const {
   return safeguards;
 }
 
-void CliRadio::beginStage(WriteStage stage) {
+void CliRadio::beginStage() {
   progress_->endLine();
   progress_->restart();
-  stage_ = stage;
 }
 
 void CliRadio::endProgress() {
   progress_->endLine();
 }
 
-int CliRadio::failed(TransferOutcome outcome) {
+int CliRadio::failed(TransferOutcome outcome, const TransferStop& stop) {
   endProgress();
   const char* verb = direction_ == Direction::Read ? "read" : "write";
-  out_ << "q7cli " << verb << ": " << failureReason(outcome) << "\n";
+  out_ << "q7cli " << verb << ": " << failureReason(outcome, stop) << "\n";
   return transfer_->stopRequested() ? kExitStopped : kExitTransferFailed;
 }
 
-std::string CliRadio::failureReason(TransferOutcome outcome) const {
+std::string CliRadio::failureReason(TransferOutcome outcome, const TransferStop& stop) const {
   if (outcome == TransferOutcome::PortNotOpened)
     return "cannot open the port: " + link_.lastError();
   std::string reason = transfer_->stopRequested() ? "stopped"
@@ -174,30 +172,7 @@ std::string CliRadio::failureReason(TransferOutcome outcome) const {
                                                   : notes_->last;
   const std::string serialError = lineFailure(link_);
   if (!serialError.empty()) reason += " (" + serialError + ")";
-  reason += " " + whereItFailed();
-  return reason + consequence();
-}
-
-std::string CliRadio::consequence() const {
-  if (direction_ == Direction::Read) return {};
-  switch (stage_) {
-    case WriteStage::Backup:
-      return "; nothing was written";
-    case WriteStage::Write:
-      return progress_->anyStepDone() ? "; the radio is only partly written; write it again" : "";
-    default:
-      return "; the radio is written but not verified";
-  }
-}
-
-std::string CliRadio::whereItFailed() const {
-  const int percent = std::max(progress_->reached(), 0);
-  const std::string at = "at " + std::to_string(percent) + "% of the ";
-  if (direction_ == Direction::Read) return at + "read";
-  if (stage_ == WriteStage::Backup) return at + "backup read";
-  if (stage_ == WriteStage::Verify) return at + "read-back";
-  if (percent >= 100) return "in the exchanges after the blocks of the write";
-  return "at " + std::to_string(percent) + "% of the write";
+  return reason + " " + stopReport(captions_, stop);
 }
 
 }  // namespace q7::cli

@@ -58,25 +58,21 @@ class CliRadio {
   // switches, then the command line's.
   Safeguards safeguards(const RadioOptions& options) const;
   // A new stage of a write: its progress bar starts anew.
-  void beginStage(WriteStage stage);
+  void beginStage();
   int port() const { return port_; }
   // Ends the progress bar's line, so that what follows stands on its own line.
   void endProgress();
   // Says on one line why the transfer did not succeed; returns the exit code.
-  int failed(TransferOutcome outcome);
-  // Why the transfer did not succeed and where it stopped.
-  std::string failureReason(TransferOutcome outcome) const;
+  int failed(TransferOutcome outcome, const TransferStop& stop);
+  // Why the transfer did not succeed, where it stopped and what the radio holds.
+  std::string failureReason(TransferOutcome outcome, const TransferStop& stop) const;
   bool stopRequested() const { return transfer_->stopRequested(); }
 
  private:
   class Progress;
   class Notes;
 
-  std::string whereItFailed() const;
-  std::string consequence() const;
-
   Direction direction_;
-  WriteStage stage_ = WriteStage::Write;
   ProfileFile settings_;
   int port_ = 1;
   std::string device_;

@@ -24,20 +24,25 @@ namespace q7::cli {
 namespace {
 
 // The serial numbers of the file, handed out in order, each once, until
-// they run out or Ctrl+C is pressed.
+// they run out, Ctrl+C is pressed or the queue is closed.
 class SerialQueue {
  public:
   explicit SerialQueue(std::size_t count) : count_(count) {}
   std::optional<std::size_t> take() {
     const std::lock_guard<std::mutex> lock(lock_);
-    if (InterruptScope::interrupted() || next_ >= count_) return std::nullopt;
+    if (closed_ || InterruptScope::interrupted() || next_ >= count_) return std::nullopt;
     return next_++;
+  }
+  void close() {
+    const std::lock_guard<std::mutex> lock(lock_);
+    closed_ = true;
   }
 
  private:
   std::mutex lock_;
   std::size_t count_;
   std::size_t next_ = 0;
+  bool closed_ = false;
 };
 
 struct Tally {
@@ -128,9 +133,12 @@ class PortWorker {
     } catch (const std::exception& e) {
       result = {kExitTransferFailed, std::string("failed: ") + e.what(), "skipped"};
     }
+    // A radio no log records is not followed by another.
     if (!batch_.log->add(port_, serial, result)) {
       batch_.tally.logLost = true;
-      batch_.desk.say("q7cli write: cannot add to the log " + batch_.log->path().string() + "\n");
+      batch_.queue.close();
+      batch_.desk.say("q7cli write: cannot add to the log " + batch_.log->path().string() +
+                      "; no further radio is written\n");
     }
     batch_.tally.add(result);
     std::string said = buffer.str() + "Radio " + radio + ": " + outcomeLine(result) + "\n";
@@ -176,11 +184,13 @@ std::string summary(const Batch& batch) {
   return text + "; log: " + batch.plan.log.string() + "\n";
 }
 
+// 0 only when every radio of the file was written (and verified, where verify is on).
 int exitCode(const Batch& batch) {
   if (InterruptScope::interrupted()) return kExitStopped;
-  if (batch.tally.failed > 0) return kExitTransferFailed;
-  if (batch.tally.differing > 0) return kExitNotVerified;
-  return batch.tally.logLost ? kExitUsage : kExitSuccess;
+  if (batch.tally.logLost) return kExitUsage;
+  const auto written = static_cast<std::size_t>(batch.tally.written.load());
+  if (batch.tally.failed > 0 || written < batch.plan.serials.size()) return kExitTransferFailed;
+  return batch.tally.differing > 0 ? kExitNotVerified : kExitSuccess;
 }
 
 }  // namespace

@@ -31,13 +31,9 @@ RadioWriteResult writeRadio(CliEditor& opened, const std::string& fileName,
   const TransferRanges ranges = transferRanges(options, programSettings(), true);
   CodeplugEditor& editor = opened.editor();
   CliRadio radio(options, port, CliRadio::Direction::Write, output);
-  TransferHooks hooks;
-  hooks.storeChannels = [&] { editor.storeChannels(); };
-  hooks.commitKeyLists = [&] { editor.commitKeyLists(); };
-  hooks.bandLimits = [&] { return editor.modelBand().limits; };
-  radio.transfer().setHooks(hooks);
+  radio.transfer().setHooks(editor.writeHooks());
   CheckedTransfer checked(radio.transfer(), radio.safeguards(options));
-  checked.setStageObserver([&](WriteStage stage) { radio.beginStage(stage); });
+  checked.setStageObserver([&](WriteStage) { radio.beginStage(); });
   const CheckedWrite result = checked.write(opened.state().image, radio.port(), ranges);
   radio.endProgress();
   std::ostream& out = *output.out;
@@ -48,10 +44,16 @@ RadioWriteResult writeRadio(CliEditor& opened, const std::string& fileName,
     return failure(kExitTransferFailed, cause);
   }
   if (result.outcome != TransferOutcome::Succeeded) {
-    const std::string cause = radio.failureReason(result.outcome);
-    return failure(radio.failed(result.outcome), cause);
+    const std::string cause = radio.failureReason(result.outcome, stopOf(result));
+    return failure(radio.failed(result.outcome, stopOf(result)), cause);
   }
-  return written(result, shownName(fileName, false), output);
+  RadioWriteResult done = written(result, shownName(fileName, false), output);
+  // A stop request that came after the last wait still ends the run as stopped.
+  if (radio.stopRequested()) {
+    out << "q7cli write: stopped after the write had ended\n";
+    done.exitCode = kExitStopped;
+  }
+  return done;
 }
 
 }  // namespace q7::cli

@@ -26,7 +26,8 @@ int runRead(const ReadOptions& options) {
   CodeplugImage image;
   std::fill(image.bytes().begin(), image.bytes().end(), std::uint8_t{0xFF});
   const CheckedRead result = checked.read(image, radio.port(), ranges);
-  if (result.outcome != TransferOutcome::Succeeded) return radio.failed(result.outcome);
+  if (result.outcome != TransferOutcome::Succeeded)
+    return radio.failed(result.outcome, stopOf(result));
   radio.endProgress();
   saveDataFile(options.output, image);
   std::cerr << "Read Successful: " << shownName(options.output, true) << "\n";

@@ -10,6 +10,7 @@
 #include "batch_log.h"
 #include "cli_editor.h"
 #include "cli_streams.h"
+#include "foundation/bounded_file.h"
 #include "radio_batch.h"
 #include "radio_write.h"
 #include "settings/serial_numbers.h"
@@ -26,17 +27,17 @@ struct WriteOptions {
 };
 
 int runBatchWrite(const WriteOptions& options) {
-  CliEditor{options.input, kEnglish};  // a file that is no data file ends here, before any port
-
-  BatchPlan plan{
-      options.input, readSerialNumbers(options.serials),
-      options.log.empty() ? defaultBatchLog(options.input) : std::filesystem::path(options.log),
-      options.radio};
   if (streamDescriptor(options.input, false))
     throw std::invalid_argument(
         "a batch reads Enter from standard input, so its data file is a "
         "file, not " +
         options.input);
+  CliEditor{options.input, kEnglish};  // a file that is no data file ends here, before any port
+  if (const auto refused = refusedFile(options.serials)) throw std::invalid_argument(*refused);
+  BatchPlan plan{
+      options.input, readSerialNumbers(options.serials),
+      options.log.empty() ? defaultBatchLog(options.input) : std::filesystem::path(options.log),
+      options.radio};
   if (plan.serials.empty())
     throw std::invalid_argument("no serial numbers in " + options.serials +
                                 " (section [SerialNo], keys 1, 2, ...)");

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include "comm/comm_caption_rows.h"
 #include "comm/ui/comm_window.h"
 #include "comm/ui/memory_view.h"
 #include "comm/ui/port_dialog.h"
@@ -89,6 +90,9 @@ void CommWindow::beginSequence(QPushButton* running, QPushButton* other) {
   setBold(running, true);
   setBold(other, false);
   transfer_.setHooks(composedHooks());
+  // A new transfer starts without the last one's stop request; within it no
+  // stage clears a request.
+  transfer_.withdrawStop();
   busy_ = true;
   // Both buttons: a second transfer started from within this one's waits
   // would interleave its frames with the running exchange.
@@ -97,10 +101,17 @@ void CommWindow::beginSequence(QPushButton* running, QPushButton* other) {
 }
 
 // The port dialog lets the user pick another port; this window stays open.
+// A port whose device is gone is said so first, in plain words.
 void CommWindow::portNotOpened() {
   busy_ = false;
   cmdRead_->setEnabled(true);
   cmdWrite_->setEnabled(true);
+  if (const std::string& device = transfer_.absentDevice(); !device.empty()) {
+    const std::string port = "COM" + std::to_string(state_.port);
+    std::string text = state_.caption(row::kPortDeviceAbsent);
+    text.replace(text.find("%1"), 2, device == port ? port : port + " (" + device + ")");
+    prompts_.tell(state_.caption(row::kNotice), text, PromptIcon::Exclamation);
+  }
   PortDialog dialog(state_, link_, parentWidget());
   dialog.exec();
 }

@@ -55,8 +55,7 @@ QtSerialLink::QtSerialLink(std::function<std::string(int)> deviceOf)
 void QtSerialLink::open(int port) {
   close();
   const std::string device = deviceOf_(port);
-  if (device.empty())
-    throw Failure(err::kFileNotFound, "COM" + std::to_string(port) + ": no such serial port");
+  if (device.empty()) throw Failure(err::kDeviceUnavailable, "COM" + std::to_string(port));
   port_.setPortName(QString::fromStdString(device));
   port_.setBaudRate(QSerialPort::Baud9600);
   port_.setDataBits(QSerialPort::Data8);
@@ -77,6 +76,8 @@ void QtSerialLink::open(int port) {
 // Qt reports a port another program holds as a permission error: a device
 // the user may open is in use, only one the user may not is a permission matter.
 void QtSerialLink::failOpen(const std::string& device) {
+  if (port_.error() == QSerialPort::DeviceNotFoundError)
+    throw Failure(err::kDeviceUnavailable, device);
   if (port_.error() != QSerialPort::PermissionError)
     throw Failure(err::kFileNotFound, device + ": " + port_.errorString().toStdString());
   if (::access(device.c_str(), R_OK | W_OK) == 0) refuse(device, err::kPathAccess, row::kPortInUse);

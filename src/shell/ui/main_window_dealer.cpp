@@ -46,6 +46,12 @@ std::string joinedLines(const std::vector<std::string>& lines) {
   return text;
 }
 
+// A write that did not end well: what failed, where it stopped and what the
+// radio holds now, as q7cli says it.
+std::string whereItStopped(const AppState& state, int failedRow, const CheckedWrite& write) {
+  return state.caption(failedRow) + "\n" + stopReport(state.captions, stopOf(write));
+}
+
 }  // namespace
 
 void MainWindow::addSafeguardItems(QMenu* settings) {
@@ -129,13 +135,16 @@ void MainWindow::reportCheckedWrite() {
   const std::optional<CheckedWrite>& write = frmCommun_->lastWrite();
   if (!write || write->outcome == TransferOutcome::PortNotOpened) return;
   const std::string& notice = state_.caption(row::kNotice);
+  constexpr PromptIcon warn = PromptIcon::Exclamation;
   if (!write->backupFailure.empty()) {
     prompts_.tell(notice, state_.caption(row::kBackupFailed) + "\n" + write->backupFailure,
                   PromptIcon::Exclamation);
   } else if (write->stage == WriteStage::Backup) {
-    prompts_.tell(notice, state_.caption(row::kBackupReadFailed), PromptIcon::Exclamation);
+    prompts_.tell(notice, whereItStopped(state_, row::kBackupReadFailed, *write), warn);
   } else if (write->stage == WriteStage::Verify) {
-    prompts_.tell(notice, state_.caption(row::kReadBackFailed), PromptIcon::Exclamation);
+    prompts_.tell(notice, whereItStopped(state_, row::kReadBackFailed, *write), warn);
+  } else if (write->stage == WriteStage::Write) {
+    prompts_.tell(notice, whereItStopped(state_, row::kWriteFailed, *write), warn);
   } else if (write->verified()) {
     prompts_.tell(notice, state_.caption(row::kVerified), PromptIcon::Information);
   } else if (write->differing && prompts_.askYesNo(notice,

@@ -198,7 +198,12 @@ TEST_F(CommWindowTest, APortThatWillNotOpenKeepsTheWindowReady) {
   closer.start(10);
   window.cmdRead_Click();
   EXPECT_FALSE(window.busy());
-  EXPECT_NE(errorReporter().lines().back().find("modCommun->OpenCom"), std::string::npos);
+  // A device that is not present is the user's to hear of, in plain words,
+  // before the port dialog; the error list has nothing to add.
+  EXPECT_TRUE(errorReporter().lines().empty());
+  ASSERT_EQ(prompts.messages.size(), 1u);
+  EXPECT_NE(prompts.messages[0].text.find("no-such-device) is not present"), std::string::npos)
+      << prompts.messages[0].text;
 }
 
 TEST_F(CommWindowTest, TheSixthAndSixteenthDoubleClicksToggleThePanel) {

@@ -65,6 +65,18 @@ class MainWindowRadioTest : public ::testing::Test {
   ChannelGridView* grid() {
     return window->channelWindow()->findChild<ChannelGridView*>("vsfgGridCh");
   }
+  // Enter on the communication window; when the port dialog then opens, its
+  // title is noted and Esc leaves it and the communication window.
+  void pressEnterThenLeaveThePortDialog() {
+    answer.emplace([this](QWidget* modal) {
+      portDialog.emplace([this](QWidget* dialog) {
+        dialogTitle = dialog->windowTitle();
+        commWindow.emplace([](QWidget* w) { QTest::keyClick(w, Qt::Key_Escape); });
+        QTest::keyClick(dialog, Qt::Key_Escape);
+      });
+      QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : modal,
+                      Qt::Key_Return);
+    });
   // The main window is active again once a modal window has gone, as under a
   // window manager.
   void clickCell(int row, int column) {
@@ -98,6 +110,8 @@ class MainWindowRadioTest : public ::testing::Test {
   std::unique_ptr<MainWindow> window;
   QPointer<QWidget> focused;
   std::optional<test::ModalAnswer> answer;
+  std::optional<test::ModalAnswer> portDialog, commWindow;
+  QString dialogTitle;
 };
 
 TEST_F(MainWindowRadioTest, CtrlREnterReadsTypedEditsCtrlWEnterWritesThemIntoTheRadio) {
@@ -300,17 +314,7 @@ TEST_F(MainWindowRadioTest, ReadingAPortAnotherProgramHoldsSaysItIsInUse) {
   const int holder = ::open(sim.device().c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
   ASSERT_GE(holder, 0);
   ASSERT_EQ(claimPort(holder), PortClaim::Taken);
-  std::optional<test::ModalAnswer> portDialog, commWindow;
-  QString dialogTitle;
-  answer.emplace([&](QWidget* modal) {
-    portDialog.emplace([&](QWidget* dialog) {
-      dialogTitle = dialog->windowTitle();
-      commWindow.emplace([](QWidget* w) { QTest::keyClick(w, Qt::Key_Escape); });
-      QTest::keyClick(dialog, Qt::Key_Escape);
-    });
-    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : modal,
-                    Qt::Key_Return);
-  });
+  pressEnterThenLeaveThePortDialog();
   shortcut(Qt::Key_R);
   releasePort(holder);
   ::close(holder);
@@ -323,6 +327,42 @@ TEST_F(MainWindowRadioTest, ReadingAPortAnotherProgramHoldsSaysItIsInUse) {
           ->findItems(QString::fromStdString(sim.device() + ": in use by another program"),
                       Qt::MatchContains);
   EXPECT_EQ(items.size(), 1);
+}
+
+// The radio stores the VOX levels of the first write step and is then lost:
+// the dealer hears where the write stopped and that the radio is partly written.
+TEST_F(MainWindowRadioTest, AWriteCutAfterTheVoxLevelsSaysTheRadioIsPartlyWritten) {
+  pressEnterInCommWindow();
+  shortcut(Qt::Key_R);
+  test::SimProcess cutting({"--image",
+                            (std::filesystem::path(Q7_DATA_DIR) / "Data" / "Sample.dat").string(),
+                            "--corrupt-frame", "4", "--hangup-after", "4", "--baud", "0"});
+  state.settings.write("Ports", "1", cutting.device());
+  window->action("mnuBackups")->trigger();  // the write's own frames come first
+  pressEnterInCommWindow();
+  shortcut(Qt::Key_W);
+  EXPECT_EQ(window->panelText(kNoticePanel), "Write Failed");
+  ASSERT_FALSE(prompts.messages.empty());
+  EXPECT_EQ(prompts.messages.back().text,
+            "Write Failed\nat 0% of the write; the radio is only partly written; write it again");
+}
+
+// Write with the port's device gone: one plain message naming the port, then
+// the port dialog to pick another; the error list stays empty.
+TEST_F(MainWindowRadioTest, WritingWithThePortsDeviceGoneSaysSoAndOffersAnotherPort) {
+  pressEnterInCommWindow();
+  shortcut(Qt::Key_R);
+  const std::string gone = (dir / "ttyGone").string();
+  state.settings.write("Ports", "1", gone);
+  pressEnterThenLeaveThePortDialog();
+  shortcut(Qt::Key_W);
+  EXPECT_EQ(dialogTitle, "Communication Port");
+  ASSERT_EQ(prompts.messages.size(), 1u);
+  EXPECT_EQ(prompts.messages[0].text,
+            "The device of COM1 (" + gone +
+                ") is not present. Connect the programming cable, or choose another port in the "
+                "Communication Port dialog that follows.");
+  EXPECT_TRUE(errorReporter().lines().empty());
 }
 
 }  // namespace
