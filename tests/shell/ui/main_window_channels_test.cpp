@@ -152,6 +152,46 @@ TEST_F(MainWindowChannelsTest, ATableWithFaultsOfItsOwnIsListedAndChangesNothing
   EXPECT_EQ(shown(1, 1), "446.00625");
 }
 
+TEST_F(MainWindowChannelsTest, OpenOfAChannelTableOffersItsImport) {
+  const auto plan = dir / "plan.csv";
+  std::ofstream(plan) << kHeader << "1,,440.000000,,0,,88.5,88.5,023,NN,FM,High,,\n";
+  prompts.answers = {false};
+  choose("mnuFileOpen", plan);
+  ASSERT_EQ(prompts.questions.size(), 1u);
+  EXPECT_EQ(prompts.questions[0].text,
+            "这是信道表，不是数据文件。要把其中的信道导入当前的信道吗？\n" + plan.string());
+  EXPECT_EQ(shown(1, 1), "446.00625");
+  prompts.answers = {true};
+  choose("mnuFileOpen", plan);
+  EXPECT_EQ(shown(1, 1), "440");
+  EXPECT_EQ(shown(3, 1), "");
+  EXPECT_TRUE(prompts.messages.empty());
+}
+
+TEST_F(MainWindowChannelsTest, OpenOfAFleetFileOffersToBuildNewDataFromIt) {
+  const auto fleet = dir / "radio.json";
+  std::ofstream(fleet) << R"({"channels": [{"channel": 2, "rx": "440", "tx": "445"}]})";
+  prompts.answers = {true};
+  choose("mnuFileOpen", fleet);
+  ASSERT_EQ(prompts.questions.size(), 1u);
+  EXPECT_EQ(prompts.questions[0].text,
+            "这是批量配置文件 (JSON)，不是数据文件。要用它生成新的数据吗？\n" + fleet.string());
+  EXPECT_TRUE(prompts.messages.empty());
+  EXPECT_EQ(shown(1, 1), "");
+  EXPECT_EQ(shown(2, 1), "440");
+  EXPECT_EQ(shown(2, 2), "445");
+}
+
+TEST_F(MainWindowChannelsTest, OpenOfOtherTextSaysItIsTheWrongFile) {
+  const auto note = dir / "note.txt";
+  std::ofstream(note) << "Radios for the north site.\n";
+  choose("mnuFileOpen", note);
+  EXPECT_TRUE(prompts.questions.empty());
+  ASSERT_EQ(prompts.messages.size(), 1u);
+  EXPECT_EQ(prompts.messages[0].text, "错误的文件类型!");
+  EXPECT_EQ(shown(1, 1), "446.00625");
+}
+
 TEST_F(MainWindowChannelsTest, ALockedChannelInterfaceRefusesTheImport) {
   std::ofstream(dir / "plan.csv") << kHeader << "1,,440.000000,,0,,88.5,88.5,023,NN,FM,High,,\n";
   window->action("mnuLockFace")->trigger();
