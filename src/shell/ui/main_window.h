@@ -89,6 +89,7 @@ class MainWindow : public QMainWindow,
   void compareWithFile();
   void exportChannels();
   void importChannels();
+  void openChannelPlan();
   void undo();
   void redo();
 
