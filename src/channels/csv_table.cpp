@@ -7,8 +7,21 @@ namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
-bool needsQuotes(const std::string& field) {
-  return field.find_first_of(",\"\r\n") != std::string::npos;
+constexpr char kRemark = '#';
+
+bool needsQuotes(const std::string& field, char separator) {
+  return field.find_first_of(std::string("\"\r\n") + separator) != std::string::npos ||
+         field.starts_with(kRemark);
+}
+
+std::size_t afterByteOrderMark(const std::string& text) {
+  return text.starts_with(kByteOrderMark) ? kByteOrderMark.size() : 0;
+}
+
+// The end of the line starting at `i` (the position of its line feed or the text's end).
+std::size_t lineEnd(const std::string& text, std::size_t i) {
+  const std::size_t end = text.find('\n', i);
+  return end == std::string::npos ? text.size() : end;
 }
 
 std::string quotedField(const std::string& field) {
@@ -19,12 +32,21 @@ std::string quotedField(const std::string& field) {
 
 }  // namespace
 
-std::vector<CsvRecord> parseCsv(const std::string& text) {
+char detectSeparator(const std::string& text) {
+  std::size_t i = afterByteOrderMark(text);
+  while (i < text.size() && text[i] == kRemark) i = lineEnd(text, i) + 1;
+  if (i >= text.size()) return ',';
+  return text.find('\t', i) < lineEnd(text, i) ? '\t' : ',';
+}
+
+std::vector<CsvRecord> parseCsv(const std::string& text, char separator, std::vector<int>* lines) {
   std::vector<CsvRecord> records;
   CsvRecord record;
   std::string field;
   bool quoted = false;
   bool any = false;
+  int line = 1;
+  int recordLine = 1;
   const auto endField = [&] {
     record.push_back(std::move(field));
     field.clear();
@@ -32,13 +54,21 @@ std::vector<CsvRecord> parseCsv(const std::string& text) {
   const auto endRecord = [&] {
     endField();
     records.push_back(std::move(record));
+    if (lines) lines->push_back(recordLine);
     record.clear();
     any = false;
   };
   // Spreadsheets may begin the file with the UTF-8 byte order mark.
-  const std::size_t start = text.starts_with(kByteOrderMark) ? kByteOrderMark.size() : 0;
-  for (std::size_t i = start; i < text.size(); ++i) {
+  for (std::size_t i = afterByteOrderMark(text); i < text.size(); ++i) {
     const char c = text[i];
+    const bool recordStart = !quoted && !any && record.empty() && field.empty();
+    if (recordStart) recordLine = line;
+    if (c == '\n') ++line;
+    if (recordStart && c == kRemark) {
+      i = lineEnd(text, i);
+      if (i < text.size()) ++line;
+      continue;
+    }
     if (quoted) {
       if (c != '"') {
         field += c;
@@ -53,7 +83,7 @@ std::vector<CsvRecord> parseCsv(const std::string& text) {
     any = true;
     if (c == '"') {
       quoted = true;
-    } else if (c == ',') {
+    } else if (c == separator) {
       endField();
     } else if (c == '\n') {
       endRecord();
@@ -65,11 +95,11 @@ std::vector<CsvRecord> parseCsv(const std::string& text) {
   return records;
 }
 
-std::string csvLine(const CsvRecord& fields) {
+std::string csvLine(const CsvRecord& fields, char separator) {
   std::string line;
   for (std::size_t i = 0; i < fields.size(); ++i) {
-    if (i > 0) line += ',';
-    line += needsQuotes(fields[i]) ? quotedField(fields[i]) : fields[i];
+    if (i > 0) line += separator;
+    line += needsQuotes(fields[i], separator) ? quotedField(fields[i]) : fields[i];
   }
   return line + "\r\n";
 }

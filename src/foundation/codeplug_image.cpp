@@ -6,6 +6,7 @@
 
 #include "foundation/atomic_file.h"
 #include "foundation/error_report.h"
+#include "foundation/file_kind.h"
 
 namespace q7 {
 
@@ -93,6 +94,8 @@ std::vector<std::uint8_t> readImageFile(const std::filesystem::path& path, std::
   std::vector<std::uint8_t> bytes(count);
   in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(count));
   bytes.resize(static_cast<std::size_t>(in.gcount()));
+  if (const FileKind kind = recognizeFile(bytes); kind != FileKind::kDataFile)
+    throw NotADataFile(kind, path.string());
   if (bytes.size() < kDataFileSize) throw Failure(err::kInvalidFileFormat, path.string());
   return bytes;
 }

@@ -13,6 +13,11 @@ class Prompts {
   virtual ~Prompts() = default;
   // Yes/No question; true for Yes.
   virtual bool askYesNo(const std::string& title, const std::string& text, PromptIcon icon) = 0;
+  // OK/Cancel question; true for OK. Prompts without buttons of their own
+  // take it as a Yes/No question.
+  virtual bool askOkCancel(const std::string& title, const std::string& text, PromptIcon icon) {
+    return askYesNo(title, text, icon);
+  }
   // A message with only an OK button.
   virtual void tell(const std::string& title, const std::string& text, PromptIcon icon) = 0;
   // Open-file dialog; nullopt when cancelled. `filter` as "Data File(*.dat)|*.dat".

@@ -1,9 +1,13 @@
 #include "shell/file_commands.h"
 
 #include <array>
+#include <fstream>
+#include <sstream>
 
 #include "foundation/error_report.h"
+#include "foundation/file_kind.h"
 #include "foundation/shared_caption_rows.h"
+#include "shell/fleet_json.h"
 #include "shell/shell_caption_rows.h"
 #include "shell/shipped_files.h"
 
@@ -95,6 +99,7 @@ void FileCommands::newFile() {
 
 void FileCommands::openFile(const std::string& requested) {
   std::string path = requested;
+  std::optional<FileKind> other;
   const bool opened = guard("mdifrmMain->OpenFile", [&] {
     if (path.empty()) {
       if (!offerToSave()) return;
@@ -102,16 +107,57 @@ void FileCommands::openFile(const std::string& requested) {
       if (!chosen || chosen->empty()) return;
       path = *chosen;
     }
-    const auto bytes = readImageFile(path, state_.image.size());
+    std::vector<std::uint8_t> bytes;
+    try {
+      bytes = readImageFile(path, state_.image.size());
+    } catch (const NotADataFile& notData) {
+      other = notData.kind();
+      return;
+    }
     state_.image.loadFileLayout(bytes);
     if (views_) views_->showImage();
     state_.currentDataPath = path;
     showFilePath();
     markReplaced();
   });
-  if (!opened) {
+  if (!opened || other == FileKind::kText) {
     prompts_.tell(caption(row::kNotice), caption(row::kWrongFile), PromptIcon::Critical);
+  } else if (other) {
+    offerImport(path, *other);
   }
+}
+
+// A fleet file builds new data, a channel table goes to Import Channels.
+void FileCommands::offerImport(const std::string& path, FileKind kind) {
+  const bool fleet = kind == FileKind::kFleetFile;
+  const int question = fleet ? row::kOfferFleetImport : row::kOfferTableImport;
+  if (!prompts_.askYesNo(caption(row::kNotice), caption(question) + "\n" + path,
+                         PromptIcon::Question))
+    return;
+  if (fleet) return importFleetFile(path);
+  if (tableImport_) tableImport_(path);
+}
+
+void FileCommands::importFleetFile(const std::string& path) {
+  guard("mdifrmMain->ImportFleet", [&] {
+    std::ifstream file(path, std::ios::binary);
+    std::stringstream text;
+    text << file.rdbuf();
+    // Fleet files are written with the English texts.
+    AppState english = state_;
+    english.language = kEnglish;
+    english.captions = CaptionTable(kEnglish);
+    const FleetImport built = importFleet(text.str(), english);
+    if (!built.faults.empty()) {
+      std::string list = caption(row::kFleetFaults);
+      for (const std::string& fault : built.faults) list += "\n" + fault;
+      return prompts_.tell(caption(row::kNotice), list, PromptIcon::Exclamation);
+    }
+    state_.image = built.image;
+    if (views_) views_->showImage();
+    useDefaultDataPath();
+    markReplaced();
+  });
 }
 
 void FileCommands::saveFile() {

@@ -4,11 +4,13 @@
 // when a file was read whole, and a save never shifts the live image, so a
 // failure at any point leaves image and old file as they were.
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <string>
 
 #include "foundation/app_state.h"
 #include "foundation/editor_views.h"
+#include "foundation/file_kind.h"
 #include "foundation/prompts.h"
 #include "foundation/status_panels.h"
 #include "shell/edit_history.h"
@@ -29,7 +31,16 @@ class FileCommands {
   void initTempArray();
   void newFileSol();
   void newFile();
+  // Open; a fleet file or a channel table is not opened but its import is
+  // offered (the channel table's through setTableImport).
   void openFile(const std::string& path);
+  // What imports a channel table into the channels shown.
+  void setTableImport(std::function<void(const std::string&)> import) {
+    tableImport_ = std::move(import);
+  }
+  // New data built from a fleet file, shown as an opened file is (unsaved,
+  // under the default name); a file with faults lists them and changes nothing.
+  void importFleetFile(const std::string& path);
   void saveFile();
   // Save As; true when the file was written.
   bool saveAsFile();
@@ -69,6 +80,7 @@ class FileCommands {
   // Both image arrays from template bytes in file layout (the template stays unshifted).
   void loadTemplate(std::span<const std::uint8_t> bytes);
   void showStep(const CodeplugImage& step);
+  void offerImport(const std::string& path, FileKind kind);
   std::string caption(int row) const { return state_.caption(row); }
 
   AppState& state_;
@@ -77,6 +89,7 @@ class FileCommands {
   EditorViews* views_ = nullptr;
   CodeplugImage unchanged_;
   EditHistory history_;
+  std::function<void(const std::string&)> tableImport_;
 };
 
 }  // namespace q7

@@ -1,6 +1,6 @@
 #pragma once
 // Caption rows of the main window's questions and messages: files, language,
-// lock, start-up, writing, verifying, comparing and channel tables.
+// lock, start-up, writing, verifying, comparing, channel tables and fleet files.
 namespace q7::row {
 inline constexpr int kRestart = 68;
 inline constexpr int kExitQuestion = 73;
@@ -25,4 +25,9 @@ inline constexpr int kNothingDiffers = 469;
 inline constexpr int kReadBackFailed = 470;
 inline constexpr int kTableNotRead = 474;
 inline constexpr int kLockedImport = 475;
+inline constexpr int kRowsLeftOut = 650;
+inline constexpr int kImportTheRest = 651;
+inline constexpr int kOfferTableImport = 652;
+inline constexpr int kOfferFleetImport = 653;
+inline constexpr int kFleetFaults = 654;
 }  // namespace q7::row

@@ -2,18 +2,44 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <iostream>
 #include <stdexcept>
 
 #include "cli_radio.h"
 #include "foundation/error_report.h"
+#include "foundation/file_kind.h"
 #include "shell/file_commands.h"
 #include "shell/shipped_files.h"
 
 namespace q7::cli {
 namespace {
 
+struct OtherKind {
+  FileKind kind;
+  const char* what;
+  const char* remedy;  // how to make a data file of it; %s stands for the file
+};
+const OtherKind kOtherKinds[] = {
+    {FileKind::kFleetFile, "a fleet file (JSON)", "make one with: q7cli import %s -o OUT.dat"},
+    {FileKind::kChannelTable, "a CSV channel table",
+     "make one with: q7cli import --channels %s -o OUT.dat"},
+    {FileKind::kText, "a text file",
+     "data files come from q7cli read, q7cli import or the desktop program's Save"},
+};
+
+std::string notDataFileReason(const std::filesystem::path& path, FileKind kind) {
+  const OtherKind& other = *std::find_if(std::begin(kOtherKinds), std::end(kOtherKinds),
+                                         [&](const OtherKind& k) { return k.kind == kind; });
+  std::string remedy = other.remedy;
+  if (const std::size_t at = remedy.find("%s"); at != std::string::npos)
+    remedy.replace(at, 2, path.string());
+  return path.string() + ": " + other.what + ", not a data file; " + remedy;
+}
+
 std::string openReason(const std::filesystem::path& path, const Failure& failure) {
+  if (const auto* other = dynamic_cast<const NotADataFile*>(&failure))
+    return notDataFileReason(path, other->kind());
   switch (failure.number()) {
     case err::kFileNotFound:
       return path.string() + ": no such file";

@@ -2,7 +2,9 @@
 // template, or, with --channels, the channels of a CSV table put into the
 // template or into --base BASE.dat. Values are set as the windows set them
 // and the file is stored as Save stores it. A file with faults writes
-// nothing: each fault is one line, and the exit code is 2.
+// nothing: each fault is one line, and the exit code is 2. With
+// --skip-unfit, the rows of a table that do not fit are left out, each
+// named on a line of its own, and the rest is imported.
 #include <iostream>
 #include <memory>
 #include <optional>
@@ -21,11 +23,17 @@ struct ImportOptions {
   std::string output;
   std::string base;
   bool channels = false;
+  bool skipUnfit = false;
 };
 
+void reportLines(const ImportOptions& options, const std::string& prefix,
+                 const std::vector<std::string>& lines) {
+  for (const std::string& line : lines)
+    std::cerr << "q7cli import: " << options.input << ": " << prefix << line << "\n";
+}
+
 int reportFaults(const ImportOptions& options, const std::vector<std::string>& faults) {
-  for (const std::string& fault : faults)
-    std::cerr << "q7cli import: " << options.input << ": " << fault << "\n";
+  reportLines(options, "", faults);
   return kExitUsage;
 }
 
@@ -44,8 +52,12 @@ int importChannelTable(const ImportOptions& options, const std::string& text) {
   else
     opened.emplace(options.base, kEnglish);
   ChannelGrid& grid = opened->editor().grid();
-  const auto faults = importChannelsCsv(text, grid, grid.layout());
-  if (!faults.empty()) return reportFaults(options, faults);
+  const ChannelImport imported =
+      importChannelsCsv(text, grid, grid.layout(),
+                        options.skipUnfit ? UnfitRows::kLeaveOut : UnfitRows::kRefuseTable);
+  reportLines(options, "", imported.notes);
+  if (!imported.entered) return reportFaults(options, imported.faults);
+  reportLines(options, "left out: ", imported.faults);
   opened->editor().storeChannels();
   saveDataFile(options.output, opened->state().image);
   return kExitSuccess;
@@ -71,6 +83,9 @@ Verb declareImport(CLI::App& app) {
       verb->add_flag("--channels", options->channels, "the file is a CSV channel table");
   verb->add_option("--base", options->base, "the data file whose channels the table replaces")
       ->type_name("BASE.dat")
+      ->needs(channels);
+  verb->add_flag("--skip-unfit", options->skipUnfit,
+                 "import the rows of the table that fit, naming each row left out")
       ->needs(channels);
   return {verb, [options] { return runImport(*options); }};
 }

@@ -25,6 +25,8 @@ struct WriteOptions {
 };
 
 int runBatchWrite(const WriteOptions& options) {
+  CliEditor{options.input, kEnglish};  // a file that is no data file ends here, before any port
+
   BatchPlan plan{
       options.input, readSerialNumbers(options.serials),
       options.log.empty() ? defaultBatchLog(options.input) : std::filesystem::path(options.log),

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "channels/channel_csv.h"
 #include "channels/channel_grid.h"
 #include "channels/channel_paste.h"
 #include "channels/model_band.h"
@@ -56,9 +57,10 @@ class ChannelWindow : public QWidget, public EditorViews {
   const ChannelGrid& channelGrid() const { return grid_; }
   // The channels as a CSV table, in English (channel_csv.h).
   std::string exportChannels();
-  // Replaces the channels with those of a CSV table and shows them; when the
-  // table has faults nothing changes and they are returned, one line each.
-  std::vector<std::string> importChannels(const std::string& table);
+  // A CSV table read for this grid, nothing changed (channel_csv.h).
+  CsvChannels readChannels(const std::string& table);
+  // Replaces the channels with the rows of the table that fit and shows them.
+  void enterChannels(const CsvChannels& table);
   // Channel rows as text (a copy, a spreadsheet's rows, a channel plan) into
   // the grid from the current channel down, asking and telling through
   // `prompts` (channel_paste.h).

@@ -12,11 +12,14 @@ std::string ChannelWindow::exportChannels() {
   return exportChannelsCsv(grid_, readChInfo(state_.settings, kEnglish));
 }
 
-std::vector<std::string> ChannelWindow::importChannels(const std::string& table) {
+CsvChannels ChannelWindow::readChannels(const std::string& table) {
   commitPendingEdit();
-  const auto faults = importChannelsCsv(table, grid_, readChInfo(state_.settings, kEnglish));
-  if (faults.empty()) showGrid();
-  return faults;
+  return readChannelTable(table, grid_, readChInfo(state_.settings, kEnglish));
+}
+
+void ChannelWindow::enterChannels(const CsvChannels& table) {
+  enterChannelTable(table, grid_);
+  showGrid();
 }
 
 PasteOutcome ChannelWindow::pasteChannels(const std::string& text, Prompts& prompts) {

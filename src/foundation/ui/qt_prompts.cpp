@@ -47,6 +47,12 @@ bool QtPrompts::askYesNo(const std::string& title, const std::string& text, Prom
   return box.exec() == QMessageBox::Yes;
 }
 
+bool QtPrompts::askOkCancel(const std::string& title, const std::string& text, PromptIcon icon) {
+  QMessageBox box(qtIcon(icon), qs(title), qs(text), QMessageBox::Ok | QMessageBox::Cancel,
+                  parent_);
+  return box.exec() == QMessageBox::Ok;
+}
+
 void QtPrompts::tell(const std::string& title, const std::string& text, PromptIcon icon) {
   QMessageBox box(qtIcon(icon), qs(title), qs(text), QMessageBox::Ok, parent_);
   box.exec();

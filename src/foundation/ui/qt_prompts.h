@@ -11,6 +11,7 @@ class QtPrompts : public Prompts {
  public:
   void setParent(QWidget* parent) { parent_ = parent; }
   bool askYesNo(const std::string& title, const std::string& text, PromptIcon icon) override;
+  bool askOkCancel(const std::string& title, const std::string& text, PromptIcon icon) override;
   void tell(const std::string& title, const std::string& text, PromptIcon icon) override;
   std::optional<std::string> openFileName(const std::string& filter,
                                           const std::string& initialDir) override;

@@ -430,6 +430,7 @@ void MainWindow::initChannelWindow() {
   optionPages_->setParent(frmChMem_);
   frmChMem_->setOptionPages(optionPages_->hooks());
   files_.setViews(frmChMem_);
+  files_.setTableImport([this](const std::string& path) { importChannelsFrom(path); });
   lock_.setViews(frmChMem_);
   prepareCommWindow();
   frmChMem_->initChMem();

@@ -89,6 +89,7 @@ class MainWindow : public QMainWindow,
   void compareWithFile();
   void exportChannels();
   void importChannels();
+  void importChannelsFrom(const std::string& path);
   void openChannelPlan();
   void undo();
   void redo();

@@ -83,21 +83,38 @@ void MainWindow::exportChannels() {
 }
 
 void MainWindow::importChannels() {
+  const std::string filter = state_.caption(row::kCsvFiles) + "|*.csv";
+  const auto chosen = prompts_.openFileName(filter, state_.defaultDataPath.parent_path().string());
+  if (chosen && !chosen->empty()) importChannelsFrom(*chosen);
+}
+
+// The rows that do not fit (and what is dropped) are listed before anything
+// changes; OK imports the rest as one step of the history.
+void MainWindow::importChannelsFrom(const std::string& path) {
   const std::string& notice = state_.caption(row::kNotice);
   // The locked grid takes no edit: an import would change nothing.
   if (state_.locked())
     return prompts_.tell(notice, state_.caption(row::kLockedImport), PromptIcon::Exclamation);
-  const std::string filter = state_.caption(row::kCsvFiles) + "|*.csv";
-  const auto chosen = prompts_.openFileName(filter, state_.defaultDataPath.parent_path().string());
-  if (!chosen || chosen->empty()) return;
-  const auto table = readWholeFile(*chosen);
-  if (!table)
-    return prompts_.tell(notice, state_.caption(row::kTableNotRead) + "\n" + *chosen,
+  const auto text = readWholeFile(path);
+  if (!text)
+    return prompts_.tell(notice, state_.caption(row::kTableNotRead) + "\n" + path,
                          PromptIcon::Exclamation);
-  const auto faults = frmChMem_->importChannels(*table);
-  if (!faults.empty())
-    prompts_.tell(notice, state_.caption(row::kTableFaults) + joinedLines(faults),
-                  PromptIcon::Exclamation);
+  const CsvChannels table = frmChMem_->readChannels(*text);
+  if (!table.faults.empty())
+    return prompts_.tell(notice, state_.caption(row::kTableFaults) + joinedLines(table.faults),
+                         PromptIcon::Exclamation);
+  std::vector<std::string> leftOut;
+  for (const CsvChannelRow& row : table.rows)
+    leftOut.insert(leftOut.end(), row.faults.begin(), row.faults.end());
+  if (!leftOut.empty() || !table.notes.empty()) {
+    std::string list =
+        leftOut.empty() ? "" : state_.caption(row::kRowsLeftOut) + joinedLines(leftOut) + "\n";
+    for (const std::string& note : table.notes) list += note + "\n";
+    list += "\n" + state_.caption(row::kImportTheRest);
+    if (!prompts_.askOkCancel(notice, list, PromptIcon::Question)) return;
+  }
+  frmChMem_->enterChannels(table);
+  recordUserChange();
 }
 
 void MainWindow::showComparison(const CodeplugImage& before, const CodeplugImage& after) {

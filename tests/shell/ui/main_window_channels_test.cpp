@@ -1,7 +1,9 @@
 // File -> Export Channels... and Import Channels... in the desktop program,
 // driven through the menu entries with the file dialogs answered: the table
 // written holds the grid, a table read replaces the channels the grid shows
-// and the program saves, and a table with faults changes nothing.
+// and the program saves, rows that do not fit are listed before anything
+// changes (OK imports the rest as one undo step, Cancel nothing), and a
+// table with faults of its own changes nothing.
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -99,18 +101,53 @@ TEST_F(MainWindowChannelsTest, ImportReplacesTheChannelsAndSaveStoresThem) {
   EXPECT_EQ(saved[kFileHeaderSize + 0x33], 0xFF);  // channel 3 unused
 }
 
-TEST_F(MainWindowChannelsTest, ATableWithFaultsIsListedAndChangesNothing) {
-  std::ofstream(dir / "bad.csv") << kHeader
-                                 << "1,,446.006250,,0,,88.5,88.5,023,NN,FM,High,,\n"
-                                    "2,,999.000000,,0,,88.5,88.5,023,NN,AM,High,,\n";
+const char kUnfitPlan[] =
+    "1,Gate,446.006250,,0,,88.5,88.5,023,NN,FM,5.0W,,\n"
+    "2,,999.000000,,0,,88.5,88.5,023,NN,AM,High,,\n"
+    "17,,440.000000,,0,,88.5,88.5,023,NN,FM,High,,\n";
+const char kUnfitList[] =
+    "以下各行不适合本机，不会导入:\n"
+    "row 3 Frequency: 999.000000 is outside the band 400-470\n"
+    "row 3 Mode: AM is not FM or NFM\n"
+    "row 4 Location: 17 is past channel 16\n"
+    "Name and Comment are dropped: this radio has no channel names\n\n"
+    "按“确定”导入其余各行，按“取消”不作任何更改。";
+
+TEST_F(MainWindowChannelsTest, RowsThatDoNotFitAreListedAndCancelChangesNothing) {
+  std::ofstream(dir / "bad.csv") << kHeader << kUnfitPlan;
+  prompts.answers = {false};
+  choose("mnuImportCh", dir / "bad.csv");
+  ASSERT_EQ(prompts.questions.size(), 1u);
+  EXPECT_EQ(prompts.questions[0].text, kUnfitList);
+  EXPECT_TRUE(prompts.messages.empty());
+  EXPECT_EQ(shown(3, 1), "435");
+  EXPECT_EQ(shown(2, 1), "446.01875");
+}
+
+TEST_F(MainWindowChannelsTest, OkImportsTheRowsThatFitAsOneUndoStep) {
+  std::ofstream(dir / "bad.csv") << kHeader << kUnfitPlan;
+  prompts.answers = {true};
+  choose("mnuImportCh", dir / "bad.csv");
+  ASSERT_EQ(prompts.questions.size(), 1u);
+  EXPECT_EQ(shown(1, 1), "446.00625");
+  EXPECT_EQ(shown(2, 1), "");  // its row does not fit: the slot is unused
+  EXPECT_EQ(shown(3, 1), "");
+  ASSERT_TRUE(window->action("mnuUndo")->isEnabled());
+  window->action("mnuUndo")->trigger();
+  EXPECT_EQ(shown(2, 1), "446.01875");
+  EXPECT_EQ(shown(3, 1), "435");
+  EXPECT_FALSE(window->action("mnuUndo")->isEnabled());
+}
+
+TEST_F(MainWindowChannelsTest, ATableWithFaultsOfItsOwnIsListedAndChangesNothing) {
+  std::ofstream(dir / "bad.csv") << "Location,Frequency,Colour\n1,440.0,red\n";
   choose("mnuImportCh", dir / "bad.csv");
   ASSERT_EQ(prompts.messages.size(), 1u);
   EXPECT_EQ(prompts.messages[0].text,
             "信道表有以下错误，未导入任何信道:\n"
-            "row 3 Frequency: 999.000000 is outside the band 400-470\n"
-            "row 3 Mode: AM is not FM or NFM");
-  EXPECT_EQ(shown(3, 1), "435");
-  EXPECT_EQ(shown(2, 1), "446.01875");
+            "row 1 Colour: no such column");
+  EXPECT_TRUE(prompts.questions.empty());
+  EXPECT_EQ(shown(1, 1), "446.00625");
 }
 
 TEST_F(MainWindowChannelsTest, ALockedChannelInterfaceRefusesTheImport) {
