@@ -13,6 +13,7 @@
 
 #include "channels/channel_csv.h"
 #include "channels/channel_grid.h"
+#include "channels/channel_paste.h"
 #include "channels/model_band.h"
 #include "channels/option_pages_hooks.h"
 #include "foundation/app_state.h"
@@ -63,6 +64,10 @@ class ChannelWindow : public QWidget, public EditorViews {
   CsvChannels readChannels(const std::string& table);
   // Replaces the channels with the rows of the table that fit and shows them.
   void enterChannels(const CsvChannels& table);
+  // Channel rows as text (a copy, a spreadsheet's rows, a channel plan) into
+  // the grid from the current channel down, asking and telling through
+  // `prompts` (channel_paste.h).
+  PasteOutcome pasteChannels(const std::string& text, Prompts& prompts);
   BandLimits bandLimits() const { return band_; }
 
   // EditorViews

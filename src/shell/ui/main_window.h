@@ -98,6 +98,7 @@ class MainWindow : public QMainWindow,
   void exportChannels();
   void importChannels();
   void importChannelsFrom(const std::string& path);
+  void openChannelPlan();
   void undo();
   void redo();
   // A row command of the channel window (Edit menu: cut, copy, paste, ...).
