@@ -102,16 +102,33 @@ void FileCommands::openFile(const std::string& requested) {
       if (!chosen || chosen->empty()) return;
       path = *chosen;
     }
-    const auto bytes = readImageFile(path, state_.image.size());
-    state_.image.loadFileLayout(bytes);
-    if (views_) views_->showImage();
-    state_.currentDataPath = path;
-    showFilePath();
+    showFile(path);
     markReplaced();
   });
-  if (!opened) {
-    prompts_.tell(caption(row::kNotice), caption(row::kWrongFile), PromptIcon::Critical);
-  }
+  if (!opened) tellWrongFile();
+}
+
+void FileCommands::restoreDefaults() {
+  const bool opened = guard("mdifrmMain->OpenFile", [&] {
+    if (!offerToSave()) return;
+    recordEdit();
+    showFile((state_.programFolder / kDefaultsFileName).string());
+    markUnchanged();
+    recordEdit();
+  });
+  if (!opened) tellWrongFile();
+}
+
+void FileCommands::showFile(const std::string& path) {
+  const auto bytes = readImageFile(path, state_.image.size());
+  state_.image.loadFileLayout(bytes);
+  if (views_) views_->showImage();
+  state_.currentDataPath = path;
+  showFilePath();
+}
+
+void FileCommands::tellWrongFile() {
+  prompts_.tell(caption(row::kNotice), caption(row::kWrongFile), PromptIcon::Critical);
 }
 
 void FileCommands::saveFile() {

@@ -22,11 +22,11 @@ struct AboutTexts {
 
 // Fixed in this window, by language: Simplified Chinese, Traditional Chinese, English.
 constexpr AboutTexts kTexts[] = {
-    {"关于", "K58系列对讲机编程软件", "确定", "用于K58", "版本 1.0",
+    {"关于", "TARN Q7系列对讲机编程软件", "确定", "用于TARN Q7", "版本 1.0",
      "读取、编辑、保存并写入对讲机的信道与功能设置。", "保留所有权利。"},
-    {"關於", "K58系列對講機編程軟體", "確定", "用於K58", "版本 1.0",
+    {"關於", "TARN Q7系列對講機編程軟體", "確定", "用於TARN Q7", "版本 1.0",
      "讀取、編輯、保存並寫入對講機的信道與功能設置。", "保留所有權利。"},
-    {"About", "K58 Radio Programming Software", "OK", "For K58", "Version 1.0",
+    {"About", "TARN Q7 Radio Programming Software", "OK", "For TARN Q7", "Version 1.0",
      "Reads, edits, saves and writes the channels and functions of the radio.",
      "All rights reserved."},
 };
