@@ -48,6 +48,8 @@ struct CheckedWrite {
 
   bool succeeded() const { return stage == WriteStage::Done; }
   bool verified() const { return differing && differing->empty(); }
+  // Written whole and, where it was read back, the radio holds what was sent.
+  bool endedWell() const { return succeeded() && (!differing || differing->empty()); }
 };
 
 // Where each ended, for the words both programs use.

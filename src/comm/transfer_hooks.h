@@ -21,8 +21,6 @@ struct TransferHooks {
   std::function<void()> storeChannels;
   // Store the four key-assignment lists into the image (before a write).
   std::function<void()> commitKeyLists;
-  // After a complete write: step to the next serial number when chosen.
-  std::function<void()> advanceSerialNumber;
   // After a successful read: redisplay channels, model, band and options.
   std::function<void()> showImage;
   // The memory view, when the user asked for it, after a read and before a write.

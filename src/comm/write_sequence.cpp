@@ -26,10 +26,7 @@ TransferOutcome RadioTransfer::writeSequence(CodeplugImage& image, int port,
   observer_->setStatus(captions_(row::kWriteStatus));
   const bool succeeded = runTable(StepTable::Write, image, row::kWriteStatus) && !stopRequested() &&
                          runDirectExchanges(image);
-  if (succeeded) {
-    if (hooks_.advanceSerialNumber) hooks_.advanceSerialNumber();
-    sendClosingFrames();
-  }
+  if (succeeded) sendClosingFrames();
   closeCom();
   return succeeded ? TransferOutcome::Succeeded : TransferOutcome::Failed;
 }

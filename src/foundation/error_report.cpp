@@ -1,5 +1,7 @@
 #include "foundation/error_report.h"
 
+#include "foundation/quiet_reports.h"
+
 #include <chrono>
 #include <cstdint>
 #include <ctime>
@@ -93,7 +95,24 @@ std::string detailLine(std::string_view location, const FailureRecord& record) {
          "     出错描述:  " + errorDescription(number);
 }
 
+namespace {
+thread_local int quietDepth = 0;
+}  // namespace
+
+QuietReports::QuietReports() {
+  ++quietDepth;
+}
+
+QuietReports::~QuietReports() {
+  --quietDepth;
+}
+
+bool QuietReports::active() {
+  return quietDepth > 0;
+}
+
 void ErrorReporter::report(std::string_view location, const FailureRecord& record) {
+  if (QuietReports::active()) return;
   const std::string separator = separatorLine(clock_ ? clock_() : nowText());
   const std::string detail = detailLine(location, record);
   {

@@ -9,8 +9,9 @@ class ShellCommands {
   virtual ~ShellCommands() = default;
   // Rebuilds the image from the template, keeping model and band (0x379..0x37D).
   virtual void newFileSol() = 0;
-  // Opens a data file; an empty path asks the user.
-  virtual void openFile(const std::string& path) = 0;
+  // Restore Default Setting: the defaults file beside the program replaces
+  // the image, after the offer to save a changed one, as a step Undo takes back.
+  virtual void restoreDefaults() = 0;
   // Current data file path back to the default (Untitled.dat), shown in the status bar.
   virtual void useDefaultDataPath() = 0;
   // Toggles the channel lock (both lock menu entries).

@@ -9,6 +9,7 @@
 #include "settings/option_kinds.h"
 #include "settings/page_list.h"
 #include "settings/serial_numbers.h"
+#include "settings/settings_caption_rows.h"
 
 namespace q7 {
 
@@ -62,8 +63,7 @@ void addInfoLines(OptionPages& pages) {
     ControlState box;
     box.kind = ControlKind::Text;
     box.frame = kFrame;
-    box.labelRow = line == 1 ? 258 : -1;
-    if (line == 2) box.label = "信息2";  // the same in every language
+    box.labelRow = line == 1 ? 258 : row::kInfoLine2;
     pages.addControl(infoName(line), std::move(box),
                      [line, showing](OptionPages& p) { infoChanged(p, line, *showing); });
   }

@@ -65,7 +65,6 @@ ControlState listState(const ListOption& option) {
   state.kind = ControlKind::List;
   state.frame = option.frame;
   state.labelRow = option.labelRow;
-  state.label = option.label;
   return state;
 }
 
@@ -118,7 +117,6 @@ void addFlag(OptionPages& pages, const FlagOption& option) {
   state.kind = ControlKind::Check;
   state.frame = option.frame;
   state.labelRow = option.labelRow;
-  state.label = option.label;
   pages.addControl(option.control, std::move(state),
                    [option](OptionPages& p) { writeFlag(p, option); });
   pages.addLoadStep(option.control, [option](OptionPages& p) { loadFlag(p, option); });

@@ -120,7 +120,6 @@ struct ListOption {
   std::string control;
   const char* frame = "";
   int labelRow = -1;
-  const char* label = "";  // a fixed label text, the same in every language (no caption row)
   BitField field{};
   ItemList items{};
   ItemsFor itemsFor = nullptr;  // replaces `items` when set
@@ -134,7 +133,6 @@ struct FlagOption {
   std::string control;
   const char* frame = "";
   int labelRow = -1;
-  const char* label = "";  // a fixed label text, the same in every language (no caption row)
   BitField field{};
   bool inverted = false;
   AfterWrite after = nullptr;

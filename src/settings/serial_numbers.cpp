@@ -5,6 +5,7 @@
 
 #include "foundation/profile_file.h"
 #include "foundation/text_encoding.h"
+#include "settings/settings_caption_rows.h"
 
 namespace q7 {
 
@@ -74,6 +75,13 @@ std::vector<std::string> readSerialNumbers(const std::filesystem::path& file) {
   return serials;
 }
 
+std::string serialFileExample(const CaptionTable& captions) {
+  std::string text = captions(row::kSerialExample) + "\r\n[" + kSerialSection + "]\r\n";
+  for (int n = 1; n <= 3; ++n)
+    text += std::to_string(n) + "=" + captions(row::kSerialExampleFirst + n - 1) + "\r\n";
+  return text;
+}
+
 std::string serialItemText(int number, const std::string& serial) {
   char digits[16];
   std::snprintf(digits, sizeof digits, "%04d", number);
@@ -95,7 +103,8 @@ void addSerialNumberControls(OptionPages& pages) {
                      [index](OptionPages& p) { seqSwitch(p, index); });
   }
   pages.addControl(kAutoNext, controlState(ControlKind::Check, 329), nullptr);
-  pages.addControl(kExample, controlState(ControlKind::Text, -1, kSerialFileExample), nullptr);
+  pages.addControl(
+      kExample, controlState(ControlKind::Text, -1, serialFileExample(pages.captions())), nullptr);
 }
 
 void setSerialNumbers(OptionPages& pages, const std::vector<std::string>& serials) {

@@ -15,9 +15,9 @@ namespace q7 {
 
 inline constexpr const char* kSerialSection = "SerialNo";
 inline constexpr int kMaxSerialNumbers = 10000;
-// The read-only example beside the import button (txtSeqExample).
-inline constexpr const char* kSerialFileExample =
-    "SN Example:\r\n[SerialNo]\r\n1=SN First\r\n2=SN Second\r\n3=SN Third\r\n";
+// The read-only example beside the import button (txtSeqExample), five lines
+// in the interface's language: "SN Example:", "[SerialNo]", "1=SN First", ...
+std::string serialFileExample(const CaptionTable& captions);
 
 // Keys 1, 2, ... of the file's "SerialNo" section, trimmed, up to the first
 // missing or empty one. A missing file or section gives no numbers.
@@ -47,8 +47,8 @@ bool importSeq(OptionPages& pages, Prompts& prompts, const std::string& startDir
 // Whether the window shows chkAutoNextSn: only while there are numbers.
 bool autoNextShown(const OptionPages& pages);
 
-// Called by the write sequence after a successful write: steps to the next
-// number when the list has numbers and "Auto" is checked.
+// After a write that ended well (verified, where verify is on): steps to the
+// next number when the list has numbers and "Auto" is checked.
 void advanceSerialAfterWrite(OptionPages& pages);
 
 }  // namespace q7

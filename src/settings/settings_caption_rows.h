@@ -16,4 +16,11 @@ inline constexpr int kPttIdPauseOk = 389;
 inline constexpr int kVoxCompareVoltage = 401;
 inline constexpr int kVoxLevelSuffix = 402;
 inline constexpr int kFirstKeyFunction = 411;
+inline constexpr int kFirstDigitDelay = 245;
+inline constexpr int kSideTone = 340;
+inline constexpr int kAutoResetTimer = 345;
+inline constexpr int kInfoLine2 = 600;
+// The serial number file example: its heading and its three numbers.
+inline constexpr int kSerialExample = 601;
+inline constexpr int kSerialExampleFirst = 602;
 }  // namespace q7::row

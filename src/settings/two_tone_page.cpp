@@ -4,6 +4,7 @@
 #include "settings/two_tone_page.h"
 #include "settings/option_kinds.h"
 #include "settings/page_list.h"
+#include "settings/settings_caption_rows.h"
 #include "settings/two_tone.h"
 
 namespace q7 {
@@ -15,12 +16,12 @@ constexpr const char* kFrame = "fraSysSet7";
 const ListOption kLists[] = {
     {.control = "cboTtPreCarTime",
      .frame = kFrame,
-     .label = kTtPreCarTimeCaption,
+     .labelRow = row::kFirstDigitDelay,
      .field = {0x3E4},
      .items = {.numbers = {.first = 0, .last = 255, .scale = 20}}},
     {.control = "cboTtAutoRstTimer",
      .frame = kFrame,
-     .label = kTtAutoRstTimerCaption,
+     .labelRow = row::kAutoResetTimer,
      .field = {0x3DE},
      .items = {.firstRow = 295,
                .rowCount = 1,
@@ -28,7 +29,7 @@ const ListOption kLists[] = {
 };
 
 const FlagOption kBeep{
-    .control = "chkTtBeep", .frame = kFrame, .label = kTtBeepCaption, .field = {0x3DF, bit(0)}};
+    .control = "chkTtBeep", .frame = kFrame, .labelRow = row::kSideTone, .field = {0x3DF, bit(0)}};
 
 // Runs a function for every editable cell: grid, row 1..8, column 1..5.
 template <class Visit>

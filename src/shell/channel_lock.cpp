@@ -34,8 +34,16 @@ void ChannelLock::applyStored() {
   lockFaceOperate(lock);
 }
 
+void ChannelLock::showPassing(const std::string& text) {
+  status_.setPanelText(kNoticePanel, text);
+  passing_ = text;
+}
+
 void ChannelLock::idleCheck() {
-  if (!state_.locked() || status_.panelText(kNoticePanel) != caption(row::kReady)) return;
+  if (!state_.locked()) return;
+  const std::string shown = status_.panelText(kNoticePanel);
+  if (shown != caption(row::kReady) && (passing_.empty() || shown != passing_)) return;
+  passing_.clear();
   status_.setPanelText(kNoticePanel, caption(row::kLocked));
   indicators_.setBlinking(true);
 }

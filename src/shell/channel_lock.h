@@ -28,6 +28,9 @@ class ChannelLock {
   void toggle(const char* location);
   // Start-up: check marks and lock from the stored state, without writing it.
   void applyStored();
+  // Puts a passing message into panel 1 (how a transfer ended): while locked,
+  // the next idle check takes it for "Ready" and brings the lock's notice back.
+  void showPassing(const std::string& text);
   // Timer ticks: the 30 s idle check and the 5 s blink.
   void idleCheck();
   void blink();
@@ -40,6 +43,7 @@ class ChannelLock {
   LockIndicators& indicators_;
   EditorViews* views_ = nullptr;
   int blinkCounter_ = 0;
+  std::string passing_;
 };
 
 }  // namespace q7

@@ -118,25 +118,43 @@ void FileCommands::openFile(const std::string& requested) {
       if (!chosen || chosen->empty()) return;
       path = *chosen;
     }
-    std::vector<std::uint8_t> bytes;
     try {
-      bytes = readImageFile(path, state_.image.size());
+      showFile(path);
     } catch (const NotADataFile& notData) {
       other = notData.kind();
       return;
     }
-    state_.image.loadFileLayout(bytes);
-    if (views_) views_->showImage();
-    state_.currentDataPath = path;
-    takeUserFile();
-    showFilePath();
     markReplaced();
   });
   if (!opened || other == FileKind::kText) {
-    prompts_.tell(caption(row::kNotice), caption(row::kWrongFile), PromptIcon::Critical);
+    tellWrongFile();
   } else if (other) {
     offerImport(path, *other);
   }
+}
+
+void FileCommands::restoreDefaults() {
+  const bool opened = guard("mdifrmMain->OpenFile", [&] {
+    if (!offerToSave()) return;
+    recordEdit();
+    showFile((state_.programFolder / kDefaultsFileName).string());
+    markUnchanged();
+    recordEdit();
+  });
+  if (!opened) tellWrongFile();
+}
+
+void FileCommands::showFile(const std::string& path) {
+  const auto bytes = readImageFile(path, state_.image.size());
+  state_.image.loadFileLayout(bytes);
+  if (views_) views_->showImage();
+  state_.currentDataPath = path;
+  takeUserFile();
+  showFilePath();
+}
+
+void FileCommands::tellWrongFile() {
+  prompts_.tell(caption(row::kNotice), caption(row::kWrongFile), PromptIcon::Critical);
 }
 
 // A fleet file builds new data, a channel table goes to Import Channels.

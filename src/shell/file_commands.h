@@ -43,6 +43,10 @@ class FileCommands {
   void importFleetFile(const std::string& path);
   // A file of Open Recent: the unsaved-changes question first, then as Open.
   void openRecent(const std::string& path);
+  // Restore Default Setting: opens the defaults file beside the program as
+  // Open does, after the same offer to save, but keeps the image it replaces
+  // as the step before, so Undo takes the change back.
+  void restoreDefaults();
   void saveFile();
   // Save As; true when the file was written.
   bool saveAsFile();
@@ -89,6 +93,9 @@ class FileCommands {
   void loadTemplate(std::span<const std::uint8_t> bytes);
   void showStep(const CodeplugImage& step);
   void offerImport(const std::string& path, FileKind kind);
+  // Loads a data file into the image, shows it and names it in the status bar.
+  void showFile(const std::string& path);
+  void tellWrongFile();
   std::string caption(int row) const { return state_.caption(row); }
 
   AppState& state_;

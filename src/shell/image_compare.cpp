@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <map>
 
+#include "foundation/quiet_reports.h"
 #include "shell/codeplug_editor.h"
 #include "shell/codeplug_report.h"
 
@@ -158,6 +159,8 @@ std::vector<NamedChange> namedChanges(const ReportValue& a, const ReportValue& b
 
 ImageDifferences compareImages(const AppState& like, const CodeplugImage& before,
                                const CodeplugImage& after) {
+  // Both images, and each single byte tried, are opened only to be compared.
+  const QuietReports quiet;
   Opener opener(like);
   const ReportValue a = opener.report(before);
   const ReportValue b = opener.report(after);

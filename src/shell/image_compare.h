@@ -31,7 +31,8 @@ struct ImageDifferences {
 };
 
 // Opens both images as the desktop program opens a file, over the settings,
-// captions and template of `like`, and compares what they show.
+// captions and template of `like`, and compares what they show. Opening them
+// reports nothing to the error list.
 ImageDifferences compareImages(const AppState& like, const CodeplugImage& before,
                                const CodeplugImage& after);
 

@@ -15,7 +15,8 @@ bool swiLangFace(AppState& state, Prompts& prompts, int language) {
   guard("mdifrmMain->SwiLangFace", [&] {
     state.language = language;
     writeSetting(state.settings, key::kLanguage, std::to_string(language));
-    prompts.tell("Message", state.caption(row::kRestart), PromptIcon::Question);
+    prompts.tell(state.caption(row::kRestartTitle), state.caption(row::kRestartNotice),
+                 PromptIcon::Question);
     restart = true;
   });
   return restart;

@@ -3,6 +3,9 @@
 // lock, start-up, writing, verifying, comparing, channel tables, fleet files and help.
 namespace q7::row {
 inline constexpr int kRestart = 68;
+// The restart message and its title in the interface's language.
+inline constexpr int kRestartNotice = 605;
+inline constexpr int kRestartTitle = 606;
 inline constexpr int kExitQuestion = 73;
 inline constexpr int kNewQuestion = 74;
 inline constexpr int kSaveQuestion = 82;

@@ -1,4 +1,5 @@
 #include "foundation/error_report.h"
+#include "foundation/quiet_reports.h"
 
 #include <gtest/gtest.h>
 
@@ -70,6 +71,23 @@ TEST(ErrorReport, EachThreadKeepsItsOwnNewestReport) {
   EXPECT_NE(reporter.lastOnThisThread().find("main->x"), std::string::npos);
   reporter.forgetThisThread();
   EXPECT_EQ(reporter.lastOnThisThread(), "");
+}
+
+// Reports are dropped while the thread that makes them is quiet, and only then.
+TEST(ErrorReport, QuietReportsSilenceTheirOwnThreadOnly) {
+  ErrorReporter reporter;
+  {
+    const QuietReports quiet;
+    reporter.report("aside->a", {err::kFileNotFound, "x"});
+    { const QuietReports deeper; }
+    reporter.report("aside->b", {err::kFileNotFound, "x"});
+    std::thread([&] { reporter.report("other->c", {err::kDeviceIo, "y"}); }).join();
+  }
+  reporter.report("main->d", {err::kFileNotFound, "z"});
+  const auto lines = reporter.lines();
+  ASSERT_EQ(lines.size(), 4u);
+  EXPECT_NE(lines[1].find("other->c"), std::string::npos);
+  EXPECT_NE(lines[3].find("main->d"), std::string::npos);
 }
 
 }  // namespace

@@ -22,8 +22,8 @@ TEST(TwoTonePage, GeneralOptions) {
   EXPECT_EQ(t.shown("cboTtPreCarTime"), "60");
   EXPECT_EQ(t.shown("cboTtAutoRstTimer"), "Off");
   EXPECT_FALSE(t.pages.control("chkTtBeep").checked);
-  EXPECT_EQ(t.pages.control("cboTtPreCarTime").label, "预载波时间[毫秒]");
-  EXPECT_EQ(t.pages.control("chkTtBeep").label, "侧音");
+  EXPECT_EQ(t.pages.control("cboTtPreCarTime").labelRow, 245);
+  EXPECT_EQ(t.pages.control("chkTtBeep").labelRow, 340);
   t.chooseItem("cboTtAutoRstTimer", "12s");
   EXPECT_EQ(t.image[0x3DE], 12);
   t.pages.click("chkTtBeep", true);

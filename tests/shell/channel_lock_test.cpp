@@ -71,5 +71,26 @@ TEST_F(ChannelLockTest, IdleCheckStartsBlinkingOnlyWhenReadyIsShown) {
   EXPECT_EQ(notice(), "Ready");
 }
 
+// How a transfer ended stays until the next idle check; while locked, the
+// lock's notice then comes back and blinks. Another text put there after it
+// is left alone, and unlocked nothing comes back.
+TEST_F(ChannelLockTest, APassingMessageGivesWayToTheLockNotice) {
+  lock.showPassing("Read Successful");
+  lock.idleCheck();
+  EXPECT_EQ(notice(), "Read Successful");
+  lock.lockFaceOperate(true);
+  lock.showPassing("Write Failed");
+  status.setPanelText(kNoticePanel, "Reading...");
+  lock.idleCheck();
+  EXPECT_EQ(notice(), "Reading...");
+  lock.showPassing("Read Successful");
+  lock.idleCheck();
+  EXPECT_EQ(notice(), "Interface Locked");
+  EXPECT_TRUE(indicators.blinking);
+  lock.blink();
+  lock.blink();
+  EXPECT_EQ(notice(), "Ready");
+}
+
 }  // namespace
 }  // namespace q7

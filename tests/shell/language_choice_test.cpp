@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "foundation/setting_keys.h"
 #include "support/scripted_prompts.h"
 #include "support/temp_dir.h"
@@ -23,8 +25,26 @@ TEST(LanguageChoice, SameLanguageDoesNothingOtherIsStoredThenAnnounced) {
   EXPECT_TRUE(swiLangFace(state, prompts, kEnglish));
   EXPECT_EQ(readSetting(state.settings, key::kLanguage), "3");
   ASSERT_EQ(prompts.messages.size(), 1u);
-  EXPECT_EQ(prompts.messages[0].title, "Message");
-  EXPECT_EQ(prompts.messages[0].text, "Language has changed, you need to restart the software.");
+  EXPECT_EQ(prompts.messages[0].title, "消息");
+  EXPECT_EQ(prompts.messages[0].text, "语言已更改，需要重新启动软件。");
+}
+
+// The restart message speaks the language of the interface it is shown in.
+TEST(LanguageChoice, TheRestartMessageSpeaksTheInterfaceLanguage) {
+  const std::tuple<int, const char*, const char*> cases[] = {
+      {kTraditionalChinese, "訊息", "語言已更改，需要重新啟動軟體。"},
+      {kEnglish, "Message", "Language has changed, you need to restart the software."},
+  };
+  for (const auto& [language, title, text] : cases) {
+    AppState state;
+    state.language = language;
+    state.captions = CaptionTable(language);
+    test::ScriptedPrompts prompts;
+    EXPECT_TRUE(swiLangFace(state, prompts, kSimplifiedChinese));
+    ASSERT_EQ(prompts.messages.size(), 1u);
+    EXPECT_EQ(prompts.messages[0].title, title);
+    EXPECT_EQ(prompts.messages[0].text, text);
+  }
 }
 
 TEST(LanguageChoice, HelpDocumentPerLanguage) {

@@ -42,7 +42,7 @@ class RecordingViews : public EditorViews {
 class NoShell : public ShellCommands, public RecordingStatus {
  public:
   void newFileSol() override {}
-  void openFile(const std::string&) override {}
+  void restoreDefaults() override {}
   void useDefaultDataPath() override {}
   void toggleChannelLock() override {}
   void setMemoryViewVisible(bool) override {}

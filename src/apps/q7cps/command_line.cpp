@@ -11,7 +11,10 @@ namespace {
 constexpr int kUsageError = 2;
 // Options the application object takes itself (-platform xcb, -style fusion):
 // accepted here and left to it.
-constexpr const char* kQtOptions[] = {"platform", "style", "platformtheme", "qwindowgeometry"};
+// The copy a language change starts also gets the data file to open again and
+// the window's geometry (MainWindow::resume): accepted, not listed.
+constexpr const char* kPassedOptions[] = {"platform",        "style",  "platformtheme",
+                                          "qwindowgeometry", "reopen", "window"};
 
 CommandLine usageError(const QString& text) {
   return {.endsAtOnce = true, .exitStatus = kUsageError, .message = "q7cps: " + text};
@@ -39,7 +42,7 @@ CommandLine parseCommandLine(const QStringList& arguments) {
   parser.addPositionalArgument("FILE.dat", "A data file to open once the window has started.",
                                "[FILE.dat]");
   parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-  for (const char* name : kQtOptions) {
+  for (const char* name : kPassedOptions) {
     QCommandLineOption passed(name, "", "value");
     passed.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOption(passed);

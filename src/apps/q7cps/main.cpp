@@ -1,5 +1,12 @@
 // The desktop programming tool: one main window over the shared state.
+#include <unistd.h>
+
 #include <QApplication>
+#include <cerrno>
+#include <cstring>
+#include <iostream>
+#include <string>
+#include <vector>
 
 #include "command_line.h"
 #include "foundation/app_state.h"
@@ -8,6 +15,20 @@
 #include "pdf_command.h"
 #include "qt_translations.h"
 #include "shell/ui/main_window.h"
+
+namespace {
+
+// Replaces this process by a new copy of the program; returns only when that failed.
+int startAgain(const std::string& program, const std::vector<std::string>& arguments) {
+  std::vector<char*> argv = {const_cast<char*>(program.c_str())};
+  for (const std::string& a : arguments) argv.push_back(const_cast<char*>(a.c_str()));
+  argv.push_back(nullptr);
+  execv(program.c_str(), argv.data());
+  std::cerr << "q7cps: cannot start again: " << std::strerror(errno) << "\n";
+  return 1;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
   q7::describeProgram();
@@ -19,19 +40,33 @@ int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     return q7::writePdfFromTerminal(line.dataFile, line.pdfFile);
   }
-  QApplication app(argc, argv);
-  q7::AppState state;
-  state.useLocations(
-      q7::prepareFileLocations(QCoreApplication::applicationDirPath().toStdString()));
-  q7::QtPrompts prompts;
-  q7::MainWindow window(state, prompts);
-  prompts.setParent(&window);
-  // A failed start still shows the window, with the error list.
-  const q7::StartupOutcome outcome = window.start();
-  if (outcome == q7::StartupOutcome::CloseAtOnce) return 0;
-  q7::installQtTranslations(app, state.language);
-  window.show();
-  if (outcome == q7::StartupOutcome::Started && !line.dataFile.isEmpty())
-    window.openWhenStarted(line.dataFile.toStdString());
-  return app.exec();
+  std::string program;
+  std::vector<std::string> again;
+  int status = 0;
+  {
+    QApplication app(argc, argv);
+    q7::AppState state;
+    state.useLocations(
+        q7::prepareFileLocations(QCoreApplication::applicationDirPath().toStdString()));
+    q7::QtPrompts prompts;
+    q7::MainWindow window(state, prompts);
+    prompts.setParent(&window);
+    // A failed start still shows the window, with the error list.
+    const q7::StartupOutcome outcome = window.start();
+    if (outcome == q7::StartupOutcome::CloseAtOnce) return 0;
+    q7::installQtTranslations(app, state.language);
+    if (outcome == q7::StartupOutcome::Started) window.resume(QCoreApplication::arguments());
+    window.show();
+    if (outcome == q7::StartupOutcome::Started && !line.dataFile.isEmpty())
+      window.openWhenStarted(line.dataFile.toStdString());
+    status = app.exec();
+    program = QCoreApplication::applicationFilePath().toStdString();
+    if (const auto arguments = window.restartArguments())
+      for (const QString& a : *arguments) again.push_back(a.toStdString());
+  }
+  // After a language change the new copy starts only now, once this one has
+  // closed its windows, its port and the settings file.
+  if (!again.empty()) return startAgain(program, again);
+  return status;
+}
 }

@@ -70,8 +70,7 @@ void ChannelWindow::showModelBand(const ImageModelBand& loaded) {
 }
 
 void ChannelWindow::cmdDefSetClick() {
-  guard("frmChMem->cmdDefSet_Click",
-        [&] { shell_.openFile((state_.programFolder / kDefaultsFileName).string()); });
+  guard("frmChMem->cmdDefSet_Click", [&] { shell_.restoreDefaults(); });
 }
 
 void ChannelWindow::lblModelDblClick() {

@@ -1,6 +1,7 @@
 // The read and write buttons of the communication window: the window's side
 // of a transfer (buttons, light, stop box, busy flag, closing at the end).
 #include <QCheckBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QProgressBar>
@@ -43,10 +44,15 @@ int CommWindow::showReadWrite() {
 }
 
 // The button the user came for takes the keyboard and Enter, so the hidden
-// panel's fields never see a key.
+// panel's fields never see a key. Each opening starts as the window was
+// first made: stop box hidden and clear, light on, no progress.
 int CommWindow::showWith(QPushButton* button) {
   lastOutcome_.reset();
   lastWrite_.reset();
+  setStopBox(false, false);
+  imgGreen_->show();
+  prgCommunicate_->setValue(0);
+  lblComStatus_->clear();
   for (QPushButton* b : {cmdRead_, cmdWrite_}) {
     b->setAutoDefault(b == button);
     b->setDefault(b == button);
@@ -94,6 +100,9 @@ void CommWindow::beginSequence(QPushButton* running, QPushButton* other) {
   // stage clears a request.
   transfer_.withdrawStop();
   busy_ = true;
+  // The progress frame takes the keyboard first: a disabled button would
+  // hand it on to the next field, and a key there would change a range.
+  fraOne_->setFocus();
   // Both buttons: a second transfer started from within this one's waits
   // would interleave its frames with the running exchange.
   running->setEnabled(false);

@@ -123,7 +123,9 @@ void MemoryView::setGridMemDat() {
   });
 }
 
-// The header row starts with "Addr" above the row labels.
+// The header row starts with "Addr" above the row labels. The corner is
+// only a header row high: the label fills it without the layout's margins,
+// which would leave it no height at all.
 void MemoryView::labelCorner() {
   auto* corner = vsfgGridMemDat_->findChild<QAbstractButton*>();
   if (!corner) return;
@@ -131,7 +133,9 @@ void MemoryView::labelCorner() {
   label->setObjectName("lblAddrCorner");
   label->setAlignment(Qt::AlignCenter);
   label->setAttribute(Qt::WA_TransparentForMouseEvents);
-  (new QHBoxLayout(corner))->addWidget(label);
+  auto* layout = new QHBoxLayout(corner);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(label);
 }
 
 // Row labels ("03F0H") and cells are as wide as their texts need in the

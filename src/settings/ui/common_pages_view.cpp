@@ -16,6 +16,7 @@ namespace q7 {
 namespace {
 
 constexpr int kKeyListRows = 9;
+constexpr const char* kVoxDefault = "cmdVoxCmpDefault";
 
 std::vector<std::string> namesIn(ControlBinder& binder, const char* frame) {
   return binder.pages().controlsIn(frame);
@@ -56,21 +57,28 @@ void buildVox(ControlBinder& binder, QWidget* frame) {
   std::vector<std::string> general;
   std::vector<std::string> levels;
   for (const std::string& name : namesIn(binder, "fraSysSet3"))
-    (binder.pages().control(name).labelRow == row::kVoxCompareVoltage ? levels : general)
+    (binder.pages().control(name).labelRow == row::kVoxCompareVoltage || name == kVoxDefault
+         ? levels
+         : general)
         .push_back(name);
   const int row = addControls(binder, grid, general, 2, 0);
 
   auto* levelFrame = new QGroupBox(qs(binder.pages().captions()(row::kVoxCompareVoltage)), parent);
   auto* levelGrid = new QGridLayout(levelFrame);
   const int columns = kVoxLevels / 2;
+  std::vector<QWidget*> order;
   for (int q = 0; q < kVoxLevels; ++q) {
     const std::string name = elementName("cboVoxCmpDat", q + 1);
     auto* label = new QLabel(binder.labelText(name), levelFrame);
     label->setObjectName(qs(elementName("lblVoxCmpLevel", q)));
     levelGrid->addWidget(label, q / columns, 2 * (q % columns));
-    levelGrid->addWidget(binder.widget(name, levelFrame), q / columns, 2 * (q % columns) + 1);
+    order.push_back(binder.widget(name, levelFrame));
+    levelGrid->addWidget(order.back(), q / columns, 2 * (q % columns) + 1);
   }
-  levelGrid->addWidget(binder.widget("cmdVoxCmpDefault", levelFrame), 2, 0, 1, 2);
+  // "Default" below the levels, and after them for the Tab key too.
+  order.push_back(binder.widget(kVoxDefault, levelFrame));
+  levelGrid->addWidget(order.back(), 2, 0, 1, 2);
+  chainTabOrder(order);
   grid->addWidget(levelFrame, row, 0, 1, grid->columnCount());
 }
 

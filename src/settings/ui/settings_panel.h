@@ -29,8 +29,7 @@ class SettingsPanel : public QObject {
   ControlBinder& binder() { return binder_; }
   // InitOpt, the identifier repair and the VOX calibration check.
   OptionPagesHooks hooks();
-  // For the write sequence: after a successful write, the next serial number
-  // when "Auto" is checked.
+  // After a write that ended well: the next serial number when "Auto" is checked.
   void advanceSerialNumber();
 
  private:

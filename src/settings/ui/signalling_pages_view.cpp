@@ -1,5 +1,6 @@
 #include "settings/ui/signalling_pages_view.h"
 
+#include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -7,6 +8,7 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QTableWidget>
+#include <QtMath>
 
 #include "foundation/ui/qt_text.h"
 #include "settings/serial_numbers.h"
@@ -18,6 +20,8 @@ namespace q7 {
 namespace {
 
 constexpr const char* kAutoDialHint = "0--9, A--D, *, #";  // Label5, the same in every language
+constexpr int kSerialItemChars = 24;
+constexpr int kExampleLines = 5;
 
 std::vector<std::string> namesIn(ControlBinder& binder, const char* frame) {
   return binder.pages().controlsIn(frame);
@@ -89,15 +93,23 @@ void buildEmbeddedMsg(ControlBinder& binder, QWidget* frame) {
   grid->addWidget(binder.widget("chkAnRadioId", parent), row++, 0, 1, 4);
 
   grid->addWidget(binder.widget("cmdImportSeq", parent), row, 0);
-  grid->addWidget(binder.widget("cboImportSeq", parent), row, 1);
+  auto* serials = static_cast<QComboBox*>(binder.widget("cboImportSeq", parent));
+  // "0001 -- " and a serial number of up to 16 characters.
+  serials->setMinimumContentsLength(kSerialItemChars);
+  serials->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+  grid->addWidget(serials, row, 1);
   grid->addWidget(binder.widget("cmdSeqSwitch(0)", parent), row, 2);
   grid->addWidget(binder.widget("cmdSeqSwitch(1)", parent), row++, 3);
   QPointer<QWidget> autoNext = binder.widget("chkAutoNextSn", parent);
   grid->addWidget(autoNext, row++, 1);
 
-  QPointer<QPlainTextEdit> example = new QPlainTextEdit(qs(kSerialFileExample), parent);
+  QPointer<QPlainTextEdit> example =
+      new QPlainTextEdit(qs(binder.pages().control("txtSeqExample").text), parent);
   example->setObjectName("txtSeqExample");
   example->setReadOnly(true);
+  example->setFixedHeight(
+      qCeil(example->fontMetrics().lineSpacing() * kExampleLines +
+            2 * (example->document()->documentMargin() + example->frameWidth())));
   grid->addWidget(example, row, 1, 1, 3);
 
   // The "Auto" box shows only while there are numbers; the example is greyed meanwhile.

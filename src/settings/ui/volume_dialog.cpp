@@ -43,6 +43,10 @@ VolumeDialog::VolumeDialog(CodeplugImage& image, const CaptionTable& captions, Q
   chkVolumeIic_->setObjectName("chkVolumeIic");
   cmdDefault_->setObjectName("cmdDefault");
   cmdOK_->setObjectName("cmdOK");
+  // Enter presses OK wherever the focus is; Default, which overwrites every
+  // step, only ever by a deliberate click or Space on it.
+  cmdOK_->setDefault(true);
+  cmdDefault_->setAutoDefault(false);
   layout->addWidget(chkVolumeIic_, kVolumeSteps, 0, 1, 2);
   layout->addWidget(cmdDefault_, kVolumeSteps + 1, 0);
   layout->addWidget(cmdOK_, kVolumeSteps + 1, 1);

@@ -8,7 +8,6 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
-#include <QProcess>
 #include <QScreen>
 #include <QStatusBar>
 #include <QStyle>
@@ -148,11 +147,6 @@ struct PanelKey {
 constexpr PanelKey kPanels[] = {
     {kNoticePanel, "statusNotice"}, {kPortPanel, "statusCom"}, {kFilePanel, "statusAddress"}};
 
-void restartProgram() {
-  QProcess::startDetached(QCoreApplication::applicationFilePath(),
-                          QCoreApplication::arguments().mid(1));
-}
-
 }  // namespace
 
 MainWindow::MainWindow(AppState& state, Prompts& prompts)
@@ -160,7 +154,6 @@ MainWindow::MainWindow(AppState& state, Prompts& prompts)
       prompts_(prompts),
       files_(state, prompts, *this),
       lock_(state, *this, *this),
-      restart_(restartProgram),
       mdi_(new QMdiArea(this)),
       tmrChLock_(new QTimer(this)),
       tmrChLockBlink_(new QTimer(this)) {
@@ -242,7 +235,7 @@ void MainWindow::buildMenus() {
   // The check mark follows the lock state only, never the click itself.
   connect(lockFace, &QAction::triggered, this, [this, lockFace] {
     lockFace->setChecked(!lockFace->isChecked());
-    lock_.toggle("mdifrmMain->mnuChLock_Click");
+    toggleLock("mdifrmMain->mnuChLock_Click");
   });
   addSafeguardItems(settings);
   settings->addSeparator();
@@ -341,20 +334,15 @@ void MainWindow::setMemoryViewVisible(bool visible) {
   if (frmMemDat_) frmMemDat_->setVisible(visible);
 }
 
-// The restart loses the image, so a changed one is offered for saving first.
-void MainWindow::chooseLanguage(int language) {
-  if (language != state_.language && !files_.offerToSave()) language = state_.language;
-  setLanguageChecks(language);
-  if (!swiLangFace(state_, prompts_, language)) return;
-  restart_();
-  state_.quitWithoutAsking = true;
-  close();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
   bool accepted = state_.closing;
   guard("mdifrmMain->MDIForm_QueryUnload", [&] {
-    if (!accepted) accepted = files_.offerToSave() && confirmExit(state_, prompts_);
+    // A close of the program's own (a language change) has asked already.
+    if (!accepted)
+      accepted =
+          (state_.quitWithoutAsking || files_.offerToSave()) && confirmExit(state_, prompts_);
     if (!accepted) return;
     if (frmChMem_) frmChMem_->close();
     if (frmCommun_) frmCommun_->close();
@@ -425,7 +413,6 @@ void MainWindow::prepareCommWindow() {
   frmCommun_ = new CommWindow(state_, prompts_, *frmChMem_, this);
   TransferHooks hooks;
   hooks.commitKeyLists = [this] { commitKeyLists(optionPages_->model()); };
-  hooks.advanceSerialNumber = [this] { optionPages_->advanceSerialNumber(); };
   hooks.bandLimits = [this] { return frmChMem_->bandLimits(); };
   frmCommun_->setTransferHooks(std::move(hooks));
 }
@@ -517,7 +504,12 @@ void MainWindow::writeRadio() {
     return;
   }
   frmCommun_->showWrite();
-  if (showOutcome(row::kWriteSucceeded, row::kWriteFailed)) files_.markUnchanged();
+  const bool written = showOutcome(row::kWriteSucceeded, row::kWriteFailed);
+  // The next serial number only once the radio holds this one: the read-back
+  // compares with what was sent.
+  if (const auto& write = frmCommun_->lastWrite(); write && write->endedWell())
+    optionPages_->advanceSerialNumber();
+  if (written) files_.markUnchanged();
   reportCheckedWrite();
 }
 
@@ -528,7 +520,7 @@ bool MainWindow::showOutcome(int succeededRow, int failedRow) {
   const auto outcome = frmCommun_->lastOutcome();
   if (!outcome || *outcome == TransferOutcome::PortNotOpened) return false;
   const bool succeeded = *outcome == TransferOutcome::Succeeded;
-  setPanelText(kNoticePanel, state_.caption(succeeded ? succeededRow : failedRow));
+  lock_.showPassing(state_.caption(succeeded ? succeededRow : failedRow));
   return succeeded;
 }
 

@@ -7,6 +7,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <span>
 
 #include "foundation/app_state.h"
@@ -46,8 +47,12 @@ class MainWindow : public QMainWindow,
   // Runs the start-up sequence. After a failure only the entries that need
   // no prepared window stay enabled: Exit, About and the file menu itself.
   StartupOutcome start();
-  // Starts the program anew after a language change (replaceable for tests).
-  void setRestarter(std::function<void()> restart) { restart_ = std::move(restart); }
+  // After a start: what the arguments of a restart name (restartArguments):
+  // the data file to open again and the window's geometry.
+  void resume(const QStringList& arguments);
+  // Once the window has closed for a language change: the arguments of the
+  // new copy, which starts only after this one has ended. Empty otherwise.
+  std::optional<QStringList> restartArguments() const { return restartArguments_; }
 
   FileCommands& files() { return files_; }
   ChannelWindow* channelWindow() const { return frmChMem_; }
@@ -67,9 +72,9 @@ class MainWindow : public QMainWindow,
   void setBlinking(bool running) override;
   // ShellCommands
   void newFileSol() override { files_.newFileSol(); }
-  void openFile(const std::string& path) override { files_.openFile(path); }
+  void restoreDefaults() override;
   void useDefaultDataPath() override { files_.useDefaultDataPath(); }
-  void toggleChannelLock() override { lock_.toggle("mdifrmMain->mnuPopChLock_Click"); }
+  void toggleChannelLock() override { toggleLock("mdifrmMain->mnuPopChLock_Click"); }
   void setMemoryViewVisible(bool visible) override;
 
   void tlbMdiFrmMain_ButtonClick(const QString& key);
@@ -151,6 +156,8 @@ class MainWindow : public QMainWindow,
   bool eventFilter(QObject* watched, QEvent* event) override;
   void recordUserChange();
   void showEditState();
+  // Both lock entries: the lock, and Undo and Redo greyed while it is on.
+  void toggleLock(const char* location);
   void showTitle();
   // F1 in a window other than this one (its menu's shortcut covers this one).
   bool takeHelpKey(QEvent* event);
@@ -160,7 +167,7 @@ class MainWindow : public QMainWindow,
   Prompts& prompts_;
   FileCommands files_;
   ChannelLock lock_;
-  std::function<void()> restart_;
+  std::optional<QStringList> restartArguments_;
   QMdiArea* mdi_;
   QToolBar* toolBar_ = nullptr;
   std::map<QString, QAction*> actions_;

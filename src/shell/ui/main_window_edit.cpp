@@ -62,7 +62,19 @@ void MainWindow::recordUserChange() {
   showEditState();
 }
 
+void MainWindow::restoreDefaults() {
+  files_.restoreDefaults();
+  showEditState();
+}
+
+void MainWindow::toggleLock(const char* location) {
+  lock_.toggle(location);
+  showEditState();
+}
+
+// The locked grid and pages take no edit, and no step back or forward either.
 void MainWindow::undo() {
+  if (state_.locked()) return;
   frmChMem_->commitPendingEdit();
   files_.recordEdit();
   files_.undo();
@@ -70,13 +82,15 @@ void MainWindow::undo() {
 }
 
 void MainWindow::redo() {
+  if (state_.locked()) return;
   files_.redo();
   showEditState();
 }
 
 void MainWindow::showEditState() {
-  action("mnuUndo")->setEnabled(files_.canUndo());
-  action("mnuRedo")->setEnabled(files_.canRedo());
+  const bool editable = !state_.locked();
+  action("mnuUndo")->setEnabled(editable && files_.canUndo());
+  action("mnuRedo")->setEnabled(editable && files_.canRedo());
   showTitle();
 }
 

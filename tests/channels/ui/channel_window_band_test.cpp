@@ -118,7 +118,7 @@ TEST_F(ChannelWindowBand, OpenedImageBringsItsOwnBandWithoutANewImage) {
 
 TEST_F(ChannelWindowBand, ButtonsRestoreDefaultsAndDeleteEveryChannel) {
   child<QPushButton>("cmdDefSet")->click();
-  EXPECT_EQ(shell.opened, std::vector<std::string>{"/opt/q7/DefRadioSet.def"});
+  EXPECT_EQ(shell.defaultsRestored, 1);
   typeInto(1, 1, "446.1");
   typeInto(16, 1, "446.2");
   child<QPushButton>("cmdDelAllCh")->click();

@@ -30,7 +30,7 @@ class FakeShell : public ShellCommands, public RecordingStatus {
     for (std::size_t i = 0; i < kept.size(); ++i) state_.image[0x379 + i] = kept[i];
     if (views) views->showNewImage();
   }
-  void openFile(const std::string& path) override { opened.push_back(path); }
+  void restoreDefaults() override { ++defaultsRestored; }
   void useDefaultDataPath() override { ++defaultPaths; }
   void toggleChannelLock() override {
     state_.lockState = state_.locked() ? kUnlockedText : kLockedText;
@@ -41,7 +41,7 @@ class FakeShell : public ShellCommands, public RecordingStatus {
   EditorViews* views = nullptr;
   int newFiles = 0;
   int defaultPaths = 0;
-  std::vector<std::string> opened;
+  int defaultsRestored = 0;
   std::vector<bool> memoryView;
 
  private:

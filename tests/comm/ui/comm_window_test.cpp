@@ -5,9 +5,11 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTableWidget>
@@ -21,6 +23,7 @@
 #include "support/scripted_prompts.h"
 #include "support/shell_fakes.h"
 #include "support/temp_dir.h"
+#include "support/ui/modal_answer.h"
 
 namespace q7 {
 namespace {
@@ -216,6 +219,68 @@ TEST_F(CommWindowTest, TheSixthAndSixteenthDoubleClicksToggleThePanel) {
   EXPECT_TRUE(window.panelOpen());
   window.fraOne_DblClick();
   EXPECT_FALSE(window.panelOpen());
+}
+
+// Closed with its close box while idle, the window opens again with the stop
+// box hidden and clear and the light on, as when it was first made.
+TEST_F(CommWindowTest, EachOpeningStartsWithAClearStopBoxAndTheLightOn) {
+  SimProcess sim({"--baud", "0"});
+  usePort(sim);
+  CommWindow window(state, prompts, views);
+  auto* light = window.findChild<QLabel*>("imgGreen");
+  std::optional<test::ModalAnswer> answer(std::in_place, [&](QWidget*) {
+    QTest::mouseClick(window.findChild<QPushButton*>("cmdRead"), Qt::LeftButton);
+  });
+  window.showRead();
+  EXPECT_TRUE(light->isHidden()) << "a transfer ends with the light off";
+  answer.emplace([](QWidget* modal) { modal->close(); });
+  window.showRead();
+  EXPECT_TRUE(window.stopBox()->isChecked());
+  bool stopBoxShown = true, stopBoxChecked = true, lightOn = false, stopRequested = true;
+  answer.emplace([&](QWidget* modal) {
+    stopBoxShown = window.stopBox()->isVisible();
+    stopBoxChecked = window.stopBox()->isChecked();
+    lightOn = light->isVisible();
+    stopRequested = window.transfer().stopRequested();
+    QTest::keyClick(modal, Qt::Key_Escape);
+  });
+  window.showRead();
+  ASSERT_TRUE(answer->answered());
+  EXPECT_FALSE(stopBoxShown);
+  EXPECT_FALSE(stopBoxChecked);
+  EXPECT_TRUE(lightOn);
+  EXPECT_FALSE(stopRequested);
+}
+
+// With the hidden panel open, a read takes the focus from the disabled
+// buttons to the progress frame; a key typed then changes no range.
+TEST_F(CommWindowTest, DuringATransferTheFocusRestsWhereNoTextIsTaken) {
+  SimProcess sim({"--baud", "0"});
+  usePort(sim);
+  CommWindow window(state, prompts, views);
+  QPointer<QWidget> focusWhileBusy;
+  QTimer watch;
+  QObject::connect(&watch, &QTimer::timeout, [&] {
+    if (!window.busy()) return;
+    watch.stop();
+    focusWhileBusy = QApplication::focusWidget();
+    if (focusWhileBusy) QTest::keyClicks(focusWhileBusy, "7");
+  });
+  bool panelOpened = false;
+  const test::ModalAnswer answer([&](QWidget*) {
+    auto* frame = window.findChild<QGroupBox*>("fraOne");
+    for (int i = 0; i < 6; ++i) QTest::mouseDClick(frame, Qt::LeftButton);
+    panelOpened = window.panelOpen();
+    watch.start(1);
+    QTest::mouseClick(window.findChild<QPushButton*>("cmdRead"), Qt::LeftButton);
+  });
+  window.showRead();
+  ASSERT_TRUE(panelOpened);
+  ASSERT_NE(focusWhileBusy, nullptr);
+  EXPECT_EQ(focusWhileBusy->objectName(), "fraOne");
+  EXPECT_EQ(state.settings.read("Setting", "ReadStartAddr", "none"), "none");
+  EXPECT_EQ(state.ranges.readStart, 0);
+  EXPECT_EQ(views.count("show"), 1);
 }
 
 TEST_F(CommWindowTest, AddressFieldsAreStoredAsTypedAndReadAsHex) {

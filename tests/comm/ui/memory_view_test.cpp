@@ -283,6 +283,11 @@ TEST_F(MemoryViewTest, HeaderLabelsAndAllSixteenColumnsAreShownWhole) {
   ASSERT_NE(corner, nullptr);
   EXPECT_EQ(corner->text(), "Addr");
   EXPECT_TRUE(corner->isVisible());
+  // On screen: the label has room for its text inside the corner.
+  const QSize text = corner->fontMetrics().size(0, "Addr");
+  const QRect room = corner->visibleRegion().boundingRect();
+  EXPECT_GE(room.width(), text.width());
+  EXPECT_GE(room.height(), text.height());
   const QFontMetrics metrics(view.grid()->verticalHeader()->font());
   EXPECT_LT(metrics.horizontalAdvance("03F0H"), view.grid()->verticalHeader()->width());
   const QRect viewport = view.grid()->viewport()->rect();

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -18,6 +19,7 @@
 #include <memory>
 
 #include "foundation/ui/qt_text.h"
+#include "support/ui/window_focus.h"
 
 namespace q7 {
 namespace {
@@ -52,6 +54,27 @@ struct PagesWindow {
     return widget;
   }
 };
+
+// Tab follows what the eye sees: the ">>" button right after the volume list
+// it serves, "Default" right after the ten VOX levels.
+TEST(CommonPagesView, TabGoesFromEachListToTheButtonBesideIt) {
+  PagesWindow w;
+  w.pages.initOpt();
+  const std::pair<const char*, const char*> steps[] = {
+      {"cboTwoWayVolumeLevel", "cmdTwoWayVolSet"},
+      {"cboVoxCmpDat(10)", "cmdVoxCmpDefault"},
+  };
+  for (const auto& [from, to] : steps) {
+    auto* start = w.find<QWidget>(from);
+    for (int i = 0; i < w.tabs.count(); ++i)
+      if (w.tabs.widget(i)->isAncestorOf(start)) w.tabs.setCurrentIndex(i);
+    ASSERT_TRUE(test::activate(&w.tabs));
+    start->setFocus();
+    QTest::keyClick(start, Qt::Key_Tab);
+    ASSERT_NE(QApplication::focusWidget(), nullptr) << from;
+    EXPECT_EQ(QApplication::focusWidget()->objectName().toStdString(), to) << from;
+  }
+}
 
 TEST(CommonPagesView, EveryControlHasItsWidgetInItsFrame) {
   PagesWindow w;

@@ -73,6 +73,25 @@ TEST_F(VolumeDialogTest, UserChoicesGoStraightIntoTheImage) {
   EXPECT_EQ(image[0x1AB], 0xFF);
 }
 
+// Enter, wherever the focus is, presses OK and keeps the steps chosen; it
+// never presses Default, which would overwrite them all.
+TEST_F(VolumeDialogTest, EnterPressesOkNeverDefault) {
+  VolumeDialog dialog(image, captions);
+  const char* const focused[] = {"cboVolumeDat(2)", "cboVolumeDat(10)", "chkVolumeIic",
+                                 "cmdDefault"};
+  for (const char* name : focused) {
+    SCOPED_TRACE(name);
+    dialog.show();
+    chooseWithKeys(child<QComboBox>(dialog, "cboVolumeDat(2)"), 5);
+    QWidget* widget = child<QWidget>(dialog, name);
+    widget->setFocus();
+    QTest::keyClick(widget, Qt::Key_Return);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(image[0x1A2], 5);  // position 5, not the factory step
+  }
+}
+
 class PttIdPauseDialogTest : public ::testing::Test {
  protected:
   QCheckBox* box(QWidget& dialog, int i) {

@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -83,6 +84,43 @@ TEST_F(SignallingPagesViewTest, DtmfFramesShowTheLoadedOptions) {
   EXPECT_FALSE(child<QComboBox>(dtmf, "cboDtmfCloseSort")->isEnabled());
   QTest::mouseClick(child<QPushButton>(dtmf, "cmdPttIdPauseChSet"), Qt::LeftButton);
   EXPECT_EQ(pauseDialogs, 1);
+}
+
+// Tab goes down the encode frame's lists to the PTT ID pause button, which
+// has a row of its own, and on to the frame's check boxes.
+TEST_F(SignallingPagesViewTest, ThePauseButtonHasItsOwnRowAndFollowsTheListsForTab) {
+  pages.initOpt();
+  ASSERT_TRUE(test::activate(&dtmf));
+  auto* frame = child<QGroupBox>(dtmf, "fraDtmfEnc");
+  auto* button = child<QPushButton>(dtmf, "cmdPttIdPauseChSet");
+  QComboBox* last = nullptr;
+  for (auto* list : frame->findChildren<QComboBox*>()) {
+    EXPECT_GE(button->y(), list->geometry().bottom()) << list->objectName().toStdString();
+    if (!last || list->y() > last->y() || (list->y() == last->y() && list->x() > last->x()))
+      last = list;
+  }
+  ASSERT_NE(last, nullptr);
+  last->setFocus();
+  QTest::keyClick(last, Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget(), button);
+  QTest::keyClick(button, Qt::Key_Tab);
+  EXPECT_TRUE(qobject_cast<QCheckBox*>(QApplication::focusWidget()));
+  EXPECT_TRUE(frame->isAncestorOf(QApplication::focusWidget()));
+}
+
+// The serial list is wide enough for its items, and the example shows its five lines.
+TEST_F(SignallingPagesViewTest, SerialListAndExampleShowTheirWholeText) {
+  pages.initOpt();
+  const auto file = dir / "sn.ini";
+  std::ofstream(file) << "[SerialNo]\n1=SN0001-2026-ABCD\n";
+  prompts.fileNames.push_back(file.string());
+  ASSERT_TRUE(test::activate(&embedded));
+  QTest::mouseClick(child<QPushButton>(embedded, "cmdImportSeq"), Qt::LeftButton);
+  auto* list = child<QComboBox>(embedded, "cboImportSeq");
+  ASSERT_EQ(list->currentText(), "0001 -- SN0001-2026-ABCD");
+  EXPECT_GE(list->width(), list->fontMetrics().horizontalAdvance(list->currentText()) + 16);
+  auto* example = child<QPlainTextEdit>(embedded, "txtSeqExample");
+  EXPECT_GE(example->viewport()->height(), 5 * example->fontMetrics().lineSpacing());
 }
 
 TEST_F(SignallingPagesViewTest, TypedCodesAreFilteredLimitedAndStored) {
@@ -183,7 +221,7 @@ TEST_F(SignallingPagesViewTest, TwoToneGridsShowAndStoreRecords) {
   image[0x2C0 + 2] = 0xC8;  // record 9's duration, out of range
   typeIntoCell(first, 6, 1, "288.5");
   EXPECT_EQ(image[0x2C0 + 2], 15);
-  EXPECT_EQ(child<QCheckBox>(twoTone, "chkTtBeep")->text(), "侧音");
+  EXPECT_EQ(child<QCheckBox>(twoTone, "chkTtBeep")->text(), "Side Tone");
 }
 
 TEST_F(SignallingPagesViewTest, SerialNumbersImportStepAndFillInformationLineOne) {
@@ -230,6 +268,48 @@ TEST_F(SignallingPagesViewTest, PastedInformationLineIsCutToSixteenRadioCharacte
   EXPECT_EQ(child<QLineEdit>(embedded, "txtInfo(1)")->text(), "ABCDEFGHIJKLMNO");
   EXPECT_EQ(image.word(0x302), 'A');
   EXPECT_EQ(image.word(0x31E), 'O');
+}
+
+// The two-tone page's labels, information line 2's label and the serial file
+// example read in the interface's language, Traditional Chinese in its own
+// characters.
+TEST(SignallingPagesView, TextsADealerReadsSpeakTheInterfaceLanguage) {
+  struct Case {
+    int language;
+    std::vector<QString> labels;
+    const char* sideTone;
+    const char* example;
+  };
+  const Case cases[] = {
+      {kSimplifiedChinese,
+       {"预载波时间[毫秒]", "自动复位定时器", "信息2"},
+       "侧音",
+       "序列号示例:\n[SerialNo]\n1=第一个序列号\n2=第二个序列号\n3=第三个序列号\n"},
+      {kTraditionalChinese,
+       {"預載波時間[毫秒]", "自動復位計時器", "信息2"},
+       "側音",
+       "序列號示例:\n[SerialNo]\n1=第一個序列號\n2=第二個序列號\n3=第三個序列號\n"},
+      {kEnglish,
+       {"First Digit Delay Time[ms]", "Auto Reset Timer", "Message 2"},
+       "Side Tone",
+       "SN Example:\n[SerialNo]\n1=SN First\n2=SN Second\n3=SN Third\n"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.language);
+    CodeplugImage image;
+    CaptionTable captions(c.language);
+    OptionPages pages(image, captions, kPages);
+    ControlBinder binder(pages);
+    QWidget dtmf, twoTone, embedded;
+    buildSignallingPages(binder, {&dtmf, &twoTone, &embedded}, {});
+    QStringList shown;
+    for (QWidget* frame : {&twoTone, &embedded})
+      for (const QLabel* label : frame->findChildren<QLabel*>()) shown << label->text();
+    for (const QString& label : c.labels) EXPECT_TRUE(shown.contains(label)) << label.toStdString();
+    EXPECT_EQ(child<QCheckBox>(twoTone, "chkTtBeep")->text(), QString::fromUtf8(c.sideTone));
+    EXPECT_EQ(child<QPlainTextEdit>(embedded, "txtSeqExample")->toPlainText(),
+              QString::fromUtf8(c.example));
+  }
 }
 
 TEST(SignallingPagesView, PagesFitTheWidthOfASmallScreenInEveryLanguage) {

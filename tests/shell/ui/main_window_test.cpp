@@ -7,21 +7,27 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTableView>
+#include <QTableWidget>
+#include <QTest>
 #include <QToolBar>
 #include <fstream>
+#include <tuple>
 
 #include "channels/ui/channel_grid_view.h"
 #include "channels/ui/channel_window.h"
 #include "foundation/error_report.h"
 #include "foundation/setting_keys.h"
 #include "shell/ui/about_box.h"
+#include "shell/ui/compare_window.h"
 #include "shell/ui/error_list_window.h"
 #include "support/scripted_prompts.h"
 #include "support/shipped_program.h"
 #include "support/temp_dir.h"
+#include "support/ui/modal_answer.h"
 
 namespace q7 {
 namespace {
@@ -38,7 +44,6 @@ class MainWindowTest : public ::testing::Test {
   std::unique_ptr<MainWindow> startIn(int language) {
     shipped({{"FirRun", "0"}, {"COM", "4"}, {"Language", std::to_string(language)}});
     auto window = std::make_unique<MainWindow>(state, prompts);
-    window->setRestarter([this] { ++restarts; });
     EXPECT_EQ(window->start(), StartupOutcome::Started);
     return window;
   }
@@ -47,7 +52,6 @@ class MainWindowTest : public ::testing::Test {
   test::TempDir dir;
   AppState state;
   test::ScriptedPrompts prompts;
-  int restarts = 0;
 };
 
 TEST_F(MainWindowTest, CaptionsInEachLanguage) {
@@ -135,7 +139,7 @@ TEST_F(MainWindowTest, LanguageChangeStoresRestartsAndClosesWithoutAsking) {
   auto w = startIn(1);
   w->show();
   w->action("mnuLangSel0")->trigger();
-  EXPECT_EQ(restarts, 0);
+  EXPECT_FALSE(w->restartArguments());
   EXPECT_TRUE(prompts.messages.empty());
   EXPECT_TRUE(w->action("mnuLangSel0")->isChecked());
 
@@ -143,7 +147,7 @@ TEST_F(MainWindowTest, LanguageChangeStoresRestartsAndClosesWithoutAsking) {
   EXPECT_EQ(readSetting(ProfileFile(dir / "corvane.def"), key::kLanguage), "3");
   ASSERT_EQ(prompts.messages.size(), 1u);
   EXPECT_EQ(prompts.messages[0].text, "Language has changed, you need to restart the software.");
-  EXPECT_EQ(restarts, 1);
+  EXPECT_TRUE(w->restartArguments());
   EXPECT_TRUE(prompts.questions.empty());
   EXPECT_FALSE(w->isVisible());
   EXPECT_TRUE(w->action("mnuLangSel2")->isChecked());
@@ -221,6 +225,42 @@ TEST_F(MainWindowTest, SettingsNotPreparedYetCloseAtOnceWithoutAWindow) {
   EXPECT_EQ(w.start(), StartupOutcome::CloseAtOnce);
   EXPECT_EQ(w.findChild<ErrorListWindow*>(), nullptr);
   EXPECT_EQ(readSetting(ProfileFile(dir / "corvane.def"), key::kFirRunCheck), "1");
+}
+
+// A file opened only to be compared reports nothing to the error list.
+TEST_F(MainWindowTest, CompareWithFileReportsNothingTheDealerDidNotDo) {
+  auto w = startIn(3);
+  prompts.fileNames = {(std::filesystem::path(Q7_DATA_DIR) / "Data" / "Sample.dat").string()};
+  w->action("mnuCompare")->trigger();
+  ASSERT_NE(w->compareWindow(), nullptr);
+  EXPECT_NE(w->compareWindow()->list()->toPlainText().indexOf("channel 1 RX frequency"), -1);
+  EXPECT_TRUE(errorReporter().lines().empty());
+  EXPECT_EQ(w->findChild<ErrorListWindow*>(), nullptr);
+  state.closing = true;
+}
+
+// Help -> About names the product as the window title does, in each language.
+TEST_F(MainWindowTest, AboutNamesTheProductAsTheTitleDoes) {
+  const std::tuple<int, const char*, const char*> cases[] = {
+      {1, "TARN Q7系列对讲机编程软件", "用于TARN Q7"},
+      {2, "TARN Q7系列對講機編程軟體", "用於TARN Q7"},
+      {3, "TARN Q7 Radio Programming Software", "For TARN Q7"},
+  };
+  for (const auto& [language, title, useRange] : cases) {
+    auto w = startIn(language);
+    QString shownTitle, shownRange;
+    const test::ModalAnswer answer([&](QWidget* box) {
+      shownTitle = box->findChild<QLabel*>("lblTitle")->text();
+      shownRange = box->findChild<QLabel*>("lblUseRange")->text();
+      QTest::mouseClick(box->findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
+    });
+    w->action("mnuAboutSoft")->trigger();
+    EXPECT_TRUE(answer.answered()) << language;
+    EXPECT_EQ(shownTitle, QString::fromUtf8(title));
+    EXPECT_EQ(shownRange, QString::fromUtf8(useRange));
+    EXPECT_TRUE(shownTitle.startsWith(w->windowTitle()));
+    state.closing = true;
+  }
 }
 
 TEST(AboutBox, TextsAndFontsPerLanguage) {

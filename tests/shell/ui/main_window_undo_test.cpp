@@ -2,7 +2,7 @@
 // user uses: typing into the grid, keys on an option list, a dialog opened
 // from an option page, the Delete All button, the band list; Ctrl+Z, Ctrl+Y
 // and the Edit menu; the title's asterisk while the image differs from the
-// file last opened or saved.
+// file last opened or saved; what a language change does with unsaved work.
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -194,6 +194,116 @@ TEST_F(MainWindowUndoTest, StepsGoBackOneAtATimeAndASaveClearsOnlyTheAsterisk) {
   shortcut(Qt::Key_Z);
   EXPECT_TRUE(sameFiledBytes(shown(), opened));
   EXPECT_FALSE(window->action("mnuUndo")->isEnabled());
+}
+
+const char* const kSaveQuestion = "TempData has changed,Do you want to save it now?";
+
+// Restore Default Setting replaces the image as Open does: a changed image is
+// offered for saving first, and the change is one step Undo takes back.
+TEST_F(MainWindowUndoTest, RestoreDefaultSettingAsksFirstAndUndoTakesItBack) {
+  openSample();
+  typeIntoCell(1, 1, "440");
+  const CodeplugImage edited = shown();
+  auto* restore = child<QPushButton>("cmdDefSet");
+
+  prompts.answers = {true};  // save first, then cancel the file dialog
+  QTest::mouseClick(restore, Qt::LeftButton);
+  settle();
+  ASSERT_EQ(prompts.questions.size(), 1u);
+  EXPECT_EQ(prompts.questions[0].text, kSaveQuestion);
+  EXPECT_TRUE(sameFiledBytes(shown(), edited)) << "a cancelled save stops it";
+
+  prompts.answers = {false};
+  QTest::mouseClick(restore, Qt::LeftButton);
+  settle();
+  ASSERT_EQ(prompts.questions.size(), 2u);
+  const CodeplugImage defaults = shown();
+  EXPECT_FALSE(sameFiledBytes(defaults, edited));
+  EXPECT_EQ(window->windowTitle(), kTitle);
+
+  shortcut(Qt::Key_Z);
+  EXPECT_TRUE(sameFiledBytes(shown(), edited));
+  EXPECT_EQ(window->windowTitle(), kChangedTitle);
+  shortcut(Qt::Key_Y);
+  EXPECT_TRUE(sameFiledBytes(shown(), defaults));
+  shortcut(Qt::Key_Z);
+
+  prompts.questions.clear();
+  window->close();
+  ASSERT_FALSE(prompts.questions.empty());
+  EXPECT_EQ(prompts.questions[0].text, kSaveQuestion) << "the work taken back is offered at exit";
+}
+
+// While the interface is locked Undo and Redo are greyed and their keys do nothing.
+TEST_F(MainWindowUndoTest, UndoAndRedoLeaveALockedImageAlone) {
+  openSample();
+  const CodeplugImage opened = shown();
+  typeIntoCell(1, 1, "440");
+  shortcut(Qt::Key_Z);
+  typeIntoCell(2, 1, "441");
+  const CodeplugImage edited = shown();
+
+  window->action("mnuLockFace")->trigger();
+  EXPECT_FALSE(window->action("mnuUndo")->isEnabled());
+  EXPECT_FALSE(window->action("mnuRedo")->isEnabled());
+  shortcut(Qt::Key_Z);
+  clickEditEntry("mnuUndo");
+  EXPECT_TRUE(sameFiledBytes(shown(), edited));
+
+  window->action("mnuLockFace")->trigger();
+  EXPECT_TRUE(window->action("mnuUndo")->isEnabled());
+  shortcut(Qt::Key_Z);
+  EXPECT_TRUE(sameFiledBytes(shown(), opened));
+  window->action("mnuLockFace")->trigger();
+  shortcut(Qt::Key_Y);
+  EXPECT_TRUE(sameFiledBytes(shown(), opened)) << "Redo, locked";
+}
+
+// A language change after an edit asks once; No closes the window with the
+// new copy's arguments, which open the saved file again in the same window.
+TEST_F(MainWindowUndoTest, ALanguageChangeAsksOnceAndTheNewCopyReopensTheFile) {
+  openSample();
+  const CodeplugImage saved = shown();
+  typeIntoCell(1, 1, "440");
+  window->show();
+  window->resize(900, 650);
+  const QSize size = window->size();
+  prompts.answers = {false};
+  window->action("mnuLangSel0")->trigger();
+  ASSERT_EQ(prompts.questions.size(), 1u);
+  EXPECT_EQ(prompts.questions[0].text, kSaveQuestion);
+  EXPECT_FALSE(window->isVisible());
+  const auto arguments = window->restartArguments();
+  ASSERT_TRUE(arguments);
+
+  AppState again;
+  again.programFolder = dir.path();
+  test::ScriptedPrompts answers;
+  MainWindow next(again, answers);
+  ASSERT_EQ(next.start(), StartupOutcome::Started);
+  next.resume(*arguments);
+  EXPECT_EQ(again.language, kSimplifiedChinese);
+  EXPECT_EQ(again.currentDataPath, sample);
+  EXPECT_TRUE(sameFiledBytes(next.files().pendingImage(), saved));
+  EXPECT_EQ(next.size(), size);
+  EXPECT_TRUE(answers.questions.empty());
+  again.closing = true;
+}
+
+// Yes and a cancelled Save As keep the language and the window: no restart.
+TEST_F(MainWindowUndoTest, ALanguageChangeWhoseSaveIsCancelledChangesNothing) {
+  openSample();
+  typeIntoCell(1, 1, "440");
+  window->show();
+  prompts.answers = {true};
+  window->action("mnuLangSel0")->trigger();
+  EXPECT_EQ(prompts.questions.size(), 1u);
+  EXPECT_TRUE(prompts.messages.empty());
+  EXPECT_FALSE(window->restartArguments());
+  EXPECT_TRUE(window->isVisible());
+  EXPECT_EQ(state.settings.read("Setting", "Language", ""), "3");
+  EXPECT_TRUE(window->action("mnuLangSel2")->isChecked());
+  EXPECT_FALSE(window->action("mnuLangSel0")->isChecked());
 }
 
 TEST_F(MainWindowUndoTest, TheEditMenuComesAfterFileWithItsShortcuts) {
