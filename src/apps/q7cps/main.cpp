@@ -1,14 +1,16 @@
 // The desktop programming tool: one main window over the shared state.
 #include <QApplication>
 
+#include "app_identity.h"
 #include "foundation/app_state.h"
 #include "foundation/ui/qt_prompts.h"
-#include "foundation/ui/standard_folders.h"
+#include "foundation/user_folders.h"
 #include "qt_translations.h"
 #include "shell/ui/main_window.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
+  q7::setApplicationIdentity(app);
   q7::AppState state;
   state.useLocations(
       q7::prepareFileLocations(QCoreApplication::applicationDirPath().toStdString()));
