@@ -2,10 +2,11 @@
 #   cmake -DSRC=<folder holding foundation/, channels/, ...> -P check_layers.cmake
 #
 # A file may include its own folder and the folders of lower levels, never a
-# folder of its own level or above. Outside ui/ folders and apps/, a file
-# includes neither a ui/ header nor a Qt header, so the radio logic builds and
-# is tested without Qt. A file in a folder the levels do not name is refused,
-# so a new folder is placed on purpose.
+# folder of its own level or above. Outside ui/ folders and the desktop
+# program (apps/q7cps), a file includes neither a ui/ header nor a Qt header,
+# so the radio logic, q7cli and q7sim build and are tested without Qt. A file
+# in a folder the levels do not name is refused, so a new folder is placed on
+# purpose.
 #
 # Prints one line per wrong include and fails when there is any.
 cmake_minimum_required(VERSION 3.25)
@@ -49,12 +50,12 @@ function(q7_check_include path line fault_list)
   q7_place("${path}" file)
   set(found ${${fault_list}})
   set(may_use_qt FALSE)
-  if(file_UI OR file_TOP STREQUAL "apps")
+  if(file_UI OR path MATCHES "^apps/q7cps/")
     set(may_use_qt TRUE)
   endif()
   if(line MATCHES "^#[ \t]*include[ \t]*<(Q[A-Za-z0-9_]*)")
     if(NOT may_use_qt)
-      list(APPEND found "${path}: includes <${CMAKE_MATCH_1}>, a Qt header outside ui/")
+      list(APPEND found "${path}: includes <${CMAKE_MATCH_1}>, a Qt header outside ui/ and the desktop program")
     endif()
   elseif(line MATCHES "^#[ \t]*include[ \t]*\"([^\"]+/[^\"]+)\"")
     set(target "${CMAKE_MATCH_1}")
@@ -64,7 +65,7 @@ function(q7_check_include path line fault_list)
     elseif(NOT inc_TOP STREQUAL file_TOP AND NOT inc_LEVEL LESS file_LEVEL)
       list(APPEND found "${path}: includes \"${target}\" from a level not below it")
     elseif(inc_UI AND NOT may_use_qt)
-      list(APPEND found "${path}: includes \"${target}\", a ui/ header outside ui/")
+      list(APPEND found "${path}: includes \"${target}\", a ui/ header outside ui/ and the desktop program")
     endif()
   endif()
   set(${fault_list} "${found}" PARENT_SCOPE)

@@ -6,9 +6,9 @@ set(Q7_MAN_DIR ${CMAKE_BINARY_DIR}/man)
 # q7_man_page(<program target> NAME "<one line for NAME>" [INCLUDE <file>]
 #             [HELP_OPTION <option>])
 # Builds ${CMAKE_BINARY_DIR}/man/<program>.1 with every build of the program
-# and installs it into section 1. INCLUDE adds help2man's sections of a file
-# ([DESCRIPTION], [EXAMPLES], [SEE ALSO], ...); HELP_OPTION is the option
-# that prints the whole help (default --help).
+# for packaging/install.cmake to install into section 1. INCLUDE adds
+# help2man's sections of a file ([DESCRIPTION], [EXAMPLES], [SEE ALSO], ...);
+# HELP_OPTION is the option that prints the whole help (default --help).
 function(q7_man_page target)
   cmake_parse_arguments(PARSE_ARGV 1 arg "" "NAME;INCLUDE;HELP_OPTION" "")
   if(NOT arg_HELP_OPTION)
@@ -30,5 +30,6 @@ function(q7_man_page target)
     COMMENT "Making the man page ${target}.1 from ${target} ${arg_HELP_OPTION}"
     VERBATIM)
   add_custom_target(${target}_man ALL DEPENDS ${page})
-  install(FILES ${page} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+  # packaging/install.cmake installs it, compressed, with its program's package.
+  set_property(GLOBAL APPEND PROPERTY Q7_MAN_PAGES ${page})
 endfunction()

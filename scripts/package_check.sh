@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
-# Checks the Debian package as a dealer would meet it (run as root on a Debian 12
-# test machine; CI does not run it): builds it with cpack, installs it, and as a
-# fresh non-root user starts q7cps with its desktop entry's command on a virtual
-# display, reads a simulated radio (Ctrl+R, Enter) and saves the data file
-# (Ctrl+S, Enter on the question whether to save, a name typed into Save As). Screenshots go to $OUT.
-# The package is removed at the end.
+# Checks the Debian packages as a dealer would meet them (run as root on a Debian
+# 12 test machine; CI does not run it): builds them with cpack, checks that the
+# tools package alone would bring no Qt library, installs both, and as a fresh
+# non-root user on a virtual display opens a data file the desktop's way (gio
+# open, which follows the data-file type to the desktop entry), then starts
+# q7cps with its desktop entry's command, reads a simulated radio (Ctrl+R,
+# Enter) and saves the data file (Ctrl+S, Enter on the question whether to
+# save, a name typed into Save As). Screenshots go to $OUT. The packages are
+# removed at the end.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 OUT=${OUT:-/tmp/q7cps-package-check}
@@ -13,10 +16,16 @@ home=/home/$user
 
 scripts/setup.sh
 apt-get install -y -qq --no-install-recommends xdotool imagemagick >/dev/null
-(cd build && cpack -G DEB >/dev/null)
-deb=$(ls "$PWD"/build/q7cps_*_amd64.deb | head -1)
-apt-get install -y -qq "$deb" >/dev/null
-trap 'pkill -u "$user" q7sim || true; apt-get remove -y -qq q7cps >/dev/null' EXIT
+(cd build && rm -f ./*.deb && cpack -G DEB >/dev/null)
+tools=$(ls "$PWD"/build/q7cps-tools_*_amd64.deb)
+gui=$(ls "$PWD"/build/q7cps_*_amd64.deb)
+if apt-get install --simulate "$tools" | grep -i '^Inst .*qt'; then
+  echo "FAIL: the tools package alone brings Qt"
+  exit 1
+fi
+echo "ok: the tools package alone brings no Qt ($(dpkg-deb -f "$tools" Depends))"
+apt-get install -y -qq "$tools" "$gui" >/dev/null
+trap 'pkill -u "$user" q7sim || true; apt-get remove -y -qq q7cps q7cps-tools >/dev/null' EXIT
 id "$user" >/dev/null 2>&1 || useradd -m "$user"
 rm -rf "$OUT" && mkdir -p "$OUT" && chmod 777 "$OUT"
 as_user() { runuser -u "$user" -- env -i HOME="$home" PATH=/usr/bin:/bin LANG=C.UTF-8 "$@"; }
@@ -32,7 +41,17 @@ as_user q7sim --link "$home/radio" --image /usr/share/q7cps/Data/Sample.dat >/de
 
 for _ in $(seq 50); do [ -e "$home/radio" ] && break; sleep 0.1; done
 
-command=$(sed -n 's/^Exec=//p' /usr/share/applications/q7cps.desktop)
+# Opening a data file from the desktop starts q7cps on it.
+cp /usr/share/q7cps/Data/Sample.dat "$home/radio-opened.dat"
+chown "$user:" "$home/radio-opened.dat"
+opened=$(as_user xvfb-run -a -s "-screen 0 1280x1024x24" bash -c "
+  gio open $home/radio-opened.dat
+  for _ in \$(seq 100); do xdotool search --name 'TARN Q7' >/dev/null && break; sleep 0.1; done
+  sleep 3; import -window root $OUT/0-opened-from-desktop.png
+  pgrep -a -u $user q7cps; pkill -u $user q7cps")
+echo "started: $opened"
+
+command=$(sed -n 's/^Exec=//; s/ %f$//p' /usr/share/applications/org.q7cps.q7cps.desktop)
 as_user xvfb-run -a -s "-screen 0 1280x1024x24" bash -c "
   $command & app=\$!
   sleep 6; import -window root $OUT/1-started.png
@@ -48,6 +67,7 @@ as_user xvfb-run -a -s "-screen 0 1280x1024x24" bash -c "
 
 fail=0
 check() { if eval "$2"; then echo "ok: $1"; else echo "FAIL: $1"; fail=1; fi; }
+check "gio open started q7cps on the data file" "grep -q 'q7cps $home/radio-opened.dat' <<<'$opened'"
 check "the settings were stored (FirRun 0)" "grep -q '^FirRun=0' '$settings'"
 check "the data folder is in the user's documents" "test -d '$home/Documents/q7cps'"
 check "the data file was saved" "test -s '$home/Documents/q7cps/radio.dat'"

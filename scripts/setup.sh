@@ -6,7 +6,8 @@ cd "$(dirname "$0")/.."
 
 packages=(cmake ninja-build g++ qt6-base-dev qt6-serialport-dev libgl-dev libgtest-dev libcli11-dev
           nlohmann-json3-dev fonts-noto-cjk qt6-translations-l10n xvfb dpkg-dev clang
-          libclang-rt-14-dev ccache poppler-utils help2man)
+          libclang-rt-14-dev ccache poppler-utils help2man lintian appstream desktop-file-utils
+          shared-mime-info libglib2.0-bin)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -19,7 +19,10 @@ set(cases
   "comm/ui/window.cpp|#include <QWidget>|"
   "shell/startup.cpp|#include \"settings/page.h\"|"
   "settings/page.cpp|#include \"settings/ui/view.h\"|settings/page.cpp: includes \"settings/ui/view.h\", a ui/ header outside ui/"
-  "apps/q7cli/main.cpp|#include \"foundation/ui/standard_folders.h\"|"
+  "apps/q7cps/main.cpp|#include \"foundation/ui/qt_prompts.h\"|"
+  "apps/q7cps/main.cpp|#include <QApplication>|"
+  "apps/q7cli/main.cpp|#include \"foundation/ui/qt_prompts.h\"|apps/q7cli/main.cpp: includes \"foundation/ui/qt_prompts.h\", a ui/ header outside ui/ and the desktop program"
+  "apps/q7sim/main.cpp|#include <QCoreApplication>|apps/q7sim/main.cpp: includes <QCoreApplication>, a Qt header outside ui/ and the desktop program"
   "shell/editor.cpp|#include \"shipped/corvane.def.inc\"|")
 
 set(index 0)

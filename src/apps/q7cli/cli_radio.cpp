@@ -11,7 +11,7 @@
 #include "foundation/bounded_file.h"
 #include "foundation/error_report.h"
 #include "foundation/setting_keys.h"
-#include "foundation/ui/standard_folders.h"
+#include "foundation/user_folders.h"
 
 namespace q7::cli {
 namespace {

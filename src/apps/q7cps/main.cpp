@@ -8,10 +8,11 @@
 #include <string>
 #include <vector>
 
+#include "app_identity.h"
 #include "command_line.h"
 #include "foundation/app_state.h"
 #include "foundation/ui/qt_prompts.h"
-#include "foundation/ui/standard_folders.h"
+#include "foundation/user_folders.h"
 #include "pdf_command.h"
 #include "qt_translations.h"
 #include "shell/ui/main_window.h"
@@ -45,6 +46,7 @@ int main(int argc, char** argv) {
   int status = 0;
   {
     QApplication app(argc, argv);
+    q7::setApplicationIdentity(app);
     q7::AppState state;
     state.useLocations(
         q7::prepareFileLocations(QCoreApplication::applicationDirPath().toStdString()));

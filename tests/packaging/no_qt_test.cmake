@@ -1,0 +1,15 @@
+# Fails when any of PROGRAMS (comma separated) loads a Qt library.
+#   cmake -DPROGRAMS=<program>,<program> -P no_qt_test.cmake
+string(REPLACE "," ";" programs "${PROGRAMS}")
+foreach(program ${programs})
+  execute_process(COMMAND ldd ${program} RESULT_VARIABLE result OUTPUT_VARIABLE libraries)
+  if(NOT result EQUAL 0)
+    message(FATAL_ERROR "ldd ${program} failed")
+  endif()
+  if(NOT libraries MATCHES "libc\\.so")
+    message(FATAL_ERROR "ldd ${program} lists no C library:\n${libraries}")
+  endif()
+  if(libraries MATCHES "libQt")
+    message(SEND_ERROR "${program} loads Qt:\n${libraries}")
+  endif()
+endforeach()

@@ -1,0 +1,20 @@
+# The udev rule and the README name the same cable adapters (vendor:product),
+# each line of the rule well formed.
+#   cmake -DRULE=<rules file> -DREADME=<README.md> -P udev_rule_test.cmake
+file(STRINGS ${RULE} lines REGEX "^[^#]")
+set(rule_ids)
+foreach(line ${lines})
+  if(line MATCHES "^ATTRS{idVendor}==\"([0-9a-f]+)\", ATTRS{idProduct}==\"([0-9a-f]+)\", TAG\\+=\"uaccess\"$")
+    list(APPEND rule_ids "${CMAKE_MATCH_1}:${CMAKE_MATCH_2}")
+  elseif(NOT line MATCHES "^(SUBSYSTEM!=\"tty\", GOTO|LABEL)=\"q7cps_cables_end\"$")
+    message(SEND_ERROR "unexpected rule line: ${line}")
+  endif()
+endforeach()
+file(READ ${README} readme)
+string(REGEX MATCH "The udev rule lets[^\n]*\n[^\n]*\n[^\n]*\n[^\n]*\n" paragraph "${readme}")
+string(REGEX MATCHALL "[0-9a-f][0-9a-f][0-9a-f][0-9a-f]:[0-9a-f][0-9a-f][0-9a-f][0-9a-f]" readme_ids "${paragraph}")
+list(SORT rule_ids)
+list(SORT readme_ids)
+if(NOT rule_ids STREQUAL readme_ids OR NOT rule_ids)
+  message(FATAL_ERROR "the rule names ${rule_ids}\nthe README names ${readme_ids}")
+endif()
