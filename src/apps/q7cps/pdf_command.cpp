@@ -8,7 +8,7 @@
 #include "foundation/setting_keys.h"
 #include "foundation/shared_caption_rows.h"
 #include "foundation/ui/qt_text.h"
-#include "foundation/ui/standard_folders.h"
+#include "foundation/user_folders.h"
 #include "shell/codeplug_print.h"
 #include "shell/file_commands.h"
 #include "shell/file_menu_caption_rows.h"
