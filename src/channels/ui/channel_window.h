@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "channels/channel_grid.h"
+#include "channels/channel_paste.h"
 #include "channels/model_band.h"
 #include "channels/option_pages_hooks.h"
 #include "foundation/app_state.h"
@@ -61,6 +62,10 @@ class ChannelWindow : public QWidget, public EditorViews {
   // Replaces the channels with those of a CSV table and shows them; when the
   // table has faults nothing changes and they are returned, one line each.
   std::vector<std::string> importChannels(const std::string& table);
+  // Channel rows as text (a copy, a spreadsheet's rows, a channel plan) into
+  // the grid from the current channel down, asking and telling through
+  // `prompts` (channel_paste.h).
+  PasteOutcome pasteChannels(const std::string& text, Prompts& prompts);
   BandLimits bandLimits() const { return band_; }
 
   // EditorViews

@@ -1,5 +1,6 @@
 // The channel window's part of File -> Export Channels... and Import
-// Channels...: the grid as a CSV table, and a table typed into the grid.
+// Channels...: the grid as a CSV table, and a table typed into the grid; and
+// channel rows pasted from the current channel down.
 #include "channels/channel_csv.h"
 #include "channels/grid_layout.h"
 #include "channels/ui/channel_window.h"
@@ -16,6 +17,13 @@ std::vector<std::string> ChannelWindow::importChannels(const std::string& table)
   const auto faults = importChannelsCsv(table, grid_, readChInfo(state_.settings, kEnglish));
   if (faults.empty()) showGrid();
   return faults;
+}
+
+PasteOutcome ChannelWindow::pasteChannels(const std::string& text, Prompts& prompts) {
+  commitPendingEdit();
+  PasteOutcome outcome = q7::pasteChannels(state_, grid_, prompts, text, grid_.cursor().row);
+  showGrid();
+  return outcome;
 }
 
 }  // namespace q7

@@ -5,11 +5,10 @@
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QVBoxLayout>
 
-#include "channels/channel_caption_rows.h"
 #include "channels/row_caption_rows.h"
+#include "channels/ui/ok_cancel_buttons.h"
 #include "foundation/ui/qt_text.h"
 
 namespace q7 {
@@ -60,11 +59,8 @@ EditChannelsDialog::EditChannelsDialog(const AppState& state, const ChannelGrid&
   layout->addLayout(form);
   problem_->setObjectName("lblProblem");
   layout->addWidget(problem_);
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-  buttons->button(QDialogButtonBox::Ok)->setText(qs(state.caption(row::kOk)));
-  buttons->button(QDialogButtonBox::Cancel)->setText(qs(state.caption(row::kCancel)));
+  auto* buttons = okCancelButtons(this, state);
   connect(buttons, &QDialogButtonBox::accepted, this, &EditChannelsDialog::acceptIfReadable);
-  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   layout->addWidget(buttons);
 }
 

@@ -3,11 +3,10 @@
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QListWidget>
-#include <QPushButton>
 #include <QVBoxLayout>
 
-#include "channels/channel_caption_rows.h"
 #include "channels/row_caption_rows.h"
+#include "channels/ui/ok_cancel_buttons.h"
 #include "foundation/ui/qt_text.h"
 
 namespace q7 {
@@ -25,11 +24,8 @@ PlanDialog::PlanDialog(const AppState& state, const std::vector<ChannelPlan>& pl
   for (const ChannelPlan& plan : plans) list_->addItem(qs(plan.name));
   list_->setCurrentRow(0);
   layout->addWidget(list_);
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-  buttons->button(QDialogButtonBox::Ok)->setText(qs(state.caption(row::kOk)));
-  buttons->button(QDialogButtonBox::Cancel)->setText(qs(state.caption(row::kCancel)));
+  auto* buttons = okCancelButtons(this, state);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   connect(list_, &QListWidget::itemActivated, this, &QDialog::accept);
   layout->addWidget(buttons);
 }

@@ -94,6 +94,7 @@ constexpr MenuCommand kMenuCommands[] = {
     {"mnuFile", "mnuCompare", 462, "", &MainWindow::compareWithFile},
     {"mnuFile", "mnuExportCh", 450, "", &MainWindow::exportChannels},
     {"mnuFile", "mnuImportCh", 451, "", &MainWindow::importChannels},
+    {"mnuFile", "mnuOpenChannelPlan", 552, "", &MainWindow::openChannelPlan},
     {"mnuFile", nullptr, 0, "", nullptr},
     {"mnuFile", "mnuExit", 25, "", &MainWindow::exitSoft},
     {"mnuEdit", "mnuUndo", 472, "Ctrl+Z", &MainWindow::undo},

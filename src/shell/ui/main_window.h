@@ -89,6 +89,7 @@ class MainWindow : public QMainWindow,
   void compareWithFile();
   void exportChannels();
   void importChannels();
+  void openChannelPlan();
   void undo();
   void redo();
   // A row command of the channel window (Edit menu: cut, copy, paste, ...).
