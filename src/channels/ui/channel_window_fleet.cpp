@@ -21,8 +21,8 @@ std::vector<std::string> ChannelWindow::importChannels(const std::string& table)
 
 PasteOutcome ChannelWindow::pasteChannels(const std::string& text, Prompts& prompts) {
   commitPendingEdit();
-  PasteOutcome outcome = q7::pasteChannels(state_, grid_, prompts, text, grid_.cursor().row);
-  showGrid();
+  PasteOutcome outcome = q7::pasteChannels(state_, grid_, prompts, text, currentChannel());
+  showRowEdit(outcome.edit);
   return outcome;
 }
 
