@@ -271,6 +271,21 @@ TEST_F(MainWindowRowsTest, CutEmptiesTheChannelsAndPutsThemOnTheClipboard) {
   EXPECT_EQ(rxs(1, 16), all);
 }
 
+TEST_F(MainWindowRowsTest, ThePopupCopiesAndPastesLikeTheEditMenu) {
+  clickHeader(1);
+  clickHeader(2, Qt::ShiftModifier);
+  window->channelWindow()->findChild<QAction*>("mnuPopCopy")->trigger();
+  EXPECT_EQ(clipboard()->text().split('\n', Qt::SkipEmptyParts).size(), 3);
+  const QStringList source = rxs(1, 2);
+  clickHeader(12);
+  window->channelWindow()->findChild<QAction*>("mnuPopPaste")->trigger();
+  EXPECT_EQ(rxs(12, 13), source);
+  clickHeader(12);
+  window->channelWindow()->findChild<QAction*>("mnuPopCut")->trigger();
+  EXPECT_EQ(rx(12), "");
+  EXPECT_EQ(rx(13), source[1]);
+}
+
 // In an open cell editor the keys are the editor's: no channel is copied or
 // pasted.
 TEST_F(MainWindowRowsTest, AnOpenCellEditorKeepsItsClipboardKeys) {

@@ -96,9 +96,9 @@ TEST_F(MainWindowTest, MenuOrderShortcutsAndToolbar) {
   for (QAction* a : w->findChild<QMenu*>("mnuFile")->actions()) {
     fileEntries << (a->isSeparator() ? "-" : a->objectName());
   }
-  EXPECT_EQ(fileEntries,
-            (QStringList{"mnuFileNew", "mnuFileOpen", "mnuFileSave", "mnuFileSaveAs", "-",
-                         "mnuCompare", "mnuExportCh", "mnuImportCh", "-", "mnuExit"}));
+  EXPECT_EQ(fileEntries, (QStringList{"mnuFileNew", "mnuFileOpen", "mnuFileSave", "mnuFileSaveAs",
+                                      "-", "mnuCompare", "mnuExportCh", "mnuImportCh",
+                                      "mnuOpenChannelPlan", "-", "mnuExit"}));
   QStringList languages;
   for (QAction* a : w->findChild<QMenu*>("mnuLangSetting")->actions()) {
     languages << a->objectName();
@@ -106,6 +106,9 @@ TEST_F(MainWindowTest, MenuOrderShortcutsAndToolbar) {
   EXPECT_EQ(languages, (QStringList{"mnuLangSel0", "mnuLangSel2", "mnuLangSel1"}));
   EXPECT_EQ(w->action("mnuFileNew")->shortcut(), QKeySequence("Ctrl+N"));
   EXPECT_EQ(w->action("mnuWriteFre")->shortcut(), QKeySequence("Ctrl+W"));
+  EXPECT_EQ(w->action("mnuCut")->shortcut(), QKeySequence("Ctrl+X"));
+  EXPECT_EQ(w->action("mnuCopy")->shortcut(), QKeySequence("Ctrl+C"));
+  EXPECT_EQ(w->action("mnuPaste")->shortcut(), QKeySequence("Ctrl+V"));
   QStringList captions;
   for (QAction* a : w->findChild<QToolBar*>("tlbMdiFrmMain")->actions()) captions << a->text();
   EXPECT_EQ(captions,
