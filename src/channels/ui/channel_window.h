@@ -91,7 +91,11 @@ class ChannelWindow : public QWidget, public EditorViews {
   void gridCursorMoved(int row, int column);
   // The row commands of the Edit menu and the popup, on the selected channels
   // (paste and insert: from the current channel down). Each is one change of
-  // the image; refused, the status bar says why.
+  // the image; refused, the status bar says why. Copy and Cut put the
+  // channels on the clipboard; Paste takes its text (pasteChannels).
+  void cutChannels();
+  void copyChannels();
+  void pasteClipboard();
   void insertChannel();
   void deleteAndShiftUp();
   void moveChannelsUp();

@@ -24,8 +24,8 @@ void ChannelWindow::enterChannels(const CsvChannels& table) {
 
 PasteOutcome ChannelWindow::pasteChannels(const std::string& text, Prompts& prompts) {
   commitPendingEdit();
-  PasteOutcome outcome = q7::pasteChannels(state_, grid_, prompts, text, grid_.cursor().row);
-  showGrid();
+  PasteOutcome outcome = q7::pasteChannels(state_, grid_, prompts, text, currentChannel());
+  showRowEdit(outcome.edit);
   return outcome;
 }
 

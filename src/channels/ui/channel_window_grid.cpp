@@ -44,6 +44,9 @@ struct PopupCommand {
   void (ChannelWindow::*run)();
 };
 constexpr PopupCommand kPopupCommands[] = {
+    {"mnuPopCut", row::kCut, &ChannelWindow::cutChannels},
+    {"mnuPopCopy", row::kCopy, &ChannelWindow::copyChannels},
+    {"mnuPopPaste", row::kPaste, &ChannelWindow::pasteClipboard},
     {"mnuPopInsert", row::kInsertChannel, &ChannelWindow::insertChannel},
     {"mnuPopDeleteShiftUp", row::kDeleteAndShiftUp, &ChannelWindow::deleteAndShiftUp},
     {"mnuPopMoveUp", row::kMoveUp, &ChannelWindow::moveChannelsUp},

@@ -3,6 +3,11 @@
 // the selected channels. The commands are the channel table's (channel_rows.h,
 // channel_paste.h); the window hands them the selection and the clipboard and
 // shows what changed.
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMimeData>
+
+#include "channels/channel_paste.h"
 #include "channels/channel_rows.h"
 #include "channels/ui/channel_grid_model.h"
 #include "channels/ui/channel_grid_view.h"
@@ -26,6 +31,42 @@ void ChannelWindow::showRowEdit(const RowEdit& edit) {
   showGrid();
   if (edit.selection.empty()) return;
   vsfgGridCh_->selectChannels(edit.selection);
+}
+
+namespace {
+
+// The channels as a spreadsheet and a text editor take them (tab-separated)
+// and as text/csv.
+void putOnClipboard(const std::string& tabbed, const std::string& csv) {
+  auto* data = new QMimeData;
+  data->setText(qs(tabbed));
+  data->setData("text/csv", QByteArray::fromStdString(csv));
+  QGuiApplication::clipboard()->setMimeData(data);
+}
+
+}  // namespace
+
+void ChannelWindow::copyChannels() {
+  commitPendingEdit();
+  const ChannelSelection selection = selectedChannels();
+  putOnClipboard(q7::copyChannels(state_, grid_, selection, TextSeparator::kTab),
+                 q7::copyChannels(state_, grid_, selection, TextSeparator::kComma));
+}
+
+// The text is taken before the channels are emptied, and goes on the
+// clipboard only when they were.
+void ChannelWindow::cutChannels() {
+  commitPendingEdit();
+  const ChannelSelection selection = selectedChannels();
+  const std::string tabbed = q7::copyChannels(state_, grid_, selection, TextSeparator::kTab);
+  const std::string csv = q7::copyChannels(state_, grid_, selection, TextSeparator::kComma);
+  const RowEdit edit = clearChannels(state_, grid_, selection);
+  if (!edit.refused()) putOnClipboard(tabbed, csv);
+  showRowEdit(edit);
+}
+
+void ChannelWindow::pasteClipboard() {
+  pasteChannels(ss(QGuiApplication::clipboard()->text()), prompts_);
 }
 
 void ChannelWindow::insertChannel() {

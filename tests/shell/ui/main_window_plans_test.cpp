@@ -8,8 +8,8 @@
 #include <QListWidget>
 #include <QPushButton>
 
+#include "channels/ui/channel_grid_view.h"
 #include "channels/ui/channel_window.h"
-#include "channels/ui/flex_grid.h"
 #include "shell/ui/main_window.h"
 #include "support/scripted_prompts.h"
 #include "support/shipped_program.h"
@@ -33,7 +33,9 @@ class MainWindowPlansTest : public ::testing::Test {
   ~MainWindowPlansTest() override { state.closing = true; }
 
   QString shown(int row, int column) {
-    return window->channelWindow()->findChild<FlexGrid*>("vsfgGridCh")->cellText(row, column);
+    return window->channelWindow()
+        ->findChild<ChannelGridView*>("vsfgGridCh")
+        ->cellText(row, column);
   }
   // Chooses the plan `steps` entries below the first in the list, with the keyboard, then OK.
   static void choosePlan(QWidget* dialog, int steps, QStringList& listed) {

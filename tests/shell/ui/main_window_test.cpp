@@ -103,7 +103,8 @@ TEST_F(MainWindowTest, MenuOrderShortcutsAndToolbar) {
   EXPECT_EQ(fileEntries,
             (QStringList{"mnuFileNew", "mnuFileOpen", "mnuFileRecent", "mnuFileSave",
                          "mnuFileSaveAs", "-", "mnuPrint", "mnuPrintPreview", "mnuExportPdf", "-",
-                         "mnuCompare", "mnuExportCh", "mnuImportCh", "-", "mnuExit"}));
+                         "mnuCompare", "mnuExportCh", "mnuImportCh", "mnuOpenChannelPlan", "-",
+                         "mnuExit"}));
   QStringList languages;
   for (QAction* a : w->findChild<QMenu*>("mnuLangSetting")->actions()) {
     languages << a->objectName();
@@ -113,6 +114,9 @@ TEST_F(MainWindowTest, MenuOrderShortcutsAndToolbar) {
   EXPECT_EQ(w->action("mnuWriteFre")->shortcut(), QKeySequence("Ctrl+W"));
   EXPECT_EQ(w->action("mnuFileSaveAs")->shortcut(), QKeySequence("Ctrl+Shift+S"));
   EXPECT_EQ(w->action("mnuPrint")->shortcut(), QKeySequence("Ctrl+P"));
+  EXPECT_EQ(w->action("mnuCut")->shortcut(), QKeySequence("Ctrl+X"));
+  EXPECT_EQ(w->action("mnuCopy")->shortcut(), QKeySequence("Ctrl+C"));
+  EXPECT_EQ(w->action("mnuPaste")->shortcut(), QKeySequence("Ctrl+V"));
   QStringList captions;
   for (QAction* a : w->findChild<QToolBar*>("tlbMdiFrmMain")->actions()) captions << a->text();
   EXPECT_EQ(captions,
