@@ -341,8 +341,6 @@ void MainWindow::setMemoryViewVisible(bool visible) {
   if (frmMemDat_) frmMemDat_->setVisible(visible);
 }
 
-}
-
 void MainWindow::closeEvent(QCloseEvent* event) {
   bool accepted = state_.closing;
   guard("mdifrmMain->MDIForm_QueryUnload", [&] {
