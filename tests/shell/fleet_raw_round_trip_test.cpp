@@ -6,6 +6,7 @@
 // exactly while no byte outside the ones it covers moves.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <random>
 
 #include "channels/channel_entry.h"
@@ -176,6 +177,53 @@ TEST(FleetRoundTrip, AnEditedValueLandsExactlyAndNothingElseMoves) {
     test::OpenedFile reopened(path, kEnglish);
     const Json again = Json::parse(exportFleet(reopened.editor, reopened.state));
     EXPECT_EQ(again[where], typed) << what;
+  }
+}
+
+// The cases dealers met: a value typed over carried bytes is stored as typed.
+struct TypedOverCarried {
+  const char* what;
+  std::function<void(CodeplugImage&)> raw;                 // what the data file holds
+  std::vector<std::pair<std::string, std::string>> typed;  // JSON path, text
+  std::size_t first, size;                                 // the bytes that change
+  std::vector<std::uint8_t> bytes;                         // what they must hold
+};
+
+TEST(FleetRoundTrip, AValueTypedOverCarriedBytesIsStoredAsTyped) {
+  const std::vector<TypedOverCarried> cases = {
+      {"RX with a digit that is not decimal",
+       [](CodeplugImage& image) {
+         encodeFrequency(image, recordAddress(1) + kRxOffset, 12000000);
+         image[recordAddress(1) + kRxOffset + 1] = 0x0C;
+       },
+       {{"/channels/0/rx", "446.5"}, {"/channels/0/tx", "446.5"}},
+       recordAddress(1),
+       8,
+       {0x00, 0x00, 0x65, 0x44, 0x00, 0x00, 0x65, 0x44}},
+      {"information line of characters the table lacks",
+       [](CodeplugImage& image) {
+         for (std::size_t i = 0; i < kInfoLineBytes; ++i) image[infoLineAddress(1) + i] = 0xEE;
+       },
+       {{"/infoLines/0", "999"}},
+       infoLineAddress(1),
+       6,
+       {'9', 0x00, '9', 0x00, '9', 0x00}},
+  };
+  const test::TempDir dir;
+  for (const TypedOverCarried& c : cases) {
+    const auto path = dir.path() / "carried.dat";
+    test::OpenedFile blank(kEnglish);
+    CodeplugImage image = blank.state.image;
+    storeBandLimits(image, {40000000, 47000000});
+    c.raw(image);
+    writeDataFile(path, image);
+    test::OpenedFile file(path, kEnglish);
+    Json json = Json::parse(exportFleet(file.editor, file.state));
+    for (const auto& [where, text] : c.typed) json[Json::json_pointer(where)] = text;
+    const FleetImport built = importFleet(json.dump(), file.state);
+    ASSERT_EQ(built.faults, std::vector<std::string>{}) << c.what;
+    for (std::size_t i = 0; i < c.size; ++i)
+      EXPECT_EQ(built.image[c.first + i], c.bytes[i]) << c.what << " byte " << i;
   }
 }
 
