@@ -1,6 +1,7 @@
 // Fleet files of images the editor could not make (channel records of random
 // bytes, frequencies outside the band or with digits that are not decimal,
-// tone words no list holds, information lines of random character numbers)
+// tone words no list holds, information lines of random character numbers,
+// band limits of random bytes)
 // give back exactly what Save writes after opening the image, with warnings
 // and never a refusal; and a named value changed in an exported file lands
 // exactly while no byte outside the ones it covers moves.
@@ -23,7 +24,8 @@ namespace {
 
 constexpr unsigned kRawFiles = 60;
 
-// A random image with, in each channel slot, one thing no editor writes.
+// A random image with, in each channel slot, one thing no editor writes, and
+// in some images band limits of random bytes.
 CodeplugImage rawImage(unsigned seed) {
   CodeplugImage image = test::randomImage(seed);
   std::mt19937 random(seed * 7919u);
@@ -51,6 +53,10 @@ CodeplugImage rawImage(unsigned seed) {
   for (int line = 1; line <= kInfoLineCount; ++line)
     for (std::size_t i = 0; i < kInfoLineBytes; ++i)
       image[infoLineAddress(line) + i] = static_cast<std::uint8_t>(random());
+  if (random() % 3 == 0) {
+    for (std::size_t i = 0; i < 4; ++i)
+      image[map::kBandLower + i] = static_cast<std::uint8_t>(random());
+  }
   return image;
 }
 
