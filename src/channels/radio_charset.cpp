@@ -18,11 +18,6 @@ std::string lowEntry(int index) {
   return std::string(1, static_cast<char>(index));
 }
 
-std::size_t lineAddress(int line) {
-  if (line < 1 || line > 2) throw Failure(err::kIndexRange, "information line");
-  return map::kInfoLines + 32 * static_cast<std::size_t>(line - 1);
-}
-
 // Length of the UTF-8 sequence a lead byte starts; 0 for a byte that cannot lead.
 int sequenceLength(unsigned char lead) {
   if (lead < 0x80) return 1;
@@ -67,8 +62,13 @@ const RadioCharset& radioCharset() {
   return charset;
 }
 
+std::size_t infoLineAddress(int line) {
+  if (line < 1 || line > kInfoLineCount) throw Failure(err::kIndexRange, "information line");
+  return map::kInfoLines + kInfoLineBytes * static_cast<std::size_t>(line - 1);
+}
+
 std::string decodeInfoLine(const CodeplugImage& image, int line) {
-  const std::size_t address = lineAddress(line);
+  const std::size_t address = infoLineAddress(line);
   std::string text;
   for (int j = 0; j < kInfoLineChars; ++j)
     text += radioCharset().character(image.word(address + 2 * j));
@@ -77,7 +77,7 @@ std::string decodeInfoLine(const CodeplugImage& image, int line) {
 }
 
 void encodeInfoLine(CodeplugImage& image, int line, const std::string& text) {
-  const std::size_t address = lineAddress(line);
+  const std::size_t address = infoLineAddress(line);
   std::u32string points = toCodePoints(text);
   points.resize(kInfoLineChars, U' ');
   for (int j = 0; j < kInfoLineChars; ++j) {

@@ -19,6 +19,7 @@ inline constexpr std::uint16_t kNoCharacter =
     kCharsetSize;  // stored for a character not in the table
 inline constexpr int kInfoLineCount = 2;
 inline constexpr int kInfoLineChars = 16;
+inline constexpr std::size_t kInfoLineBytes = 32;  // room of one line; the next follows
 
 class RadioCharset {
  public:
@@ -39,6 +40,8 @@ class RadioCharset {
 // The table, built once on first use and kept for the program's lifetime.
 const RadioCharset& radioCharset();
 
+// The first byte of information line 1 or 2.
+std::size_t infoLineAddress(int line);
 // Information line 1 or 2 as shown: its characters with trailing spaces removed.
 std::string decodeInfoLine(const CodeplugImage& image, int line);
 // Stores a typed line: padded with spaces or cut to 16 characters, each stored

@@ -2,16 +2,19 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <map>
 #include <optional>
 #include <set>
 
 #include "channels/channel_caption_rows.h"
+#include "channels/channel_record.h"
 #include "channels/decimal_text.h"
 #include "channels/radio_charset.h"
 #include "foundation/memory_map.h"
 #include "settings/volume_steps.h"
 #include "settings/volume_table.h"
 #include "shell/codeplug_report.h"
+#include "shell/fleet_json.h"
 
 namespace q7 {
 namespace {
@@ -76,7 +79,7 @@ void FleetBuilder::build(const Json& file) {
   if (const Json* channels = section(file, "channels", true)) setChannels(*channels);
   editor_->storeChannels();
   namedImage_ = work_.image;
-  keepUnmappedBits();
+  settleUnmapped(file);
 }
 
 void FleetBuilder::setModel(const Json& model) {
@@ -220,7 +223,7 @@ std::int32_t FleetBuilder::frequency(const Json& channel, const char* key,
     return kNoFrequency;
   }
   const std::string outside = bandFault(*mhz, *value, editor_->modelBand().limits);
-  if (!outside.empty()) fault(where + " " + key, outside);
+  if (!outside.empty()) carriedFaults_.push_back({row_, key, where + " " + key + ": " + outside});
   return *value;
 }
 
@@ -230,7 +233,7 @@ std::string FleetBuilder::tone(const Json& channel, const char* key, const std::
   const std::string* typed = text(*found, where + " " + key);
   if (!typed) return {};
   const std::string wrong = toneFault(editor_->grid().tones(), *typed);
-  if (!wrong.empty()) fault(where + " " + key, wrong);
+  if (!wrong.empty()) carriedFaults_.push_back({row_, key, where + " " + key + ": " + wrong});
   return *typed;
 }
 
@@ -274,6 +277,7 @@ void FleetBuilder::setChannel(const Json& channel) {
     if (key != "channel" && key != "rx" && key != "tx" && key != "rxTone" && key != "txTone" &&
         key != "options")
       fault(where + " " + key, "no such entry");
+  row_ = row;
   ChannelEntry entry;
   entry.rx = frequency(channel, "rx", where);
   if (!entry.used()) return enterChannel(editor_->grid(), row, entry);
@@ -314,14 +318,81 @@ void FleetBuilder::readUnmapped(const Json& unmapped) {
   }
 }
 
-// The bits in which the named values left a byte otherwise than the file holds
-// it, where the byte still holds them as at export.
-void FleetBuilder::keepUnmappedBits() {
+// The bits of a byte that the values the dealer changed own: a channel owns
+// its record and its bit in the bitmap, an information line its characters.
+// A value counts as changed when its text in the file differs from what the
+// image shows with the carried bytes put back.
+std::map<std::size_t, std::uint8_t> FleetBuilder::ownedBits(const Json& file) {
+  CodeplugImage carried = namedImage_;
+  for (const UnmappedByte& byte : unmapped_) carried[byte.index] = byte.file;
+  work_.image = carried;
+  editor_->showImage();
+  const Json shown = Json::parse(
+      namedValues(*editor_, work_).dump(-1, ' ', false, Json::error_handler_t::replace));
+  work_.image = namedImage_;
+  std::map<std::size_t, std::uint8_t> owned;
+  const auto own = [&](std::size_t first, std::size_t size, std::uint8_t bits, bool changed) {
+    for (std::size_t index = first; index < first + size; ++index)
+      owned[index] |= changed ? bits : std::uint8_t{0};
+  };
+  const auto list = [&](const char* name) {
+    const auto found = file.find(name);
+    return found != file.end() && found->is_array() ? &*found : nullptr;
+  };
+  const Json* channels = list("channels");
+  for (int row = 1; row <= editor_->grid().rows(); ++row) {
+    const Json& now = shown["channels"][static_cast<std::size_t>(row - 1)];
+    const auto given = std::find_if(
+        channels ? channels->begin() : shown.end(), channels ? channels->end() : shown.end(),
+        [&](const Json& c) { return c.is_object() && c.value("channel", 0) == row; });
+    const bool changed = channels && (given == channels->end() ? now["rx"] != "" : *given != now);
+    own(recordAddress(row), kRecordSize, 0xFF, changed);
+    const int bit = row - 1;
+    own(map::kChannelBitmap + static_cast<std::size_t>(bit / 8), 1,
+        static_cast<std::uint8_t>(1u << (bit % 8)), changed);
+  }
+  const Json* lines = list("infoLines");
+  for (int line = 1; line <= kInfoLineCount; ++line) {
+    const auto index = static_cast<std::size_t>(line - 1);
+    const bool changed =
+        lines && index < lines->size() && (*lines)[index] != shown["infoLines"][index];
+    own(infoLineAddress(line), kInfoLineBytes, 0xFF, changed);
+  }
+  keepCarriedFaults(shown, file);
+  return owned;
+}
+
+// The carried bytes back wherever no changed value owns them. A byte no
+// channel or information line covers takes the file's bits in which the
+// named values left it as at export.
+void FleetBuilder::settleUnmapped(const Json& file) {
+  const auto owned = ownedBits(file);
   for (const UnmappedByte& byte : unmapped_) {
-    const unsigned differs = byte.named ^ byte.file;
     std::uint8_t& target = work_.image[byte.index];
-    if ((target & differs) == (byte.named & differs))
-      target = static_cast<std::uint8_t>((target & ~differs) | (byte.file & differs));
+    const auto found = owned.find(byte.index);
+    const unsigned differs = byte.named ^ byte.file;
+    const unsigned carried = found != owned.end()                           ? ~found->second
+                             : (target & differs) == (byte.named & differs) ? differs
+                                                                            : 0u;
+    target = static_cast<std::uint8_t>((target & ~carried) | (byte.file & carried));
+  }
+}
+
+// A value the named values cannot hold is a warning when the file carries it
+// as the image shows it, a fault when the dealer typed it.
+void FleetBuilder::keepCarriedFaults(const Json& shown, const Json& file) {
+  for (const CarriedFault& carried : carriedFaults_) {
+    const auto index = static_cast<std::size_t>(carried.row - 1);
+    const Json now = shown["channels"][index].value(carried.key, Json());
+    const bool typed =
+        std::none_of(file["channels"].begin(), file["channels"].end(), [&](const Json& channel) {
+          return channel.is_object() && channel.value("channel", 0) == carried.row &&
+                 channel.value(carried.key, Json()) == now;
+        });
+    if (typed)
+      faults_.push_back(carried.line);
+    else
+      warnings_.push_back(carried.line + "; carried as it is");
   }
 }
 

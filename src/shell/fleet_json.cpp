@@ -87,6 +87,16 @@ Json volumeJson(CodeplugImage image) {
           {"steps", Json(std::vector<int>(positions.begin(), positions.end()))}};
 }
 
+Json unmappedJson(const std::map<std::size_t, std::uint8_t>& named, const CodeplugImage& file) {
+  Json unmapped = Json::object();
+  for (const auto& [index, value] : named)
+    unmapped[hexText(static_cast<unsigned>(index), 3)] = {{"named", hexText(value, 2)},
+                                                          {"file", hexText(file[index], 2)}};
+  return unmapped;
+}
+
+}  // namespace
+
 Json namedValues(const CodeplugEditor& editor, const AppState& state) {
   Json infoLines = Json::array();
   for (int line = 1; line <= kInfoLineCount; ++line)
@@ -99,16 +109,6 @@ Json namedValues(const CodeplugEditor& editor, const AppState& state) {
           {"options", optionsJson(editor.pages())},  {"twoTone", twoToneJson(editor.pages())},
           {"volume", volumeJson(state.image)}};
 }
-
-Json unmappedJson(const std::map<std::size_t, std::uint8_t>& named, const CodeplugImage& file) {
-  Json unmapped = Json::object();
-  for (const auto& [index, value] : named)
-    unmapped[hexText(static_cast<unsigned>(index), 3)] = {{"named", hexText(value, 2)},
-                                                          {"file", hexText(file[index], 2)}};
-  return unmapped;
-}
-
-}  // namespace
 
 std::string exportFleet(CodeplugEditor& editor, AppState& state) {
   editor.storeChannels();
@@ -147,6 +147,7 @@ FleetImport importFleet(const std::string& text, const AppState& state) {
   FleetBuilder builder(state);
   builder.build(file);
   result.faults = std::move(builder.faults());
+  result.warnings = std::move(builder.warnings());
   if (result.faults.empty()) result.image = builder.image();
   return result;
 }

@@ -11,9 +11,11 @@
 // list the file's bytes fill otherwise, values the windows cannot type such
 // as a frequency off the channel step) travel in "unmapped": each entry holds
 // the byte as the file holds it and as the named values leave it. The file's
-// byte goes into the template before the values are set, so a named value
-// still wins; after the store, the bits in which the two differ are set as
-// the file holds them wherever the named values left them as at export.
+// byte goes into the template before the values are set; after the store it
+// is put back whole wherever no value the dealer changed covers it (a value
+// whose text differs from what the exported image shows). A changed channel
+// or information line owns its bytes whole; a byte no such value covers takes
+// the file's bits wherever the named values left them as at export.
 #include <string>
 #include <vector>
 
@@ -28,8 +30,9 @@ namespace q7 {
 std::string exportFleet(CodeplugEditor& editor, AppState& state);
 
 struct FleetImport {
-  std::vector<std::string> faults;  // one line each: "channel 3 rx: 999 is outside the band ..."
-  CodeplugImage image;              // the built image, when there is no fault
+  std::vector<std::string> faults;    // one line each: "channel 3 rx: 999 is outside the band ..."
+  std::vector<std::string> warnings;  // values carried as the file holds them, one line each
+  CodeplugImage image;                // the built image, when there is no fault
 };
 
 // Builds an image from a fleet file over the template and settings of `state`.

@@ -285,7 +285,7 @@ TEST(CliBatch, ALogThatCannotBeWrittenStopsTheBatchBeforeTheNextRadio) {
   SimProcess sim({"--class", "31", "--baud", "0"});
   CliProcess cli({"write", patternFile(dir).string(), "--serials", serialFile(dir).string(),
                   "--port", sim.device(), "--no-backup", "--no-verify", "--log", log.string()},
-                 kLargestFile);
+                 test::Output::Pipe, kLargestFile);
   ASSERT_TRUE(cli.waitForLine("Connect radio 1 of 3"));
   cli.type("\n");
   ASSERT_TRUE(cli.waitForLine("cannot add to the log"));

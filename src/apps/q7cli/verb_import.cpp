@@ -42,6 +42,7 @@ int importFleetFile(const ImportOptions& options, const std::string& text) {
   CliEditor opened(kEnglish);
   const FleetImport built = importFleet(text, opened.state());
   if (!built.faults.empty()) return reportFaults(options, built.faults);
+  reportLines(options, "warning: ", built.warnings);
   saveDataFile(options.output, built.image);
   return kExitSuccess;
 }
