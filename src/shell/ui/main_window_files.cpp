@@ -57,7 +57,7 @@ void MainWindow::showRecentFiles() {
 }
 
 void MainWindow::openWhenStarted(const std::string& path) {
-  QTimer::singleShot(0, this, [this, path] { openFile(path); });
+  QTimer::singleShot(0, this, [this, path] { files_.openFile(path); });
 }
 
 std::string MainWindow::printedDocument() {
