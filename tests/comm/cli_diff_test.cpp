@@ -60,7 +60,7 @@ TEST(CliDiff, NamesWhatDiffersTheWayShowNamesIt) {
       {"a byte no field shows", [](auto& r) { r[0x3C5] = 0xA5; }, "0x3C5 FF -> A5\n"},
       {"the band's upper limit, as a frequency",
        [](auto& r) { r[0x37C] = 0x48; },  // 470 -> 480 MHz, BCD of 100 kHz steps
-       "band 400 - 470 MHz -> 400 - 480 MHz\nband upper limit 470.00000 -> 480.00000\n"},
+       "band 400 - 470 MHz -> 400 - 480 MHz\nband upper limit 470 -> 480\n"},
       {"a field and a loose byte",
        [](auto& r) {
          r[0x130] = 0;

@@ -71,4 +71,3 @@ int main(int argc, char** argv) {
   if (!again.empty()) return startAgain(program, again);
   return status;
 }
-}

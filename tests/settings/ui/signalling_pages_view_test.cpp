@@ -306,9 +306,11 @@ TEST(SignallingPagesView, TextsADealerReadsSpeakTheInterfaceLanguage) {
     for (QWidget* frame : {&twoTone, &embedded})
       for (const QLabel* label : frame->findChildren<QLabel*>()) shown << label->text();
     for (const QString& label : c.labels) EXPECT_TRUE(shown.contains(label)) << label.toStdString();
-    EXPECT_EQ(child<QCheckBox>(twoTone, "chkTtBeep")->text(), QString::fromUtf8(c.sideTone));
-    EXPECT_EQ(child<QPlainTextEdit>(embedded, "txtSeqExample")->toPlainText(),
-              QString::fromUtf8(c.example));
+    const auto* beep = twoTone.findChild<QCheckBox*>("chkTtBeep");
+    const auto* example = embedded.findChild<QPlainTextEdit*>("txtSeqExample");
+    ASSERT_TRUE(beep && example);
+    EXPECT_EQ(beep->text(), QString::fromUtf8(c.sideTone));
+    EXPECT_EQ(example->toPlainText(), QString::fromUtf8(c.example));
   }
 }
 

@@ -80,6 +80,7 @@ class MainWindowRadioTest : public ::testing::Test {
       QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : modal,
                       Qt::Key_Return);
     });
+  }
   // The main window is active again once a modal window has gone, as under a
   // window manager.
   void clickCell(int row, int column) {
