@@ -14,11 +14,8 @@ namespace q7::test {
 
 struct OpenedFile {
   // The program as start-up leaves it, with no file opened yet.
-  explicit OpenedFile(int language) {
+  explicit OpenedFile(int language) : state(startState(language)) {
     const std::filesystem::path data(Q7_DATA_DIR);
-    state.settings = ProfileFile(data / "corvane.def");
-    state.language = language;
-    state.captions = CaptionTable(language);
     const auto templ = readImageFile(data / "dhcpqec.def", kDataFileSize);
     std::copy(templ.begin(), templ.end(), state.templateImage.bytes().begin());
     state.image.loadFileLayout(templ);
@@ -36,6 +33,15 @@ struct OpenedFile {
     if (change) change(state.image);
     opened = state.image;
     editor.showImage();
+  }
+  // The settings and captions are there before the editor is made, as in the
+  // programs: the option pages take their texts when they are built.
+  static AppState startState(int language) {
+    AppState started;
+    started.settings = ProfileFile(std::filesystem::path(Q7_DATA_DIR) / "corvane.def");
+    started.language = language;
+    started.captions = CaptionTable(language);
+    return started;
   }
   OpenedFile(const OpenedFile&) = delete;
   OpenedFile& operator=(const OpenedFile&) = delete;
