@@ -78,11 +78,8 @@ TransferOutcome RadioTransfer::write(CodeplugImage& image, int port, const Trans
   return guarded("frmCommun->cmdWrite_Click", &RadioTransfer::writeSequence, image, port, ranges);
 }
 
-// A stop request ends the table before its next attempt, also one made
-// before the table began (no wait need come first to see it).
 bool RadioTransfer::runTable(StepTable table, CodeplugImage& image, int statusCaption) {
   for (;;) {
-    if (stopRequested()) return false;
     if (runAttempt(table, image)) return true;
     if (afterFailedAttempt(statusCaption) == Verdict::GiveUp) return false;
   }

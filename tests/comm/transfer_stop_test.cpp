@@ -101,6 +101,7 @@ TEST_F(CheckedStopTest, AWriteThatNeverReachedTheVoxFrameWroteNothing) {
 
 // Neither a read nor a write clears a stop request when it starts.
 TEST_F(CheckedStopTest, NoTransferClearsAStopRequest) {
+  link.replyDelay = Millis(5);  // every answer is waited for, and the waits see the stop
   transfer.requestStop();
   EXPECT_NE(transfer.read(image, 1, {{0, 0x3FF}, {0x10, 0x37F}}), TransferOutcome::Succeeded);
   EXPECT_TRUE(transfer.stopRequested());

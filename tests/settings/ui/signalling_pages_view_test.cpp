@@ -86,28 +86,6 @@ TEST_F(SignallingPagesViewTest, DtmfFramesShowTheLoadedOptions) {
   EXPECT_EQ(pauseDialogs, 1);
 }
 
-// Tab goes down the encode frame's lists to the PTT ID pause button, which
-// has a row of its own, and on to the frame's check boxes.
-TEST_F(SignallingPagesViewTest, ThePauseButtonHasItsOwnRowAndFollowsTheListsForTab) {
-  pages.initOpt();
-  ASSERT_TRUE(test::activate(&dtmf));
-  auto* frame = child<QGroupBox>(dtmf, "fraDtmfEnc");
-  auto* button = child<QPushButton>(dtmf, "cmdPttIdPauseChSet");
-  QComboBox* last = nullptr;
-  for (auto* list : frame->findChildren<QComboBox*>()) {
-    EXPECT_GE(button->y(), list->geometry().bottom()) << list->objectName().toStdString();
-    if (!last || list->y() > last->y() || (list->y() == last->y() && list->x() > last->x()))
-      last = list;
-  }
-  ASSERT_NE(last, nullptr);
-  last->setFocus();
-  QTest::keyClick(last, Qt::Key_Tab);
-  EXPECT_EQ(QApplication::focusWidget(), button);
-  QTest::keyClick(button, Qt::Key_Tab);
-  EXPECT_TRUE(qobject_cast<QCheckBox*>(QApplication::focusWidget()));
-  EXPECT_TRUE(frame->isAncestorOf(QApplication::focusWidget()));
-}
-
 // The serial list is wide enough for its items, and the example shows its five lines.
 TEST_F(SignallingPagesViewTest, SerialListAndExampleShowTheirWholeText) {
   pages.initOpt();

@@ -229,48 +229,6 @@ TEST_F(MainWindowRadioTest, ExitAfterAnEditOffersToSaveAndNotAfterARead) {
   EXPECT_EQ(prompts.questions[1].text, "Are you sure want to exit?");
 }
 
-// Embedded Msg -> Auto with three imported serial numbers: three radios, each
-// written with the Write button, verified, and holding its own number.
-TEST_F(MainWindowRadioTest, AutoSerialNumbersGoOneToEachVerifiedRadio) {
-  pressEnterInCommWindow();
-  shortcut(Qt::Key_R);
-  const auto serials = dir / "serials.ini";
-  std::ofstream(serials) << "[SerialNo]\n1=SN0001\n2=SN0002\n3=SN0003\n";
-  QWidget* page = window->channelWindow()->sysSetFrame(8);
-  auto* tabs = window->channelWindow()->findChild<QTabWidget*>("sstabSetMode");
-  QTest::mouseClick(tabs->tabBar(), Qt::LeftButton, {},
-                    tabs->tabBar()->tabRect(tabs->indexOf(page)).center());
-  prompts.fileNames.push_back(serials.string());
-  QTest::mouseClick(page->findChild<QPushButton*>("cmdImportSeq"), Qt::LeftButton);
-  auto* autoNext = page->findChild<QCheckBox*>("chkAutoNextSn");
-  ASSERT_TRUE(autoNext->isVisible());
-  QTest::mouseClick(autoNext, Qt::LeftButton);
-  ASSERT_TRUE(autoNext->isChecked());
-
-  const std::string sample = (std::filesystem::path(Q7_DATA_DIR) / "Data" / "Sample.dat").string();
-  std::vector<std::unique_ptr<test::SimProcess>> radios;
-  for (int n = 1; n <= 3; ++n) {
-    const auto saved = dir / ("radio" + std::to_string(n) + ".dat");
-    radios.push_back(std::make_unique<test::SimProcess>(
-        std::vector<std::string>{"--image", sample, "--save", saved.string(), "--baud", "0"}));
-    state.settings.write("Ports", "1", radios.back()->device());
-    pressEnterInCommWindow();
-    shortcut(Qt::Key_W);
-    EXPECT_EQ(focused, window->commWindow()->findChild<QPushButton*>("cmdWrite"));
-    ASSERT_EQ(prompts.messages.size(), static_cast<std::size_t>(n));
-    EXPECT_EQ(prompts.messages.back().text, "Verified") << "radio " << n;
-  }
-  for (int n = 1; n <= 3; ++n) {
-    radios[static_cast<std::size_t>(n - 1)]->stop();
-    CodeplugImage radio;
-    radio.loadFileLayout(
-        readImageFile(dir / ("radio" + std::to_string(n) + ".dat"), kDataFileSize));
-    EXPECT_EQ(decodeInfoLine(radio, 1), "SN000" + std::to_string(n)) << "radio " << n;
-  }
-  EXPECT_EQ(page->findChild<QComboBox*>("cboImportSeq")->currentIndex(), 2);
-  EXPECT_TRUE(errorReporter().lines().empty());
-}
-
 // Locked, a read's result shows until the lock's 30 s check, which brings
 // the lock's notice back; the 5 s blink then alternates it with "Ready".
 TEST_F(MainWindowRadioTest, TheLockNoticeComesBackAfterATransfersResult) {

@@ -150,7 +150,8 @@ TEST_F(MainWindowTest, LanguageChangeStoresRestartsAndClosesWithoutAsking) {
   w->action("mnuLangSel2")->trigger();
   EXPECT_EQ(readSetting(ProfileFile(dir / "corvane.def"), key::kLanguage), "3");
   ASSERT_EQ(prompts.messages.size(), 1u);
-  EXPECT_EQ(prompts.messages[0].text, "Language has changed, you need to restart the software.");
+  // Said in the language the dealer reads when choosing another.
+  EXPECT_EQ(prompts.messages[0].text, "语言已更改，需要重新启动软件。");
   EXPECT_TRUE(w->restartArguments());
   EXPECT_TRUE(prompts.questions.empty());
   EXPECT_FALSE(w->isVisible());

@@ -234,31 +234,6 @@ TEST_F(MainWindowUndoTest, RestoreDefaultSettingAsksFirstAndUndoTakesItBack) {
   EXPECT_EQ(prompts.questions[0].text, kSaveQuestion) << "the work taken back is offered at exit";
 }
 
-// While the interface is locked Undo and Redo are greyed and their keys do nothing.
-TEST_F(MainWindowUndoTest, UndoAndRedoLeaveALockedImageAlone) {
-  openSample();
-  const CodeplugImage opened = shown();
-  typeIntoCell(1, 1, "440");
-  shortcut(Qt::Key_Z);
-  typeIntoCell(2, 1, "441");
-  const CodeplugImage edited = shown();
-
-  window->action("mnuLockFace")->trigger();
-  EXPECT_FALSE(window->action("mnuUndo")->isEnabled());
-  EXPECT_FALSE(window->action("mnuRedo")->isEnabled());
-  shortcut(Qt::Key_Z);
-  clickEditEntry("mnuUndo");
-  EXPECT_TRUE(sameFiledBytes(shown(), edited));
-
-  window->action("mnuLockFace")->trigger();
-  EXPECT_TRUE(window->action("mnuUndo")->isEnabled());
-  shortcut(Qt::Key_Z);
-  EXPECT_TRUE(sameFiledBytes(shown(), opened));
-  window->action("mnuLockFace")->trigger();
-  shortcut(Qt::Key_Y);
-  EXPECT_TRUE(sameFiledBytes(shown(), opened)) << "Redo, locked";
-}
-
 // A language change after an edit asks once; No closes the window with the
 // new copy's arguments, which open the saved file again in the same window.
 TEST_F(MainWindowUndoTest, ALanguageChangeAsksOnceAndTheNewCopyReopensTheFile) {
