@@ -1,5 +1,7 @@
 #include "foundation/file_kind.h"
 
+#include "foundation/codeplug_image.h"
+
 #include <algorithm>
 #include <string_view>
 
@@ -63,7 +65,12 @@ FileKind recognizeFile(std::span<const std::uint8_t> bytes) {
   if (text.empty() || !isText(text)) return FileKind::kDataFile;
   const std::size_t start = text.find_first_not_of(" \t\r\n");
   if (start != std::string_view::npos && text[start] == '{') return FileKind::kFleetFile;
-  return isChannelTable(text) ? FileKind::kChannelTable : FileKind::kText;
+  if (isChannelTable(text)) return FileKind::kChannelTable;
+  // Text is lines; a data file's length of printable bytes without a line
+  // break may still be an image (a file of one repeated byte opens as it
+  // always has).
+  const bool lines = text.find('\n') != std::string_view::npos;
+  return lines || bytes.size() < kDataFileSize ? FileKind::kText : FileKind::kDataFile;
 }
 
 FileKind recognizeFile(const std::string& bytes) {

@@ -17,9 +17,10 @@ enum class FileKind { kDataFile, kFleetFile, kChannelTable, kText };
 // bytes but tab, CR and LF; a fleet file is text whose first character
 // other than white space is '{'; a channel table is text whose first line
 // that is not a '#' remark names a Location or a Frequency column, or whose
-// first field is a channel number followed by a separator. Any other bytes
-// are a data file (its length is checked where it is read). `bytes` may be
-// the file's first part only: a character cut at its end counts as text.
+// first field is a channel number followed by a separator; other text has a
+// line break or is shorter than a data file. Any other bytes are a data file
+// (its length is checked where it is read). `bytes` may be the file's first
+// part only: a character cut at its end counts as text.
 FileKind recognizeFile(std::span<const std::uint8_t> bytes);
 FileKind recognizeFile(const std::string& bytes);
 

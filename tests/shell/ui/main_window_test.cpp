@@ -100,11 +100,10 @@ TEST_F(MainWindowTest, MenuOrderShortcutsAndToolbar) {
   for (QAction* a : w->findChild<QMenu*>("mnuFile")->actions()) {
     fileEntries << (a->isSeparator() ? "-" : a->objectName());
   }
-  EXPECT_EQ(fileEntries,
-            (QStringList{"mnuFileNew", "mnuFileOpen", "mnuFileRecent", "mnuFileSave",
-                         "mnuFileSaveAs", "-", "mnuPrint", "mnuPrintPreview", "mnuExportPdf", "-",
-                         "mnuCompare", "mnuExportCh", "mnuImportCh", "mnuOpenChannelPlan", "-",
-                         "mnuExit"}));
+  EXPECT_EQ(fileEntries, (QStringList{"mnuFileNew", "mnuFileOpen", "mnuFileRecent", "mnuFileSave",
+                                      "mnuFileSaveAs", "-", "mnuPrint", "mnuPrintPreview",
+                                      "mnuExportPdf", "-", "mnuCompare", "mnuExportCh",
+                                      "mnuImportCh", "mnuOpenChannelPlan", "-", "mnuExit"}));
   QStringList languages;
   for (QAction* a : w->findChild<QMenu*>("mnuLangSetting")->actions()) {
     languages << a->objectName();
