@@ -100,7 +100,8 @@ TEST(CodeplugReport, CaptionsFollowTheLanguage) {
 TEST(CodeplugReport, TonesAndFrequenciesDoNotFollowTheLanguage) {
   for (const int language : {kSimplifiedChinese, kTraditionalChinese}) {
     const OpenedDefaults e(language, addChannelOne);
-    const ReportValue& one = e.report().at("channels").at(0);
+    const ReportValue report = e.report();
+    const ReportValue& one = report.at("channels").at(0);
     EXPECT_EQ(one.at("txTone").textValue(), "None") << language;
     EXPECT_EQ(one.at("rxTone").textValue(), "88.5") << language;
     EXPECT_EQ(one.at("rx").textValue(), "446.00625") << language;
